@@ -1,0 +1,38 @@
+# Shared by scripts/run and scripts/test: packages, configure and build.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir="${OVRA_BUILD_DIR:-$root/build}"
+
+packages=(
+    g++ cmake ninja-build ccache pkg-config
+    qt6-base-dev qt6-webengine-dev libgl-dev
+    libsqlite3-dev libgtest-dev
+    fonts-liberation poppler-utils
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -q
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {
+    local launcher=()
+    if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${OVRA_BUILD_TYPE:-RelWithDebInfo}" \
+        "${launcher[@]}" >/dev/null
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}

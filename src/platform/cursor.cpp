@@ -1,0 +1,489 @@
+#include "cursor.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+#include "errors.h"
+
+namespace platform {
+
+namespace {
+
+QString quote_ident(const QString& name) {
+    QString q = name;
+    q.replace('"', "\"\"");
+    return '"' + q + '"';
+}
+
+void bind(sqlite3_stmt* stmt, int i, const QVariant& v) {
+    if (v.isNull() || !v.isValid()) {
+        sqlite3_bind_null(stmt, i);
+        return;
+    }
+    switch (v.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Bool: sqlite3_bind_int64(stmt, i, v.toLongLong()); break;
+        case QMetaType::Double:
+        case QMetaType::Float: sqlite3_bind_double(stmt, i, v.toDouble()); break;
+        default: {
+            const QByteArray text = v.toString().toUtf8();
+            sqlite3_bind_text(stmt, i, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+    }
+}
+
+QVariant column_value(sqlite3_stmt* stmt, int i) {
+    switch (sqlite3_column_type(stmt, i)) {
+        case SQLITE_NULL: return {};
+        case SQLITE_INTEGER: return QVariant::fromValue<qlonglong>(sqlite3_column_int64(stmt, i));
+        case SQLITE_FLOAT: return sqlite3_column_double(stmt, i);
+        default:
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                     sqlite3_column_bytes(stmt, i));
+    }
+}
+
+// Resets a cached statement when the step that used it is over.
+struct Reset {
+    sqlite3_stmt* stmt;
+    ~Reset() {
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+    }
+};
+
+const char* kNoCurrent = "No current record.";
+
+}  // namespace
+
+DataControl::DataControl() = default;
+
+DataControl::~DataControl() { close_database(); }
+
+void DataControl::require_open() const {
+    if (!db_) throw VbError(kErrObjectNotSet, QStringLiteral("The database is not open."));
+}
+
+void DataControl::require_table() const {
+    require_open();
+    if (table_.isEmpty()) throw VbError(kErrObjectNotSet, QStringLiteral("No table is open."));
+}
+
+void DataControl::raise_sqlite(int code, const QString& what) const {
+    const int extended = db_ ? sqlite3_extended_errcode(db_) : code;
+    if (extended == SQLITE_CONSTRAINT_UNIQUE || extended == SQLITE_CONSTRAINT_PRIMARYKEY) {
+        throw VbError(kErrDuplicateKey,
+                      QStringLiteral("The changes you requested to the table were not successful "
+                                     "because they would create duplicate values in the index."));
+    }
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT) {
+        throw VbError(kErrUnrecognizedFormat,
+                      QStringLiteral("Unrecognized database format '%1'.").arg(database_name_));
+    }
+    const QString message = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
+    throw VbError(kErrDatabaseEngine, QStringLiteral("%1: %2").arg(what, message));
+}
+
+sqlite3_stmt* DataControl::prepare(const QString& sql) {
+    require_open();
+    if (auto it = statements_.constFind(sql); it != statements_.constEnd()) return it.value();
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v3(db_, utf8.constData(), int(utf8.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK) raise_sqlite(rc, QStringLiteral("Cannot read the database"));
+    statements_.insert(sql, stmt);
+    return stmt;
+}
+
+void DataControl::finalize_all() {
+    for (sqlite3_stmt* s : std::as_const(statements_)) sqlite3_finalize(s);
+    statements_.clear();
+}
+
+void DataControl::exec(const char* sql) {
+    require_open();
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &error);
+    sqlite3_free(error);
+    if (rc != SQLITE_OK) raise_sqlite(rc, QString::fromLatin1(sql));
+}
+
+void DataControl::close_database() {
+    if (!db_) return;
+    if (in_transaction_) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    in_transaction_ = false;
+    finalize_all();
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+    opened_name_.clear();
+    table_.clear();
+    columns_.clear();
+    column_index_.clear();
+    index_.clear();
+    drop_buffer();
+    clear_current();
+    position_rowid_ = 0;
+    position_key_ = QVariant();
+    bof_ = eof_ = true;
+    no_match_ = false;
+}
+
+void DataControl::refresh() {
+    if (!db_ || opened_name_ != database_name_) {
+        close_database();
+        if (!QFileInfo(database_name_).isFile())
+            throw VbError(kErrCantFindFile,
+                          QStringLiteral("Could not find file '%1'.").arg(database_name_));
+        sqlite3* db = nullptr;
+        const QByteArray path = QFile::encodeName(database_name_);
+        const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite3_close_v2(db);
+            throw VbError(kErrCantFindFile,
+                          QStringLiteral("Cannot open '%1'.").arg(database_name_));
+        }
+        db_ = db;
+        sqlite3_busy_timeout(db_, 2000);
+        try {
+            exec("PRAGMA synchronous=FULL");
+            exec("SELECT count(*) FROM sqlite_master");
+        } catch (const VbError&) {
+            close_database();
+            throw VbError(kErrUnrecognizedFormat,
+                          QStringLiteral("Unrecognized database format '%1'.").arg(database_name_));
+        }
+        opened_name_ = database_name_;
+    }
+
+    // A new recordset: forget the row, the index and any edit in progress.
+    drop_buffer();
+    clear_current();
+    index_.clear();
+    no_match_ = false;
+    table_.clear();
+    columns_.clear();
+    column_index_.clear();
+
+    sqlite3_stmt* find = prepare(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE"));
+    {
+        Reset r{find};
+        bind(find, 1, record_source_);
+        if (sqlite3_step(find) != SQLITE_ROW)
+            throw VbError(kErrTableNotFound,
+                          QStringLiteral("The database engine cannot find the input table '%1'.")
+                              .arg(record_source_));
+        table_ = column_value(find, 0).toString();
+    }
+    sqlite3_stmt* info = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1)"));
+    {
+        Reset r{info};
+        bind(info, 1, table_);
+        while (sqlite3_step(info) == SQLITE_ROW) {
+            const QString name = column_value(info, 0).toString();
+            column_index_.insert(name.toLower(), int(columns_.size()));
+            columns_.append(name);
+        }
+    }
+    sqlite3_stmt* first = prepare(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2 LIMIT 1")
+                                      .arg(quoted_table(), order_by()));
+    const bool any = position(first);
+    bof_ = eof_ = !any;
+}
+
+QString DataControl::quoted_table() const { return quote_ident(table_); }
+
+QString DataControl::order_by() const {
+    return index_.isEmpty() ? QStringLiteral("rowid")
+                            : QStringLiteral("keyname COLLATE NOCASE, rowid");
+}
+
+void DataControl::clear_current() {
+    current_.reset();
+    row_.clear();
+}
+
+bool DataControl::position(sqlite3_stmt* stmt) {
+    Reset r{stmt};
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        current_ = sqlite3_column_int64(stmt, 0);
+        const int n = sqlite3_column_count(stmt);
+        row_.resize(n - 1);
+        for (int i = 1; i < n; ++i) row_[i - 1] = column_value(stmt, i);
+        position_rowid_ = *current_;
+        const int key = column_index_.value(QStringLiteral("keyname"), -1);
+        position_key_ = key >= 0 ? row_[key] : QVariant();
+        return true;
+    }
+    if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot read the table"));
+    clear_current();
+    return false;
+}
+
+void DataControl::set_index(const QString& index) {
+    require_table();
+    if (index.isEmpty()) {
+        index_.clear();
+        return;
+    }
+    if (index.compare(QLatin1String("keyname"), Qt::CaseInsensitive) != 0 ||
+        !column_index_.contains(QStringLiteral("keyname")))
+        throw VbError(3800, QStringLiteral("'%1' isn't an index in this table.").arg(index));
+    index_ = QStringLiteral("keyname");
+}
+
+void DataControl::seek(const QString& comparison, const QVariant& key) {
+    require_table();
+    if (index_.isEmpty())
+        throw VbError(kErrNoCurrentIndex, QStringLiteral("Operation invalid without a current index."));
+    if (comparison != QLatin1String("="))
+        throw VbError(3251, QStringLiteral("Operation is not supported for this type of object."));
+    drop_buffer();
+    sqlite3_stmt* stmt = prepare(
+        QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
+            .arg(quoted_table()));
+    bind(stmt, 1, key);
+    no_match_ = !position(stmt);
+    bof_ = eof_ = false;
+}
+
+void DataControl::move_first() {
+    require_table();
+    drop_buffer();
+    no_match_ = false;
+    sqlite3_stmt* stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2 LIMIT 1")
+                                     .arg(quoted_table(), order_by()));
+    const bool any = position(stmt);
+    bof_ = eof_ = !any;
+    if (!any) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+}
+
+void DataControl::move_last() {
+    require_table();
+    drop_buffer();
+    no_match_ = false;
+    const QString order = index_.isEmpty() ? QStringLiteral("rowid DESC")
+                                           : QStringLiteral("keyname COLLATE NOCASE DESC, rowid DESC");
+    sqlite3_stmt* stmt = prepare(
+        QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2 LIMIT 1").arg(quoted_table(), order));
+    const bool any = position(stmt);
+    bof_ = eof_ = !any;
+    if (!any) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+}
+
+void DataControl::move_next() {
+    require_table();
+    if (eof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+    drop_buffer();
+    sqlite3_stmt* stmt;
+    if (index_.isEmpty()) {
+        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT 1")
+                           .arg(quoted_table()));
+        bind(stmt, 1, position_rowid_);
+    } else {
+        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
+                                      "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT 1")
+                           .arg(quoted_table(), order_by()));
+        bind(stmt, 1, position_key_);
+        bind(stmt, 2, position_rowid_);
+    }
+    bof_ = false;
+    eof_ = !position(stmt);
+}
+
+void DataControl::move_previous() {
+    require_table();
+    if (bof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+    drop_buffer();
+    sqlite3_stmt* stmt;
+    if (index_.isEmpty()) {
+        stmt = prepare(
+            QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1")
+                .arg(quoted_table()));
+        bind(stmt, 1, position_rowid_);
+    } else {
+        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname < ?1 COLLATE NOCASE OR "
+                                      "(keyname = ?1 COLLATE NOCASE AND rowid < ?2) "
+                                      "ORDER BY keyname COLLATE NOCASE DESC, rowid DESC LIMIT 1")
+                           .arg(quoted_table()));
+        bind(stmt, 1, position_key_);
+        bind(stmt, 2, position_rowid_);
+    }
+    eof_ = false;
+    bof_ = !position(stmt);
+}
+
+int DataControl::record_count() {
+    require_table();
+    sqlite3_stmt* stmt = prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoted_table()));
+    Reset r{stmt};
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW) raise_sqlite(rc, QStringLiteral("Cannot count the rows"));
+    return int(sqlite3_column_int64(stmt, 0));
+}
+
+int DataControl::column(const QString& name) const {
+    require_table();
+    const int i = column_index_.value(name.toLower(), -1);
+    if (i < 0) throw VbError(kErrItemNotFound, QStringLiteral("Item not found in this collection: %1").arg(name));
+    return i;
+}
+
+QVariant DataControl::field(const QString& name) const {
+    const int i = column(name);
+    if (mode_ != EditMode::None) return buffer_[i];
+    if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+    return row_[i];
+}
+
+void DataControl::set_field(const QString& name, const QVariant& value) {
+    const int i = column(name);
+    if (mode_ == EditMode::None)
+        throw VbError(kErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    buffer_[i] = value;
+}
+
+void DataControl::add_new() {
+    require_table();
+    buffer_ = QVector<QVariant>(columns_.size());
+    mode_ = EditMode::AddNew;
+}
+
+void DataControl::edit() {
+    require_table();
+    if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+    buffer_ = row_;
+    mode_ = EditMode::Edit;
+}
+
+void DataControl::cancel_update() {
+    require_table();
+    drop_buffer();
+}
+
+void DataControl::update() {
+    require_table();
+    if (mode_ == EditMode::None)
+        throw VbError(kErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    QStringList names;
+    for (const QString& c : columns_) names << quote_ident(c);
+    sqlite3_stmt* stmt;
+    if (mode_ == EditMode::AddNew) {
+        QStringList marks;
+        for (int i = 1; i <= columns_.size(); ++i) marks << QStringLiteral("?%1").arg(i);
+        stmt = prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(quoted_table(), names.join(','), marks.join(',')));
+    } else {
+        QStringList sets;
+        for (int i = 0; i < names.size(); ++i) sets << QStringLiteral("%1=?%2").arg(names[i]).arg(i + 1);
+        stmt = prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
+                           .arg(quoted_table(), sets.join(','))
+                           .arg(columns_.size() + 1));
+        bind(stmt, int(columns_.size()) + 1, *current_);
+    }
+    Reset r{stmt};
+    for (int i = 0; i < buffer_.size(); ++i) bind(stmt, i + 1, buffer_[i]);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot write the row"));
+    if (mode_ == EditMode::Edit) {
+        if (sqlite3_changes(db_) == 0) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+        row_ = buffer_;
+        const int key = column_index_.value(QStringLiteral("keyname"), -1);
+        if (key >= 0) position_key_ = row_[key];
+    }
+    // A new row does not become current, as with the original engine.
+    drop_buffer();
+}
+
+void DataControl::delete_row() {
+    require_table();
+    drop_buffer();
+    if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+    sqlite3_stmt* stmt = prepare(QStringLiteral("DELETE FROM %1 WHERE rowid=?1").arg(quoted_table()));
+    Reset r{stmt};
+    bind(stmt, 1, *current_);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot delete the row"));
+    clear_current();
+}
+
+void DataControl::begin_trans() {
+    if (in_transaction_) throw VbError(3034, QStringLiteral("A transaction is already open."));
+    exec("BEGIN IMMEDIATE");
+    in_transaction_ = true;
+}
+
+void DataControl::commit_trans() {
+    if (!in_transaction_) throw VbError(3034, QStringLiteral("No transaction is open."));
+    exec("COMMIT");
+    in_transaction_ = false;
+}
+
+void DataControl::rollback() {
+    if (!in_transaction_) return;
+    in_transaction_ = false;
+    exec("ROLLBACK");
+    drop_buffer();
+    // The cached row may hold what was just undone.
+    if (current_ && !table_.isEmpty()) {
+        sqlite3_stmt* stmt =
+            prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid=?1").arg(quoted_table()));
+        bind(stmt, 1, *current_);
+        position(stmt);
+    }
+}
+
+void DataControl::compact_database(const QString& source, const QString& destination) {
+    if (QFileInfo::exists(destination))
+        throw VbError(kErrDatabaseExists, QStringLiteral("Database '%1' already exists.").arg(destination));
+    if (!QFileInfo(source).isFile())
+        throw VbError(kErrCantFindFile, QStringLiteral("Could not find file '%1'.").arg(source));
+    sqlite3* db = nullptr;
+    const QByteArray src = QFile::encodeName(source);
+    int rc = sqlite3_open_v2(src.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    QString error;
+    if (rc == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        rc = sqlite3_prepare_v2(db, "VACUUM INTO ?1", -1, &stmt, nullptr);
+        if (rc == SQLITE_OK) {
+            const QByteArray dst = QFile::encodeName(destination);
+            sqlite3_bind_text(stmt, 1, dst.constData(), int(dst.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_step(stmt);
+            if (rc == SQLITE_DONE) rc = SQLITE_OK;
+        }
+        if (rc != SQLITE_OK) error = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close_v2(db);
+    if (rc == SQLITE_OK) return;
+    QFile::remove(destination);
+    if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT)
+        throw VbError(kErrUnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(source));
+    throw VbError(kErrDatabaseEngine, QStringLiteral("Cannot compact '%1': %2").arg(source, error));
+}
+
+Transaction::Transaction(DataControl& data) : data_(data) { data_.begin_trans(); }
+
+Transaction::~Transaction() {
+    if (!done_) {
+        try {
+            data_.rollback();
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit() {
+    data_.commit_trans();
+    done_ = true;
+}
+
+}  // namespace platform

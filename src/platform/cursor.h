@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform {
+
+// The data cursor: one SQLite connection that behaves like a writable table-type recordset.
+// One table at a time is open; its current row is shared by everyone who uses the cursor.
+// Every failure is a VbError; with no open database every operation fails with error 91.
+class DataControl {
+public:
+    enum class EditMode { None, Edit, AddNew };
+
+    DataControl();
+    ~DataControl();
+    DataControl(const DataControl&) = delete;
+    DataControl& operator=(const DataControl&) = delete;
+
+    void set_database_name(const QString& path) { database_name_ = path; }
+    const QString& database_name() const { return database_name_; }
+    void set_record_source(const QString& table) { record_source_ = table; }
+    const QString& record_source() const { return record_source_; }
+
+    // Opens the database when needed (never creates one) and the record source's table,
+    // positioned on its first row, with no index and no edit buffer.
+    void refresh();
+    void close_database();
+    bool is_open() const { return db_ != nullptr; }
+
+    // Current index: "" (insertion order) or "keyname".
+    void set_index(const QString& index);
+    const QString& index() const { return index_; }
+    // Equality seek on the current index. No match leaves no current row.
+    void seek(const QString& comparison, const QVariant& key);
+    bool no_match() const { return no_match_; }
+
+    void move_first();
+    void move_last();
+    void move_next();
+    void move_previous();
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+    bool has_current() const { return current_.has_value(); }
+    int record_count();
+
+    // The current row's field (or the edit buffer's while editing); Null when never written.
+    QVariant field(const QString& name) const;
+    void set_field(const QString& name, const QVariant& value);
+    const QStringList& field_names() const { return columns_; }
+
+    void add_new();
+    void edit();
+    // Writes the edit buffer in one statement. A duplicate key raises error 3022 and leaves
+    // the buffer pending.
+    void update();
+    void cancel_update();
+    EditMode edit_mode() const { return mode_; }
+    void delete_row();
+
+    void begin_trans();
+    void commit_trans();
+    void rollback();
+    bool in_transaction() const { return in_transaction_; }
+
+    // Writes a compacted copy of the closed database `source` into the new file `destination`.
+    static void compact_database(const QString& source, const QString& destination);
+
+private:
+    void require_open() const;
+    void require_table() const;
+    int column(const QString& name) const;
+    sqlite3_stmt* prepare(const QString& sql);
+    void finalize_all();
+    void raise_sqlite(int code, const QString& what) const;
+    void exec(const char* sql);
+    // Runs a row query: position on its first result or clear the current row.
+    bool position(sqlite3_stmt* stmt);
+    void clear_current();
+    void drop_buffer() { mode_ = EditMode::None; buffer_.clear(); }
+    QString order_by() const;
+    QString quoted_table() const;
+
+    QString database_name_;
+    QString opened_name_;
+    QString record_source_ = QStringLiteral("OVRAData");
+    sqlite3* db_ = nullptr;
+    QHash<QString, sqlite3_stmt*> statements_;
+
+    QString table_;
+    QStringList columns_;
+    QHash<QString, int> column_index_;
+    QString index_;
+    bool no_match_ = false;
+    bool bof_ = true;
+    bool eof_ = true;
+    std::optional<qint64> current_;
+    // Where relative moves continue from, also after the current row was deleted.
+    qint64 position_rowid_ = 0;
+    QVariant position_key_;
+    QVector<QVariant> row_;
+    EditMode mode_ = EditMode::None;
+    QVector<QVariant> buffer_;
+    bool in_transaction_ = false;
+};
+
+// Begins a transaction on the cursor and rolls it back unless committed.
+class Transaction {
+public:
+    explicit Transaction(DataControl& data);
+    ~Transaction();
+    void commit();
+
+private:
+    DataControl& data_;
+    bool done_ = false;
+};
+
+}  // namespace platform

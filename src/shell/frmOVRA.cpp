@@ -1,0 +1,303 @@
+#include "frmOVRA.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTime>
+#include <QVBoxLayout>
+
+#include "Module1.h"
+#include "frmSplash.h"
+#include "modCategory_setup.h"
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+
+using platform::form;
+
+frmOVRA::frmOVRA() : Form(QStringLiteral("frmOVRA")) {}
+
+QWidget* frmOVRA::create_widget() { return new platform::FormMainWindow(this); }
+
+namespace {
+
+QAction* add_item(QMenu* menu, const char* name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+QAction* add_bar(QMenu* menu, const char* name) {
+    QAction* a = menu->addSeparator();
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+QMenu* add_menu(QMenu* parent, QMenuBar* bar, const char* name, const QString& caption,
+                QAction** action) {
+    QMenu* m = parent ? parent->addMenu(caption) : bar->addMenu(caption);
+    m->setObjectName(QString::fromLatin1(name));
+    m->menuAction()->setObjectName(QString::fromLatin1(name));
+    *action = m->menuAction();
+    return m;
+}
+
+void connect_item(QAction* action, const QString& handler, std::function<void()> fn) {
+    QObject::connect(action, &QAction::triggered, action,
+                     [handler, fn = std::move(fn)] { platform::guarded(handler, fn); });
+}
+
+QPushButton* big_button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = platform::make_button(parent, name, caption);
+    b->setMinimumSize(platform::tw(2400), platform::tw(600));
+    QFont f = b->font();
+    f.setBold(true);
+    b->setFont(f);
+    return b;
+}
+
+QString time_with_seconds(const QTime& t) {
+    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("ss"))) format.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
+    return QLocale::system().toString(t, format);
+}
+
+}  // namespace
+
+void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
+    auto* main = static_cast<QMainWindow*>(w);
+    main->setWindowTitle(QStringLiteral("OVRA"));
+
+    // Menus.
+    QMenuBar* bar = main->menuBar();
+    QMenu* file = add_menu(nullptr, bar, "MnuForm", QStringLiteral("&File"), &c.MnuForm);
+    QMenu* setup = add_menu(file, bar, "mnuSetupEdit", QStringLiteral("&Setup && Edit"), &c.mnuSetupEdit);
+    c.MnuEditCat = add_item(setup, "MnuEditCat", QStringLiteral("Setup/Edit &Categories"));
+    c.mnuSetupPrinters = add_item(setup, "mnuSetupPrinters", QStringLiteral("Setup/Edit &Printers"));
+    c.mnuEditReturnLabels =
+        add_item(setup, "mnuEditReturnLabels", QStringLiteral("Setup/Edit &Return Labels"));
+    c.MnuFilebar3 = add_bar(file, "MnuFilebar3");
+    c.MnuFilePrint = add_item(file, "MnuFilePrint", QStringLiteral("&Print Center"));
+    c.mnuFileBar4 = add_bar(file, "mnuFileBar4");
+    QMenu* tracking = add_menu(file, bar, "mnuTrackingReports", QStringLiteral("&Tracking Reports"),
+                               &c.mnuTrackingReports);
+    c.mnuViewTrackingReports =
+        add_item(tracking, "mnuViewTrackingReports", QStringLiteral("&View Tracking Reports"));
+    c.mnuDeleteTrackingReports =
+        add_item(tracking, "mnuDeleteTrackingReports", QStringLiteral("&Delete Tracking Reports"));
+    QMenu* util = add_menu(file, bar, "MnuDBUtil", QStringLiteral("&File Utilities"), &c.MnuDBUtil);
+    c.MnuBUDB = add_item(util, "MnuBUDB", QStringLiteral("&Backup Files"));
+    c.MnuResDB = add_item(util, "MnuResDB", QStringLiteral("&Restore Files"));
+    c.mnuImport = add_item(util, "mnuImport", QStringLiteral("&Import From Text"));
+    c.mnuExport = add_item(util, "mnuExport", QStringLiteral("&Export To Text"));
+    c.MnuCmpDB = add_item(util, "MnuCmpDB", QStringLiteral("&Compress Database"));
+    c.MnuFilebar5 = add_bar(file, "MnuFilebar5");
+    c.MnuExit = add_item(file, "MnuExit", QStringLiteral("E&xit"));
+
+    QMenu* records = add_menu(nullptr, bar, "mnuEdit", QStringLiteral("&Records"), &c.mnuEdit);
+    c.MnuRecordNew = add_item(records, "MnuRecordNew", QStringLiteral("&Add Record"));
+    c.MnuRecordEdit = add_item(records, "MnuRecordEdit", QStringLiteral("&Edit Record"));
+    c.MnuRecordBrowse = add_item(records, "MnuRecordBrowse", QStringLiteral("&Browse Record"));
+    c.MnuDeleteRecord = add_item(records, "MnuDeleteRecord", QStringLiteral("&Delete Record"));
+    c.mnuFileBar7 = add_bar(records, "mnuFileBar7");
+    c.mnuMoveRemoveNames =
+        add_item(records, "mnuMoveRemoveNames", QStringLiteral("Move / &Remove Names"));
+    c.mnuMove1To2 = add_item(records, "mnuMove1To2", QStringLiteral("Move &Name1 to Name2"));
+    c.MnuMoveChildren = add_item(records, "MnuMoveChildren", QStringLiteral("&Move Child"));
+
+    QMenu* help = add_menu(nullptr, bar, "mnuHelp", QStringLiteral("&Help"), &c.mnuHelp);
+    c.MnuHelpAbout = add_item(help, "MnuHelpAbout", QStringLiteral("&About"));
+    c.mnuComments = add_item(help, "mnuComments", QStringLiteral("&Comments"));
+    c.mnuVantrelPress = add_item(help, "mnuVantrelPress", QStringLiteral("&Vantrel Press Website"));
+
+    // Body: title, the five buttons on the left, the category panel on the right, the count,
+    // the help note and the clock below.
+    auto* body = new QWidget(main);
+    main->setCentralWidget(body);
+    auto* outer = new QVBoxLayout(body);
+    outer->setContentsMargins(platform::tw(240), platform::tw(120), platform::tw(240), platform::tw(120));
+
+    c.Label25 = platform::make_label(body, "Label25", QStringLiteral("O.V.R.A."));
+    c.Label25->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
+    c.Label25->setAlignment(Qt::AlignCenter);
+    outer->addWidget(c.Label25);
+
+    auto* middle = new QHBoxLayout;
+    outer->addLayout(middle);
+    auto* buttons = new QVBoxLayout;
+    middle->addLayout(buttons);
+    c.comnewrecord = big_button(body, "comnewrecord", QStringLiteral("&ADD RECORD"));
+    c.Comeditrecord = big_button(body, "Comeditrecord", QStringLiteral("&EDIT RECORD"));
+    c.Combrowserecord = big_button(body, "Combrowserecord", QStringLiteral("&BROWSE RECORD"));
+    c.Comprintrec = big_button(body, "Comprintrec", QStringLiteral("&PRINT CENTER"));
+    c.Comquit = big_button(body, "Comquit", QStringLiteral("&EXIT PROGRAM"));
+    for (QPushButton* b : {c.comnewrecord, c.Comeditrecord, c.Combrowserecord, c.Comprintrec, c.Comquit})
+        buttons->addWidget(b);
+    c.Label27 = platform::make_label(body, "Label27",
+                                     QStringLiteral("    PRESS F1      FOR ONLINE         HELP"));
+    c.Label27->setWordWrap(true);
+    c.Label27->setMaximumWidth(platform::tw(2400));
+    c.Label27->setAlignment(Qt::AlignCenter);
+    buttons->addSpacing(platform::tw(240));
+    buttons->addWidget(c.Label27);
+    buttons->addStretch();
+
+    middle->addSpacing(platform::tw(480));
+    auto* panel = new QGridLayout;
+    panel->setHorizontalSpacing(platform::tw(120));
+    panel->setVerticalSpacing(platform::tw(45));
+    middle->addLayout(panel);
+    middle->addStretch();
+    c.lblcat = platform::make_label(body, "lblcat", QStringLiteral("CATEGORIES"));
+    c.lblcat->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    panel->addWidget(c.lblcat, 0, 0, 1, 4, Qt::AlignHCenter);
+    const QFont row_font(QStringLiteral("Arial"), 10, QFont::Bold);
+    for (int n = 1; n <= 12; ++n) {
+        const QByteArray button = n == 11 ? QByteArray("cmdbutton11") : "cmdButton" + QByteArray::number(n);
+        c.cmdButton[n] = platform::make_button(body, button.constData(), QString());
+        c.cmdButton[n]->setFixedSize(platform::tw(375), platform::tw(330));
+        c.Label[n] = platform::make_label(body, ("Label" + QByteArray::number(n)).constData(), QString());
+        c.Label[n]->setMinimumWidth(platform::tw(1800));
+        c.Label_equals[n] = platform::make_label(body, ("Label" + QByteArray::number(12 + n)).constData(),
+                                                 QStringLiteral("="));
+        c.lblcatcount[n] =
+            platform::make_label(body, ("lblcatcount" + QByteArray::number(n)).constData(), QString());
+        c.lblcatcount[n]->setMinimumWidth(platform::tw(900));
+        for (QLabel* l : {c.Label[n], c.Label_equals[n], c.lblcatcount[n]}) l->setFont(row_font);
+        for (QWidget* cell : {static_cast<QWidget*>(c.cmdButton[n]), static_cast<QWidget*>(c.Label_equals[n])}) {
+            QSizePolicy p = cell->sizePolicy();
+            p.setRetainSizeWhenHidden(true);
+            cell->setSizePolicy(p);
+        }
+        panel->addWidget(c.cmdButton[n], n, 0);
+        panel->addWidget(c.Label[n], n, 1);
+        panel->addWidget(c.Label_equals[n], n, 2);
+        panel->addWidget(c.lblcatcount[n], n, 3);
+        platform::on_click(c.cmdButton[n], [this, n] { cmdButton_Click(n); });
+    }
+
+    auto* bottom = new QHBoxLayout;
+    outer->addSpacing(platform::tw(240));
+    outer->addLayout(bottom);
+    QFont count_font(QStringLiteral("Arial"), 12, QFont::Bold);
+    c.Lbltotrecords = platform::make_label(body, "Lbltotrecords", QStringLiteral("TOTAL RECORDS"));
+    c.lblequal = platform::make_label(body, "lblequal", QStringLiteral("="));
+    c.lblrecnum = platform::make_label(body, "lblrecnum", QStringLiteral("0"));
+    for (QLabel* l : {c.Lbltotrecords, c.lblequal, c.lblrecnum}) {
+        l->setFont(count_font);
+        bottom->addWidget(l);
+    }
+    bottom->addStretch();
+    c.lblTime = platform::make_label(body, "lblTime", QString());
+    c.lblDate = platform::make_label(body, "lblDate", QString());
+    bottom->addWidget(c.lblTime);
+    bottom->addSpacing(platform::tw(240));
+    bottom->addWidget(c.lblDate);
+
+    c.Timer1 = new QTimer(main);
+    c.Timer1->setObjectName(QStringLiteral("Timer1"));
+    c.Timer1->setInterval(1000);
+    QObject::connect(c.Timer1, &QTimer::timeout, main,
+                     [this] { platform::guarded("Timer1_Timer", [this] { Timer1_Timer(); }); });
+    c.Timer1->start();
+
+    platform::on_click(c.comnewrecord, [this] { comnewrecord_Click(); });
+    platform::on_click(c.Comeditrecord, [this] { Comeditrecord_Click(); });
+    platform::on_click(c.Combrowserecord, [this] { Combrowserecord_Click(); });
+    platform::on_click(c.Comprintrec, [this] { Comprintrec_Click(); });
+    platform::on_click(c.Comquit, [this] { Comquit_Click(); });
+    connect_item(c.MnuExit, "MnuExit_Click", [this] { MnuExit_Click(); });
+    connect_item(c.MnuRecordNew, "MnuRecordNew_Click", [this] { comnewrecord_Click(); });
+    connect_item(c.MnuRecordEdit, "MnuRecordEdit_Click", [this] { Comeditrecord_Click(); });
+    connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
+    connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
+}
+
+void frmOVRA::Form_Load() {
+    Module1::remove_close_menu(widget());
+    const auto& splash = form<frmSplash>();
+    heading = splash.heading;
+    catcount = splash.catcount;
+    ReturnLabel = splash.ReturnLabel;
+    Trackfile = splash.Trackfile;
+    ui().lblrecnum->setText(QString::number(splash.lblrecnum));
+    modCategory_setup::set_up_categories();
+    show_clock();
+}
+
+void frmOVRA::close_box() {
+    // Close was taken off the window: only the exit commands end the program.
+    if (Module1::close_removed(widget())) return;
+    Form::close_box();
+}
+
+void frmOVRA::show_clock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    ui().lblTime->setText(time_with_seconds(now.time()));
+    ui().lblDate->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+}
+
+void frmOVRA::Timer1_Timer() { show_clock(); }
+
+void frmOVRA::comnewrecord_Click() {}
+
+void frmOVRA::Comeditrecord_Click() {}
+
+void frmOVRA::Combrowserecord_Click() {}
+
+void frmOVRA::Comprintrec_Click() {}
+
+void frmOVRA::Comquit_Click() {
+    unload();
+    platform::App::current().end_program();
+}
+
+void frmOVRA::MnuExit_Click() { Comquit_Click(); }
+
+void frmOVRA::cmdButton_Click(int row) {
+    auto& c = ui();
+    if (c.Label[row]->text().isEmpty()) return;
+    if (c.lblcatcount[row]->text() == QLatin1String("0")) return;
+    // The category list opens here once the printouts are built.
+}
+
+int frmOVRA::record_count_shown() { return ui().lblrecnum->text().trimmed().toInt(); }
+
+void frmOVRA::show_record_count(int count) { ui().lblrecnum->setText(QString::number(count)); }
+
+void frmOVRA::set_record_items(bool on) {
+    auto& c = ui();
+    for (QAction* a : {c.MnuDeleteRecord, c.MnuRecordBrowse, c.MnuRecordEdit, c.mnuMoveRemoveNames,
+                       c.mnuMove1To2, c.MnuMoveChildren})
+        a->setEnabled(on);
+}
+
+common::StorefileRecord frmOVRA::storefile_record() const {
+    common::StorefileRecord rec;
+    rec.heading = heading;
+    rec.catcount = catcount;
+    rec.ReturnLabel = ReturnLabel;
+    rec.Trackfile = Trackfile;
+    return rec;
+}
+
+void frmOVRA::set_storefile_record(const common::StorefileRecord& rec) {
+    heading = rec.heading;
+    catcount = rec.catcount;
+    ReturnLabel = rec.ReturnLabel;
+    Trackfile = rec.Trackfile;
+}
+
+bool frmOVRA::write_storefile() {
+    try {
+        common::write_storefile(platform::App::current().path(QStringLiteral("storefile.ovr")),
+                                storefile_record());
+        return true;
+    } catch (const platform::VbError& e) {
+        platform::msgbox(QStringLiteral("The settings file could not be saved.\n%1").arg(e.description()),
+                         platform::vbExclamation, QStringLiteral("File Error"));
+        return false;
+    }
+}

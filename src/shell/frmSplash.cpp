@@ -1,0 +1,84 @@
+#include "frmSplash.h"
+
+#include <QFrame>
+#include <QVBoxLayout>
+
+#include "common/settings.h"
+#include "frmOVRA.h"
+#include "frmdatabase.h"
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+#include "printing/modSetUpPrinters.h"
+
+using platform::form;
+
+frmSplash::frmSplash() : Form(QStringLiteral("frmSplash")) {}
+
+void frmSplash::build(QWidget* w, frmSplash_ui::Controls& c) {
+    w->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    platform::set_client_size(w, 6600, 3900);
+    auto* frame = new QFrame(w);
+    frame->setFrameShape(QFrame::Box);
+    frame->setLineWidth(2);
+    platform::place(frame, 120, 120, 6360, 3660);
+    c.lblProductName = platform::make_label(w, "lblProductName", QStringLiteral("O.V.R.A."), 480,
+                                            900, 5640, 1000);
+    QFont big(QStringLiteral("Arial"), 36, QFont::Bold);
+    c.lblProductName->setFont(big);
+    c.lblProductName->setAlignment(Qt::AlignCenter);
+    c.lblVersion = platform::make_label(w, "lblVersion", QStringLiteral("Version 5.4"), 480, 2300,
+                                        5640, 400);
+    c.lblVersion->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    c.lblVersion->setAlignment(Qt::AlignCenter);
+    c.tmrSplash = new QTimer(w);
+    c.tmrSplash->setObjectName(QStringLiteral("tmrSplash"));
+    c.tmrSplash->setInterval(3000);
+    QObject::connect(c.tmrSplash, &QTimer::timeout, w,
+                     [this] { platform::guarded("tmrSplash_Timer", [this] { tmrSplash_Timer(); }); });
+    c.tmrSplash->start();
+}
+
+void frmSplash::Form_Load() {
+    if (!platform::App::current().acquire_single_instance()) unload();
+}
+
+void frmSplash::open_database() {
+    try {
+        Data1().set_database_name(platform::App::current().path(QStringLiteral("ovra.mdb")));
+        Data1().refresh();
+        Data1().move_last();
+        totalrecords = Data1().record_count();
+    } catch (const platform::VbError&) {
+        // Missing, unreadable or empty: no message, the count is 0.
+        totalrecords = 0;
+    }
+}
+
+void frmSplash::tmrSplash_Timer() {
+    open_database();
+    form<modSetUpPrinters>().printer_table_loaded = 0;
+
+    common::StorefileRecord rec;
+    const auto status =
+        common::read_storefile(platform::App::current().path(QStringLiteral("storefile.ovr")), rec);
+    heading = rec.heading;
+    catcount = rec.catcount;
+    ReturnLabel = rec.ReturnLabel;
+    Trackfile = rec.Trackfile;
+    // The count shown is the database's, also without a settings file.
+    lblrecnum = totalrecords;
+    auto& main = form<frmOVRA>();
+    ui().tmrSplash->stop();
+    if (status == common::ReadStatus::Missing) {
+        main.show();
+        hide();
+    } else {
+        bool any_name = false;
+        for (int i = 1; i <= 12; ++i) any_name = any_name || !heading[i].isEmpty();
+        if (!any_name) catcount.fill(0);
+        hide();
+        main.show();
+    }
+    unload();
+}

@@ -1,0 +1,22 @@
+#include "frmdatabase.h"
+
+#include "platform/application.h"
+
+frmdatabase::frmdatabase() : Form(QStringLiteral("frmdatabase")) {}
+
+void frmdatabase::build(QWidget* form, frmdatabase_ui::Controls&) {
+    form->setWindowTitle(QStringLiteral("Main Database"));
+}
+
+platform::DataControl& Data1() { return platform::form<frmdatabase>().ui().Data1; }
+
+void open_table(const QString& table) {
+    Data1().set_record_source(table);
+    Data1().refresh();
+}
+
+bool seek_key(const QString& keyname) {
+    Data1().set_index(QStringLiteral("keyname"));
+    Data1().seek(QStringLiteral("="), keyname);
+    return !Data1().no_match();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/cursor.h"
+#include "platform/window.h"
+
+namespace frmdatabase_ui {
+struct Controls {
+    platform::DataControl Data1;
+};
+}  // namespace frmdatabase_ui
+
+// The hidden window that holds the one data cursor. Never shown.
+class frmdatabase : public platform::Form<frmdatabase_ui::Controls> {
+public:
+    frmdatabase();
+
+protected:
+    void build(QWidget* form, frmdatabase_ui::Controls& c) override;
+};
+
+// The shared cursor; reaching it loads frmdatabase.
+platform::DataControl& Data1();
+
+// The table protocol: switch the cursor to a table (positioned on its first row, no index).
+void open_table(const QString& table);
+// Sets the index "keyname" and seeks the key; true when a row was found and is current.
+bool seek_key(const QString& keyname);

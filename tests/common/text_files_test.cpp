@@ -1,0 +1,136 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "common/settings.h"
+#include "common/write_line.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+using namespace common;
+
+namespace {
+
+StorefileRecord sample() {
+    StorefileRecord r;
+    for (int i = 1; i <= 12; ++i) {
+        r.heading[i] = i % 2 ? QStringLiteral("CAT%1").arg(i) : QString();
+        r.catcount[i] = i * 3;
+    }
+    r.ReturnLabel = {QString(), "THE SMITHS", "1 MAIN ST", "SPRINGFIELD, IL 62701"};
+    r.Trackfile = 2;
+    return r;
+}
+
+TEST(WriteLine, DefaultSettingsRecordIsByteExact) {
+    StorefileRecord empty;
+    QByteArray expected;
+    for (int i = 0; i < 12; ++i) expected += "\"\",0,";
+    expected += "\"\",\"\",\"\",0\r\n";
+    EXPECT_EQ(format_storefile(empty), expected);
+}
+
+TEST(WriteLine, ItemsAreWrittenAsTheFormatSays) {
+    const QByteArray line = write_line::format(
+        {QString("a,b"), qint64(0), qint64(-12), std::monostate{}, QDate(2026, 3, 7), QString()});
+    EXPECT_EQ(line, "\"a,b\",0,-12,,#2026-03-07#,\"\"\r\n");
+}
+
+TEST(WriteLine, SettingsRoundTripKeepsCommasQuotesAndZeros) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("storefile.ovr");
+    StorefileRecord r = sample();
+    r.heading[1] = "O'BRIEN, \"FRIENDS\"";
+    r.catcount[2] = 0;
+    write_storefile(path, r);
+    const QByteArray bytes = platform::read_file(path);
+    EXPECT_TRUE(bytes.startsWith("\"O'BRIEN, \"\"FRIENDS\"\"\",3,\"\",0,"));
+    EXPECT_TRUE(bytes.endsWith(",2\r\n"));
+
+    StorefileRecord back;
+    EXPECT_EQ(read_storefile(path, back), ReadStatus::Complete);
+    EXPECT_EQ(back.heading, r.heading);
+    EXPECT_EQ(back.catcount, r.catcount);
+    EXPECT_EQ(back.ReturnLabel, r.ReturnLabel);
+    EXPECT_EQ(back.Trackfile, 2);
+}
+
+TEST(WriteLine, ReaderTakesLfEndingsAndRecordsOverSeveralLines) {
+    write_line::Reader in(QByteArray("\"a\",1\n\"b\"\r\n2"));
+    EXPECT_EQ(in.read_text(), "a");
+    EXPECT_EQ(in.read_integer(), 1);
+    EXPECT_EQ(in.read_text(), "b");
+    EXPECT_EQ(in.read_integer(), 2);
+    EXPECT_TRUE(in.at_end());
+    try {
+        in.read();
+        FAIL() << "reading past the end must fail";
+    } catch (const platform::VbError& e) {
+        EXPECT_EQ(e.number(), platform::kErrInputPastEnd);
+    }
+}
+
+TEST(WriteLine, DecodesUtf8AndFallsBackToWindows1252PerByte) {
+    EXPECT_EQ(write_line::decode("\"CAF\xC3\x89\""), QString::fromUtf8("\"CAFÉ\""));
+    EXPECT_EQ(write_line::decode("\"CAF\xC9 \x80\""), QString::fromUtf8("\"CAFÉ €\""));
+}
+
+TEST(WriteLine, TruncatedOrDamagedSettingsKeepWhatWasRead) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("storefile.ovr");
+    QByteArray whole = format_storefile(sample());
+    platform::write_file_atomic(path, whole.left(whole.indexOf("CAT5") - 1));
+    StorefileRecord r;
+    EXPECT_EQ(read_storefile(path, r), ReadStatus::Partial);
+    EXPECT_EQ(r.heading[3], "CAT3");
+    EXPECT_EQ(r.catcount[3], 9);
+    EXPECT_EQ(r.heading[5], "");
+    EXPECT_EQ(r.catcount[4], 12);
+    EXPECT_EQ(r.catcount[5], 0);
+    EXPECT_EQ(r.Trackfile, 0);
+
+    platform::write_file_atomic(path, "\"A\",\"not a number\",\"B\",2\r\n");
+    StorefileRecord bad;
+    EXPECT_EQ(read_storefile(path, bad), ReadStatus::Partial);
+    EXPECT_EQ(bad.heading[1], "A");
+    EXPECT_EQ(bad.heading[2], "");
+
+    StorefileRecord none;
+    EXPECT_EQ(read_storefile(dir.filePath("missing.ovr"), none), ReadStatus::Missing);
+}
+
+TEST(WriteLine, AFailedWriteLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("storefile.ovr");
+    write_storefile(path, sample());
+    const QByteArray before = platform::read_file(path);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    bool failed = false;
+    try {
+        write_storefile(path, StorefileRecord{});
+    } catch (const platform::VbError&) {
+        failed = true;
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!failed) GTEST_SKIP() << "running with rights that ignore folder permissions";
+    EXPECT_EQ(platform::read_file(path), before);
+}
+
+TEST(PrinterTable, DefaultIsFifteenFreeSlotsAndRoundTrips) {
+    PrinterTable table{};
+    QByteArray expected;
+    for (int i = 0; i < 15; ++i) expected += "\"\",0\r\n";
+    EXPECT_EQ(format_printer_table(table), expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("printers.ovr");
+    table[3] = {"Office, Laser", 7};
+    write_printer_table(path, table);
+    PrinterTable back{};
+    EXPECT_EQ(read_printer_table(path, back), ReadStatus::Complete);
+    EXPECT_EQ(back[3].name, "Office, Laser");
+    EXPECT_EQ(back[3].line, 7);
+    EXPECT_EQ(back[0].name, "");
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "common/records.h"
+#include "common/schema.h"
+#include "platform/cursor.h"
+#include "platform/errors.h"
+
+using platform::DataControl;
+using platform::VbError;
+
+namespace {
+
+int error_of(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+class CursorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db_path = dir.filePath("ovra.mdb");
+        common::schema::create_database(db_path);
+        data.set_database_name(db_path);
+        data.refresh();
+    }
+    void add(const QString& key, const QString& city = "X") {
+        data.add_new();
+        data.set_field("keyname", key);
+        data.set_field("city", city);
+        data.update();
+    }
+    QStringList walk() {
+        QStringList keys;
+        data.move_first();
+        while (!data.eof()) {
+            keys << data.field("keyname").toString();
+            data.move_next();
+        }
+        return keys;
+    }
+
+    QTemporaryDir dir;
+    QString db_path;
+    DataControl data;
+};
+
+TEST_F(CursorTest, EmptyTableHasNoRowsAndNoLastRow) {
+    EXPECT_EQ(data.record_count(), 0);
+    EXPECT_TRUE(data.eof());
+    EXPECT_TRUE(data.bof());
+    EXPECT_EQ(error_of([&] { data.move_last(); }), platform::kErrNoCurrentRecord);
+    EXPECT_EQ(error_of([&] { data.move_first(); }), platform::kErrNoCurrentRecord);
+}
+
+TEST_F(CursorTest, SeekFindsTheKeyIgnoringCaseAndAMissLeavesNoCurrentRow) {
+    add("O'BRIEN, ANN", "DUBLIN");
+    add("SMITH, JOHN", "SPRINGFIELD");
+    data.set_index("keyname");
+    data.seek("=", "o'brien, ann");
+    ASSERT_FALSE(data.no_match());
+    EXPECT_EQ(data.field("city").toString(), "DUBLIN");
+
+    data.seek("=", "JONES, MARY");
+    EXPECT_TRUE(data.no_match());
+    EXPECT_FALSE(data.has_current());
+    EXPECT_EQ(error_of([&] { data.field("city"); }), platform::kErrNoCurrentRecord);
+    EXPECT_EQ(error_of([&] { data.edit(); }), platform::kErrNoCurrentRecord);
+    EXPECT_EQ(error_of([&] { data.delete_row(); }), platform::kErrNoCurrentRecord);
+    EXPECT_EQ(data.record_count(), 2);
+}
+
+TEST_F(CursorTest, SeekNeedsTheIndexAndANewTableForgetsIt) {
+    add("SMITH, JOHN");
+    EXPECT_EQ(error_of([&] { data.seek("=", "SMITH, JOHN"); }), platform::kErrNoCurrentIndex);
+    data.set_index("keyname");
+    data.set_record_source("children");
+    data.refresh();
+    EXPECT_EQ(data.index(), "");
+    EXPECT_EQ(error_of([&] { data.seek("=", "SMITH, JOHN"); }), platform::kErrNoCurrentIndex);
+}
+
+TEST_F(CursorTest, DuplicateKeyRaises3022AndKeepsTheRowPending) {
+    add("SMITH, JOHN", "FIRST");
+    data.add_new();
+    data.set_field("keyname", "Smith, John");
+    data.set_field("city", "SECOND");
+    EXPECT_EQ(error_of([&] { data.update(); }), platform::kErrDuplicateKey);
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::AddNew);
+    EXPECT_EQ(data.field("city").toString(), "SECOND");
+    // Correcting the key and updating again stores exactly one new row.
+    data.set_field("keyname", "SMITH, JANE");
+    data.update();
+    EXPECT_EQ(data.record_count(), 2);
+}
+
+TEST_F(CursorTest, CancelUpdateAndMovesDropThePendingRow) {
+    data.add_new();
+    data.set_field("keyname", "A, B");
+    data.cancel_update();
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
+    EXPECT_EQ(data.record_count(), 0);
+    add("C, D");
+    data.add_new();
+    data.set_field("keyname", "E, F");
+    data.move_first();
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
+    EXPECT_EQ(data.record_count(), 1);
+}
+
+TEST_F(CursorTest, WalksInInsertionOrderWithoutIndexAndInKeyOrderWithIt) {
+    add("ZED, A");
+    add("adams, b");
+    add("MILLER, C");
+    EXPECT_EQ(walk(), (QStringList{"ZED, A", "adams, b", "MILLER, C"}));
+    data.set_index("keyname");
+    EXPECT_EQ(walk(), (QStringList{"adams, b", "MILLER, C", "ZED, A"}));
+    EXPECT_EQ(error_of([&] { data.move_next(); }), platform::kErrNoCurrentRecord);
+}
+
+TEST_F(CursorTest, EditUpdatesTheCurrentRowAndDeleteRemovesIt) {
+    add("SMITH, JOHN", "OLD");
+    add("JONES, MARY", "KEEP");
+    data.set_index("keyname");
+    data.seek("=", "SMITH, JOHN");
+    data.edit();
+    data.set_field("city", "NEW");
+    data.update();
+    EXPECT_EQ(data.field("city").toString(), "NEW");
+    data.delete_row();
+    EXPECT_FALSE(data.has_current());
+    EXPECT_EQ(data.record_count(), 1);
+    data.seek("=", "JONES, MARY");
+    EXPECT_EQ(data.field("city").toString(), "KEEP");
+}
+
+TEST_F(CursorTest, EditingIntoAnExistingKeyIsRefusedAndChangesNothing) {
+    add("SMITH, JOHN", "ONE");
+    add("JONES, MARY", "TWO");
+    data.set_index("keyname");
+    data.seek("=", "JONES, MARY");
+    data.edit();
+    data.set_field("keyname", "SMITH, JOHN");
+    EXPECT_EQ(error_of([&] { data.update(); }), platform::kErrDuplicateKey);
+    data.cancel_update();
+    data.seek("=", "SMITH, JOHN");
+    EXPECT_EQ(data.field("city").toString(), "ONE");
+    EXPECT_EQ(data.record_count(), 2);
+}
+
+TEST_F(CursorTest, RollbackUndoesEveryRowOfTheTransaction) {
+    add("SMITH, JOHN", "ONE");
+    {
+        platform::Transaction t(data);
+        add("JONES, MARY");
+        data.set_index("keyname");
+        data.seek("=", "SMITH, JOHN");
+        data.edit();
+        data.set_field("city", "CHANGED");
+        data.update();
+    }
+    EXPECT_EQ(data.record_count(), 1);
+    data.seek("=", "SMITH, JOHN");
+    EXPECT_EQ(data.field("city").toString(), "ONE");
+}
+
+TEST_F(CursorTest, FieldsAreMatchedByNameAndUnknownOnesRefused) {
+    add("SMITH, JOHN");
+    data.move_first();
+    EXPECT_TRUE(data.field("First Name 2").isNull());
+    EXPECT_EQ(error_of([&] { data.field("nonsense"); }), platform::kErrItemNotFound);
+    EXPECT_EQ(error_of([&] { data.set_field("city", "X"); }), platform::kErrUpdateWithoutEdit);
+}
+
+TEST_F(CursorTest, TextWithQuotesAndSqlIsStoredAsIs) {
+    const QString nasty = "X'); DROP TABLE OVRAData; --\"";
+    add(nasty, nasty);
+    data.set_index("keyname");
+    data.seek("=", nasty);
+    ASSERT_FALSE(data.no_match());
+    EXPECT_EQ(data.field("city").toString(), nasty);
+}
+
+TEST(CursorOpen, MissingOrDamagedDatabaseFailsCleanlyAndCreatesNothing) {
+    QTemporaryDir dir;
+    DataControl data;
+    data.set_database_name(dir.filePath("ovra.mdb"));
+    EXPECT_EQ(error_of([&] { data.refresh(); }), platform::kErrCantFindFile);
+    EXPECT_FALSE(QFile::exists(dir.filePath("ovra.mdb")));
+    EXPECT_EQ(error_of([&] { data.record_count(); }), platform::kErrObjectNotSet);
+    EXPECT_EQ(error_of([&] { data.move_last(); }), platform::kErrObjectNotSet);
+
+    QFile junk(dir.filePath("junk.mdb"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    data.set_database_name(junk.fileName());
+    EXPECT_EQ(error_of([&] { data.refresh(); }), platform::kErrUnrecognizedFormat);
+    EXPECT_FALSE(data.is_open());
+}
+
+TEST_F(CursorTest, CompactionCopiesEveryRowAndRefusesAnExistingDestination) {
+    add("SMITH, JOHN");
+    add("JONES, MARY");
+    data.close_database();
+    const QString copy = dir.filePath("DB2.mdb");
+    DataControl::compact_database(db_path, copy);
+    DataControl other;
+    other.set_database_name(copy);
+    other.refresh();
+    EXPECT_EQ(other.record_count(), 2);
+    other.close_database();
+    EXPECT_EQ(error_of([&] { DataControl::compact_database(db_path, copy); }), platform::kErrDatabaseExists);
+    EXPECT_EQ(error_of([&] { DataControl::compact_database(dir.filePath("none.mdb"), dir.filePath("x.mdb")); }),
+              platform::kErrCantFindFile);
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.mdb")));
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "fixture.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+
+using namespace platform;
+
+namespace {
+
+struct TestControls {
+    QLineEdit* box = nullptr;
+    QPushButton* cancel = nullptr;
+    QCheckBox* check = nullptr;
+    OptionButton* optA = nullptr;
+    OptionButton* optB = nullptr;
+};
+
+class TestWindow : public Form<TestControls> {
+public:
+    TestWindow() : Form(QStringLiteral("TestWindow")) {}
+    int loads = 0;
+    int unloads = 0;
+    int a_rule = 0;
+    int b_rule = 0;
+    int check_rule = 0;
+    int cancels = 0;
+    bool unload_while_loading = false;
+    QString variable;
+
+protected:
+    void build(QWidget* w, TestControls& c) override {
+        c.box = make_text(w, "box", 5, 100, 100, 1500, 300);
+        c.cancel = make_button(w, "cancel", "CANCEL", 100, 500, 1000, 400);
+        c.check = make_check(w, "check", "Check", 100, 1000);
+        c.optA = make_option(w, "optA", "A", 100, 1400);
+        c.optB = make_option(w, "optB", "B", 1200, 1400);
+        make_option_group({c.optA, c.optB});
+        on_chosen(c.optA, [this] { ++a_rule; });
+        on_chosen(c.optB, [this] { ++b_rule; });
+        on_toggle(c.check, [this] { ++check_rule; });
+        on_click(c.cancel, [this] {
+            ++cancels;
+            unload();
+        });
+    }
+    void Form_Load() override {
+        ++loads;
+        if (unload_while_loading) unload();
+    }
+    void Form_Unload() override { ++unloads; }
+    QAbstractButton* cancel_button() override { return ui().cancel; }
+};
+
+using WindowTest = testing_support::OvraTest;
+
+TEST_F(WindowTest, TouchingAControlLoadsOnceAndUnloadKeepsVariablesOnly) {
+    auto& w = form<TestWindow>();
+    w.variable = "kept";
+    EXPECT_FALSE(w.is_loaded());
+    w.ui().box->setText("typed");
+    w.ui().check->setChecked(true);
+    EXPECT_TRUE(w.is_loaded());
+    EXPECT_EQ(w.loads, 1);
+    w.set_caption("Caption");
+    w.set_help_context_id(320);
+    EXPECT_EQ(w.loads, 1);
+
+    w.unload();
+    EXPECT_FALSE(w.is_loaded());
+    EXPECT_EQ(w.unloads, 1);
+    EXPECT_EQ(w.variable, "kept");
+    // The next touch starts again from the design.
+    EXPECT_EQ(w.help_context_id(), 0);
+    EXPECT_EQ(w.ui().box->text(), "");
+    EXPECT_FALSE(w.ui().check->isChecked());
+    EXPECT_EQ(w.loads, 2);
+}
+
+TEST_F(WindowTest, AWindowThatUnloadsItselfWhileLoadingIsGoneForTheCaller) {
+    auto& w = form<TestWindow>();
+    w.unload_while_loading = true;
+    try {
+        w.ui().box->setText("x");
+        FAIL() << "expected error 364";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), 364);
+    }
+    EXPECT_FALSE(w.is_loaded());
+}
+
+TEST_F(WindowTest, OptionGroupMayHaveNoChoiceAndRulesRunOnlyWhenChosen) {
+    auto& c = form<TestWindow>().ui();
+    auto& w = form<TestWindow>();
+    EXPECT_FALSE(c.optA->isChecked());
+    EXPECT_FALSE(c.optB->isChecked());
+    c.optA->setChecked(true);
+    EXPECT_EQ(w.a_rule, 1);
+    c.optB->setChecked(true);
+    EXPECT_FALSE(c.optA->isChecked());
+    EXPECT_EQ(w.b_rule, 1);
+    EXPECT_EQ(w.a_rule, 1);
+    // Code can clear the whole group; no rule runs for that.
+    c.optB->setChecked(false);
+    EXPECT_FALSE(c.optA->isChecked() || c.optB->isChecked());
+    EXPECT_EQ(w.b_rule, 1);
+    // A user's click on the chosen button keeps it chosen and runs nothing again.
+    w.show();
+    QTest::mouseClick(c.optA, Qt::LeftButton);
+    QTest::mouseClick(c.optA, Qt::LeftButton);
+    EXPECT_TRUE(c.optA->isChecked());
+    EXPECT_EQ(w.a_rule, 2);
+    w.hide();
+}
+
+TEST_F(WindowTest, ChangeRulesRunForCodeAsForTheUser) {
+    auto& w = form<TestWindow>();
+    w.ui().check->setChecked(true);
+    set_value(w.ui().check, 0);
+    EXPECT_EQ(w.check_rule, 2);
+}
+
+TEST_F(WindowTest, MaximumLengthLimitsTypingButNotCode) {
+    QLineEdit* box = form<TestWindow>().ui().box;
+    QTest::keyClicks(box, "abcdefgh");
+    EXPECT_EQ(box->text(), "abcde");
+    box->setText("longer than five");
+    EXPECT_EQ(box->text(), "longer than five");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), "longer than fiv");
+    QTest::keyClicks(box, "x");
+    EXPECT_EQ(box->text(), "longer than fiv");
+    EXPECT_EQ(max_length(box), 5);
+}
+
+TEST_F(WindowTest, ColourNumbersAndTwipsReadBackAsSet) {
+    auto& c = form<TestWindow>().ui();
+    set_back_color(c.box, color::kLightRed);
+    EXPECT_EQ(back_color(c.box), color::kLightRed);
+    EXPECT_EQ(c.box->palette().color(QPalette::Base), QColor(0xFF, 0x80, 0x80));
+    set_back_color(c.check, color::kMenu);
+    EXPECT_EQ(back_color(c.check), color::kMenu);
+    set_left(c.cancel, 5351);
+    EXPECT_EQ(left(c.cancel), 5351);
+    EXPECT_EQ(c.cancel->x(), 357);
+    EXPECT_EQ(top(c.cancel), 500);
+}
+
+TEST_F(WindowTest, ModalShowReturnsWhenTheWindowIsHiddenOrUnloaded) {
+    // The real event loop, answered from a timer.
+    app_->set_modal_hook(nullptr);
+    auto& w = form<TestWindow>();
+    QTimer::singleShot(0, [&] { w.hide(); });
+    w.show_modal();
+    EXPECT_TRUE(w.is_loaded());
+    EXPECT_FALSE(w.is_shown());
+    QTimer::singleShot(0, [&] { w.ui().cancel->click(); });
+    w.show_modal();
+    EXPECT_FALSE(w.is_loaded());
+}
+
+TEST_F(WindowTest, CloseBoxAndEscapeDoWhatCancelDoes) {
+    auto& w = form<TestWindow>();
+    w.show();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(w.widget(), &close);
+    EXPECT_EQ(w.cancels, 1);
+    EXPECT_FALSE(w.is_loaded());
+    w.show();
+    QTest::keyClick(w.widget(), Qt::Key_Escape);
+    EXPECT_EQ(w.cancels, 2);
+    EXPECT_FALSE(w.is_loaded());
+}
+
+TEST_F(WindowTest, AnErrorInAHandlerIsReportedAndTheProgramGoesOn) {
+    msgs.expect("An unexpected error stopped \"x_Click\":\nNo current record. (error 3021)",
+                vbOK, vbCritical);
+    guarded("x_Click", [] { throw VbError(3021, "No current record."); });
+}
+
+}  // namespace

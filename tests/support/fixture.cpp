@@ -1,0 +1,149 @@
+#include "fixture.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTest>
+
+#include "common/schema.h"
+#include "platform/cursor.h"
+#include "platform/files.h"
+#include "shell/frmSplash.h"
+
+namespace testing_support {
+
+void MsgBoxScript::expect(const QString& prompt, int answer, int style, const QString& title) {
+    expected_.push_back({prompt, answer, style, title});
+}
+
+int MsgBoxScript::answer(const platform::MsgBoxCall& call) {
+    shown_.push_back(call);
+    if (expected_.empty()) {
+        ADD_FAILURE() << "unexpected message box: " << call.prompt.toStdString() << " ["
+                      << call.title.toStdString() << "]";
+        return platform::vbCancel;
+    }
+    const Expected e = expected_.front();
+    expected_.pop_front();
+    EXPECT_EQ(call.prompt.toStdString(), e.prompt.toStdString());
+    if (e.style >= 0) EXPECT_EQ(call.style, e.style) << call.prompt.toStdString();
+    if (!e.title.isNull()) EXPECT_EQ(call.title.toStdString(), e.title.toStdString());
+    return e.answer;
+}
+
+void ModalScript::on(const QString& window, std::function<void(platform::Window&)> act) {
+    expected_.emplace_back(window, std::move(act));
+}
+
+void ModalScript::run(platform::Window& window) {
+    if (expected_.empty()) {
+        ADD_FAILURE() << "unexpected modal window: " << window.name().toStdString();
+        return;
+    }
+    auto [name, act] = std::move(expected_.front());
+    expected_.pop_front();
+    EXPECT_EQ(window.name().toStdString(), name.toStdString());
+    act(window);
+    EXPECT_FALSE(window.is_shown()) << window.name().toStdString() << " was left open";
+}
+
+void OvraTest::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    common::schema::create_database(path("ovra.mdb"));
+    app_ = std::make_unique<platform::App>(dir_.path());
+    app_->set_quit_on_end(false);
+    app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) { return msgs.answer(c); });
+    app_->set_modal_hook([this](platform::Window& w) { modals.run(w); });
+}
+
+void OvraTest::TearDown() {
+    EXPECT_TRUE(msgs.done()) << "an expected message box was not shown";
+    EXPECT_TRUE(modals.done()) << "an expected modal window was not shown";
+    app_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString OvraTest::path(const QString& file) const { return dir_.filePath(file); }
+
+void OvraTest::write(const QString& file, const QByteArray& bytes) const {
+    platform::write_file_atomic(path(file), bytes);
+}
+
+QByteArray OvraTest::read(const QString& file) const { return platform::read_file(path(file)); }
+
+bool OvraTest::exists(const QString& file) const { return QFile::exists(path(file)); }
+
+void OvraTest::start_program() {
+    auto& splash = platform::form<frmSplash>();
+    splash.load();
+    splash.tmrSplash_Timer();
+}
+
+void OvraTest::restart_program() {
+    app_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app_ = std::make_unique<platform::App>(dir_.path());
+    app_->set_quit_on_end(false);
+    app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) { return msgs.answer(c); });
+    app_->set_modal_hook([this](platform::Window& w) { modals.run(w); });
+    start_program();
+}
+
+namespace {
+template <class Rec>
+void store(const QString& db, const char* table, const Rec& rec) {
+    platform::DataControl data;
+    data.set_database_name(db);
+    data.set_record_source(QString::fromLatin1(table));
+    data.refresh();
+    data.add_new();
+    rec.write_to(data);
+    data.update();
+}
+}  // namespace
+
+void OvraTest::store_household(const common::AddressRecord& rec) {
+    store(path("ovra.mdb"), "OVRAData", rec);
+}
+
+void OvraTest::store_children(const common::ChildrenRecord& rec) {
+    store(path("ovra.mdb"), "Children", rec);
+}
+
+void OvraTest::store_second_address(const common::SecondAddressRecord& rec) {
+    store(path("ovra.mdb"), "Address", rec);
+}
+
+int OvraTest::count_rows(const QString& table) const {
+    platform::DataControl data;
+    data.set_database_name(path("ovra.mdb"));
+    data.set_record_source(table);
+    data.refresh();
+    return data.record_count();
+}
+
+common::AddressRecord OvraTest::household(const QString& last, const QString& first) {
+    common::AddressRecord r;
+    r.keyname = last.toUpper() + ", " + first.toUpper();
+    r.address_1 = "1 MAIN ST";
+    r.city = "SPRINGFIELD";
+    r.state = "IL";
+    r.zip = "62701";
+    r.option1 = "1";
+    for (int n = 1; n <= 12; ++n) r.category[n] = "N";
+    return r;
+}
+
+void OvraTest::click(QAbstractButton* button) {
+    ASSERT_TRUE(button);
+    EXPECT_TRUE(button->isVisibleTo(button->window())) << button->objectName().toStdString() << " is hidden";
+    EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString() << " is disabled";
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void OvraTest::type(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    box->del();
+    QTest::keyClicks(box, text);
+}
+
+}  // namespace testing_support

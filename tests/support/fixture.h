@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QByteArray>
+#include <QLineEdit>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "common/records.h"
+#include "platform/application.h"
+#include "platform/msgbox.h"
+#include "platform/window.h"
+
+namespace testing_support {
+
+// Answers message boxes in the order the test expects them; any other box fails the test.
+class MsgBoxScript {
+public:
+    void expect(const QString& prompt, int answer = platform::vbOK, int style = -1,
+                const QString& title = {});
+    int answer(const platform::MsgBoxCall& call);
+    bool done() const { return expected_.empty(); }
+    const std::vector<platform::MsgBoxCall>& shown() const { return shown_; }
+
+private:
+    struct Expected {
+        QString prompt;
+        int answer;
+        int style;
+        QString title;
+    };
+    std::deque<Expected> expected_;
+    std::vector<platform::MsgBoxCall> shown_;
+};
+
+// Acts in modal windows in the order the test expects them; any other modal window fails.
+class ModalScript {
+public:
+    void on(const QString& window, std::function<void(platform::Window&)> act);
+    void run(platform::Window& window);
+    bool done() const { return expected_.empty(); }
+
+private:
+    std::deque<std::pair<QString, std::function<void(platform::Window&)>>> expected_;
+};
+
+// A fresh program folder with an empty household database and a fresh program state.
+class OvraTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString path(const QString& file) const;
+    void write(const QString& file, const QByteArray& bytes) const;
+    QByteArray read(const QString& file) const;
+    bool exists(const QString& file) const;
+
+    // Runs the start-up as the program does (without waiting three seconds).
+    void start_program();
+    // Throws the run away and starts a new one on the same program folder.
+    void restart_program();
+
+    // Writes households straight into ovra.mdb, past the program's own cursor.
+    void store_household(const common::AddressRecord& rec);
+    void store_children(const common::ChildrenRecord& rec);
+    void store_second_address(const common::SecondAddressRecord& rec);
+    int count_rows(const QString& table) const;
+    // A household of one person with a complete address.
+    static common::AddressRecord household(const QString& last, const QString& first);
+
+    // A user's click: the button must be visible and enabled.
+    static void click(QAbstractButton* button);
+    // A user's typing into a box (replaces what it held).
+    static void type(QLineEdit* box, const QString& text);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<platform::App> app_;
+    MsgBoxScript msgs;
+    ModalScript modals;
+};
+
+}  // namespace testing_support
