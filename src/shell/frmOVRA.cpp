@@ -8,6 +8,7 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "FrmHeadingCreate.h"
 #include "Module1.h"
 #include "frmSplash.h"
 #include "modCategory_setup.h"
@@ -213,6 +214,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordEdit, "MnuRecordEdit_Click", [this] { Comeditrecord_Click(); });
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
+    connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -263,6 +265,13 @@ void frmOVRA::cmdButton_Click(int row) {
     // The category list opens here once the printouts are built.
 }
 
+void frmOVRA::MnuEditCat_Click() {
+    auto& editor = form<FrmHeadingCreate>();
+    editor.ui().Label1->setText(QStringLiteral("EDIT OR ENTER CATEGORIES"));
+    editor.set_help_context_id(320);
+    editor.show_modal();
+}
+
 int frmOVRA::record_count_shown() { return ui().lblrecnum->text().trimmed().toInt(); }
 
 void frmOVRA::show_record_count(int count) { ui().lblrecnum->setText(QString::number(count)); }
@@ -290,10 +299,11 @@ void frmOVRA::set_storefile_record(const common::StorefileRecord& rec) {
     Trackfile = rec.Trackfile;
 }
 
-bool frmOVRA::write_storefile() {
+bool frmOVRA::write_storefile() { return write_storefile(storefile_record()); }
+
+bool frmOVRA::write_storefile(const common::StorefileRecord& rec) {
     try {
-        common::write_storefile(platform::App::current().path(QStringLiteral("storefile.ovr")),
-                                storefile_record());
+        common::write_storefile(platform::App::current().path(QStringLiteral("storefile.ovr")), rec);
         return true;
     } catch (const platform::VbError& e) {
         platform::msgbox(QStringLiteral("The settings file could not be saved.\n%1").arg(e.description()),

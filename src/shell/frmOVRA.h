@@ -101,6 +101,7 @@ public:
     void Comquit_Click();
     void MnuExit_Click();
     void cmdButton_Click(int row);
+    void MnuEditCat_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();
@@ -111,8 +112,10 @@ public:
     // The settings record as the window's variables hold it, and taking one back.
     common::StorefileRecord storefile_record() const;
     void set_storefile_record(const common::StorefileRecord& rec);
-    // Rewrites storefile.ovr from the variables. A failure is reported; the old file stays.
+    // Rewrites storefile.ovr from the variables (or from rec). A failure is reported in a
+    // message box and the old file stays.
     bool write_storefile();
+    bool write_storefile(const common::StorefileRecord& rec);
 
     void close_box() override;
 

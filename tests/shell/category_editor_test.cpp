@@ -1,0 +1,139 @@
+#include <QAction>
+
+#include "common/settings.h"
+#include "fixture.h"
+#include "platform/controls.h"
+#include "shell/FrmHeadingCreate.h"
+#include "shell/frmOVRA.h"
+
+using platform::back_color;
+using platform::form;
+
+namespace {
+
+class CategoryEditor : public testing_support::OvraTest {
+protected:
+    void SetUp() override {
+        OvraTest::SetUp();
+        common::StorefileRecord r;
+        r.heading[1] = "FAMILY";
+        r.catcount[1] = 4;
+        r.heading[2] = "WORK";
+        r.catcount[2] = 0;
+        r.heading[3] = "CLUB";
+        r.catcount[3] = 2;
+        r.ReturnLabel[1] = "THE SMITHS";
+        r.Trackfile = 1;
+        common::write_storefile(path("storefile.ovr"), r);
+        start_program();
+        stored = read("storefile.ovr");
+    }
+    // Opens the editor from the menu and acts in it.
+    void edit(std::function<void(FrmHeadingCreate_ui::Controls&)> act) {
+        modals.on("FrmHeadingCreate", [act](platform::Window& w) {
+            EXPECT_EQ(w.help_context_id(), 320);
+            act(static_cast<FrmHeadingCreate&>(w).ui());
+        });
+        form<frmOVRA>().ui().MnuEditCat->trigger();
+    }
+    frmOVRA_ui::Controls& main() { return form<frmOVRA>().ui(); }
+    QByteArray stored;
+};
+
+TEST_F(CategoryEditor, OpensWithTheStoredNamesAndItsHeading) {
+    edit([](auto& c) {
+        EXPECT_EQ(c.Label1->text(), "EDIT OR ENTER CATEGORIES");
+        EXPECT_EQ(c.Text[1]->text(), "FAMILY");
+        EXPECT_EQ(c.Text[3]->text(), "CLUB");
+        EXPECT_EQ(c.Text[4]->text(), "");
+        EXPECT_EQ(platform::left(c.Text[5]), 1860);
+        EXPECT_EQ(platform::top(c.Text[5]), 1320);
+        c.cmdCancel->click();
+    });
+}
+
+TEST_F(CategoryEditor, RenamingAndUpperCasingSavesAndRedrawsWithCountsKept) {
+    edit([this](auto& c) {
+        type(c.Text[1], "relatives");
+        type(c.Text[5], "neighbours1");  // ten characters at most
+        EXPECT_EQ(c.Text[5]->text(), "neighbours");
+        type(c.Text[2], "");  // count 0: may be emptied
+        click(c.Command1);
+    });
+    auto& m = form<frmOVRA>();
+    EXPECT_FALSE(form<FrmHeadingCreate>().is_loaded());
+    EXPECT_EQ(m.heading[1], "RELATIVES");
+    EXPECT_EQ(m.heading[5], "NEIGHBOURS");
+    EXPECT_EQ(main().Label[1]->text(), "RELATIVES");
+    EXPECT_EQ(main().lblcatcount[1]->text(), "4");
+    EXPECT_EQ(main().lblcatcount[5]->text(), "0");
+    EXPECT_FALSE(main().cmdButton[5]->isHidden());
+    EXPECT_TRUE(main().cmdButton[2]->isHidden());
+    EXPECT_EQ(main().lblcatcount[2]->text(), "");
+    EXPECT_EQ(read("storefile.ovr"),
+              "\"RELATIVES\",4,\"\",0,\"CLUB\",2,\"\",0,\"NEIGHBOURS\",0,\"\",0,\"\",0,\"\",0,"
+              "\"\",0,\"\",0,\"\",0,\"\",0,\"THE SMITHS\",\"\",\"\",1\r\n");
+}
+
+TEST_F(CategoryEditor, EmptyingCategoriesInUseIsRefusedAndNothingIsWritten) {
+    edit([](auto& c) {
+        c.Text[1]->setText("");
+        c.Text[3]->setText("");
+        c.Text[4]->setText("new");
+        c.Command1->click();
+        EXPECT_EQ(c.Label1->text(), "CATEGORY IN USE");
+        EXPECT_EQ(back_color(c.Text[1]), 0xFFu);
+        EXPECT_EQ(back_color(c.Text[3]), 0xFFu);
+        EXPECT_EQ(back_color(c.Text[4]), 0xFFFFFFu);
+        EXPECT_EQ(c.Text[1]->text(), "FAMILY");
+        EXPECT_EQ(c.Text[4]->text(), "new");  // other edits stay, not yet upper-cased
+        // Putting a name back clears the mark at the next ENTER.
+        c.Text[3]->setText("CLUB2");
+        c.cmdCancel->click();
+    });
+    EXPECT_EQ(read("storefile.ovr"), stored);
+    EXPECT_EQ(form<frmOVRA>().heading[4], "");
+}
+
+TEST_F(CategoryEditor, AllNamesEmptyIsRefusedWithAMessageAndCloses) {
+    // No category has households, so every name may be emptied.
+    form<frmOVRA>().catcount[1] = 0;
+    form<frmOVRA>().catcount[3] = 0;
+    msgs.expect("You must choose at least one category!", platform::vbOK, 48, "No Categories");
+    edit([](auto& c) {
+        c.Text[1]->setText("");
+        c.Text[2]->setText("");
+        c.Text[3]->setText("");
+        c.Command1->click();
+    });
+    EXPECT_FALSE(form<FrmHeadingCreate>().is_loaded());
+    EXPECT_EQ(read("storefile.ovr"), stored);
+    EXPECT_EQ(form<frmOVRA>().heading[1], "FAMILY");
+}
+
+TEST_F(CategoryEditor, OneBlankIsANameHereAndKeepsItsRowButton) {
+    edit([](auto& c) {
+        c.Text[6]->setText(" ");
+        c.Command1->click();
+    });
+    EXPECT_EQ(form<frmOVRA>().heading[6], " ");
+    EXPECT_FALSE(main().cmdButton[6]->isHidden());
+    EXPECT_EQ(main().lblcatcount[6]->text(), "0");
+}
+
+TEST_F(CategoryEditor, CancelKeepsEverythingAndTheStoreShowsTheSavedNames) {
+    edit([](auto& c) {
+        c.Text[1]->setText("CHANGED");
+        c.cmdCancel->click();
+    });
+    EXPECT_EQ(read("storefile.ovr"), stored);
+    EXPECT_EQ(category_name(1), "FAMILY");
+    edit([](auto& c) {
+        c.Text[7]->setText("party");
+        c.Command1->click();
+    });
+    // The store is read afresh after a save.
+    EXPECT_EQ(category_name(7), "PARTY");
+}
+
+}  // namespace
