@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
 #include "errors.h"
 
 namespace platform {
@@ -45,6 +50,19 @@ void write_file_atomic(const QString& path, const QByteArray& bytes) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
         throw VbError(kErrPathFileAccess, QStringLiteral("Cannot write %1: %2").arg(path, f.errorString()));
+}
+
+void replace_file(const QString& source, const QString& destination) {
+    if (!file_exists(source)) not_found(source);
+    {
+        QFile f(source);
+        if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0)
+            throw VbError(kErrPathFileAccess, QStringLiteral("Cannot flush %1: %2").arg(source, f.errorString()));
+    }
+    // rename() replaces the destination atomically; QFile::rename refuses an existing one.
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(destination).constData()) != 0)
+        throw VbError(kErrPathFileAccess, QStringLiteral("Cannot replace %1: %2")
+                                              .arg(destination, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 void file_copy(const QString& source, const QString& destination) {

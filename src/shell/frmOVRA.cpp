@@ -215,6 +215,9 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
     connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
+    connect_item(c.MnuCmpDB, "MnuCmpDB_Click", [this] { MnuCmpDB_Click(); });
+    connect_item(c.MnuBUDB, "MnuBUDB_Click", [this] { MnuBUDB_Click(); });
+    connect_item(c.MnuResDB, "MnuResDB_Click", [this] { MnuResDB_Click(); });
 }
 
 void frmOVRA::Form_Load() {

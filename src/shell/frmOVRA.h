@@ -102,6 +102,13 @@ public:
     void MnuExit_Click();
     void cmdButton_Click(int row);
     void MnuEditCat_Click();
+    // File utilities, about and web site.
+    void MnuCmpDB_Click();
+    void MnuBUDB_Click();
+    bool backup_database();
+    bool backup_storefile();
+    bool backup_printers_file();
+    void MnuResDB_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();

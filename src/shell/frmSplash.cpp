@@ -8,7 +8,6 @@
 #include "frmdatabase.h"
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/errors.h"
 #include "printing/modSetUpPrinters.h"
 
 using platform::form;
@@ -44,15 +43,8 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::open_database() {
-    try {
-        Data1().set_database_name(platform::App::current().path(QStringLiteral("ovra.mdb")));
-        Data1().refresh();
-        Data1().move_last();
-        totalrecords = Data1().record_count();
-    } catch (const platform::VbError&) {
-        // Missing, unreadable or empty: no message, the count is 0.
-        totalrecords = 0;
-    }
+    // Missing, unreadable or empty: no message, the count is 0.
+    totalrecords = open_database_file();
 }
 
 void frmSplash::tmrSplash_Timer() {

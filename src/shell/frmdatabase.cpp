@@ -1,6 +1,7 @@
 #include "frmdatabase.h"
 
 #include "platform/application.h"
+#include "platform/errors.h"
 
 frmdatabase::frmdatabase() : Form(QStringLiteral("frmdatabase")) {}
 
@@ -9,6 +10,17 @@ void frmdatabase::build(QWidget* form, frmdatabase_ui::Controls&) {
 }
 
 platform::DataControl& Data1() { return platform::form<frmdatabase>().ui().Data1; }
+
+int open_database_file() {
+    try {
+        Data1().set_database_name(platform::App::current().path(QStringLiteral("ovra.mdb")));
+        Data1().refresh();
+        Data1().move_last();
+        return Data1().record_count();
+    } catch (const platform::VbError&) {
+        return 0;
+    }
+}
 
 void open_table(const QString& table) {
     Data1().set_record_source(table);

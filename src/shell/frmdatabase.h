@@ -21,6 +21,10 @@ protected:
 // The shared cursor; reaching it loads frmdatabase.
 platform::DataControl& Data1();
 
+// Opens the program folder's ovra.mdb on the cursor as start-up does and counts its households;
+// 0 when it cannot be opened or holds none. No message either way.
+int open_database_file();
+
 // The table protocol: switch the cursor to a table (positioned on its first row, no index).
 void open_table(const QString& table);
 // Sets the index "keyname" and seeks the key; true when a row was found and is current.

@@ -1,0 +1,289 @@
+#include <QAction>
+#include <QDir>
+
+#include "common/schema.h"
+#include "common/settings.h"
+#include "fixture.h"
+#include "platform/cursor.h"
+#include "shell/FrmHeadingCreate.h"
+#include "shell/frmOVRA.h"
+#include "shell/frmdatabase.h"
+#include "shell/modCategory_setup.h"
+#include "printing/modSetUpPrinters.h"
+
+using platform::form;
+using platform::vbExclamation;
+using platform::vbInformation;
+
+namespace {
+
+const QByteArray kDefaultPrinters = QByteArray("\"\",0\r\n").repeated(15);
+
+class FileUtilities : public testing_support::OvraTest {
+protected:
+    void SetUp() override {
+        OvraTest::SetUp();
+        store_household(household("Smith", "John"));
+        store_household(household("Jones", "Mary"));
+        write_settings({"FAMILY", "WORK"}, {2, 1}, 0);
+        write("printers.ovr", printers_with("Office Laser", 3));
+        start_program();
+    }
+
+    frmOVRA& m() { return form<frmOVRA>(); }
+    frmOVRA_ui::Controls& c() { return m().ui(); }
+
+    common::StorefileRecord settings(const QStringList& names, const QList<int>& counts, int trackfile) {
+        common::StorefileRecord r;
+        for (int i = 0; i < names.size(); ++i) r.heading[i + 1] = names[i];
+        for (int i = 0; i < counts.size(); ++i) r.catcount[i + 1] = counts[i];
+        r.ReturnLabel = {QString(), "THE SMITHS", "1 MAIN ST", "SPRINGFIELD IL"};
+        r.Trackfile = trackfile;
+        return r;
+    }
+    void write_settings(const QStringList& names, const QList<int>& counts, int trackfile) {
+        common::write_storefile(path("storefile.ovr"), settings(names, counts, trackfile));
+    }
+    static QByteArray printers_with(const QString& name, int line) {
+        common::PrinterTable t{};
+        t[0] = {name, line};
+        return common::format_printer_table(t);
+    }
+    int rows_in(const QString& file, const QString& table) {
+        platform::DataControl data;
+        data.set_database_name(path(file));
+        data.set_record_source(table);
+        data.refresh();
+        return data.record_count();
+    }
+    void backup() {
+        msgs.expect("Backup Complete", platform::vbOK, vbInformation, "Backup Complete");
+        c().MnuBUDB->trigger();
+    }
+    void restore(const QString& prompt = "Restore Complete") {
+        if (prompt == "Restore Complete")
+            msgs.expect(prompt, platform::vbOK, vbInformation, prompt);
+        else
+            msgs.expect(prompt, platform::vbOK, vbExclamation, "Restore Incomplete");
+        c().MnuResDB->trigger();
+    }
+    // Deletes a household as the record form would, leaving the count shown in step.
+    void delete_household(const QString& key) {
+        ASSERT_TRUE(seek_key(key));
+        Data1().delete_row();
+        m().show_record_count(m().record_count_shown() - 1);
+        modCategory_setup::set_up_categories();
+    }
+    bool record_items_on() { return c().MnuRecordEdit->isEnabled() && c().MnuMoveChildren->isEnabled(); }
+    QStringList leftovers() {
+        return QDir(dir_.path()).entryList({"*.tmp", "DB2.mdb"}, QDir::Files);
+    }
+};
+
+TEST_F(FileUtilities, FirstBackupCopiesDatabaseSettingsAndPrinterTable) {
+    backup();
+    EXPECT_TRUE(common::schema::is_household_database(path("ovra.bku")));
+    EXPECT_EQ(rows_in("ovra.bku", "OVRAData"), 2);
+    EXPECT_EQ(read("storefile.bku"), read("storefile.ovr"));
+    EXPECT_EQ(read("printers.bku"), read("printers.ovr"));
+    EXPECT_TRUE(leftovers().isEmpty());
+    // The cursor is open again and the count shown is left alone.
+    EXPECT_EQ(Data1().record_count(), 2);
+    EXPECT_EQ(c().lblrecnum->text(), "2");
+}
+
+TEST_F(FileUtilities, BackupWithoutSettingsOrPrinterTableWritesTheDefaults) {
+    backup();
+    ASSERT_TRUE(QFile::remove(path("storefile.ovr")));
+    ASSERT_TRUE(QFile::remove(path("printers.ovr")));
+    backup();
+    EXPECT_EQ(read("storefile.ovr"), common::format_storefile({}));
+    EXPECT_EQ(read("storefile.ovr"), QByteArray("\"\",0,").repeated(12) + "\"\",\"\",\"\",0\r\n");
+    EXPECT_EQ(read("printers.ovr"), kDefaultPrinters);
+    // The old copies would not belong with the new database backup.
+    EXPECT_FALSE(exists("storefile.bku"));
+    EXPECT_FALSE(exists("printers.bku"));
+    EXPECT_TRUE(exists("ovra.bku"));
+    // The window keeps its names.
+    EXPECT_EQ(m().heading[1], "FAMILY");
+    EXPECT_EQ(c().Label[1]->text(), "FAMILY");
+}
+
+TEST_F(FileUtilities, BackupRunTwiceReplacesEveryCopy) {
+    backup();
+    store_household(household("Brown", "Ann"));
+    write_settings({"FAMILY", "WORK", "CLUB"}, {2, 1, 1}, 0);
+    write("printers.ovr", printers_with("Label Printer", 5));
+    backup();
+    EXPECT_EQ(rows_in("ovra.bku", "OVRAData"), 3);
+    EXPECT_EQ(read("storefile.bku"), read("storefile.ovr"));
+    EXPECT_EQ(read("printers.bku"), printers_with("Label Printer", 5));
+    EXPECT_TRUE(leftovers().isEmpty());
+}
+
+TEST_F(FileUtilities, FailedDatabaseBackupKeepsTheWholePreviousSet) {
+    backup();
+    const QByteArray old_db = read("ovra.bku");
+    const QByteArray old_settings = read("storefile.bku");
+    write_settings({"CHANGED"}, {1}, 0);
+    write("ovra.mdb", "this is not a database");
+    msgs.expect("The database could not be backed up. The previous backup files were kept.", platform::vbOK,
+                vbExclamation, "Backup Incomplete");
+    c().MnuBUDB->trigger();
+    EXPECT_EQ(read("ovra.bku"), old_db);
+    EXPECT_EQ(read("storefile.bku"), old_settings);
+    EXPECT_TRUE(leftovers().isEmpty());
+}
+
+TEST_F(FileUtilities, SettingsCopyThatCannotBeWrittenIsReportedNotCompleted) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.bku"));
+    msgs.expect("The settings file could not be backed up.", platform::vbOK, vbExclamation, "Backup Incomplete");
+    c().MnuBUDB->trigger();
+    EXPECT_TRUE(exists("ovra.bku"));
+    EXPECT_EQ(read("printers.bku"), read("printers.ovr"));
+}
+
+TEST_F(FileUtilities, BackupChangeRestoreGivesBackHouseholdsNamesAndCounts) {
+    backup();
+    const QByteArray backed_up_settings = read("storefile.bku");
+    // Changes after the backup: a new household, renamed categories, new counts and labels, a
+    // tracking report, another printer table. The category store holds the new names.
+    store_household(household("Brown", "Ann"));
+    m().heading[1] = "RELATIVES";
+    m().catcount[1] = 3;
+    m().ReturnLabel[1] = "NEW LINE";
+    m().Trackfile = 2;
+    ASSERT_TRUE(m().write_storefile());
+    m().show_record_count(3);
+    write("printers.ovr", printers_with("Label Printer", 5));
+    ASSERT_EQ(category_name(1), "RELATIVES");  // a reader leaves the store loaded
+    form<modSetUpPrinters>().printer_table_loaded = -1;
+
+    restore();
+    EXPECT_EQ(count_rows("OVRAData"), 2);
+    EXPECT_EQ(c().lblrecnum->text(), "2");
+    EXPECT_EQ(Data1().record_count(), 2);
+    EXPECT_EQ(m().heading[1], "FAMILY");
+    EXPECT_EQ(m().catcount[1], 2);
+    EXPECT_EQ(m().ReturnLabel[1], "THE SMITHS");
+    EXPECT_EQ(m().Trackfile, 2);  // the reports on disk are not restored
+    EXPECT_EQ(c().Label[1]->text(), "FAMILY");
+    EXPECT_EQ(c().lblcatcount[1]->text(), "2");
+    EXPECT_EQ(category_name(1), "FAMILY");
+    EXPECT_EQ(read("printers.ovr"), printers_with("Office Laser", 3));
+    EXPECT_EQ(form<modSetUpPrinters>().printer_table_loaded, 0);
+    // The settings file has the restored record with the current tracking count.
+    EXPECT_NE(read("storefile.ovr"), backed_up_settings);
+    EXPECT_EQ(read("storefile.ovr"), common::format_storefile(settings({"FAMILY", "WORK"}, {2, 1}, 2)));
+    EXPECT_TRUE(leftovers().isEmpty());
+}
+
+TEST_F(FileUtilities, RestoreWithTheSameTrackingCountLeavesTheSettingsFileAsBackedUp) {
+    backup();
+    write_settings({"OTHER"}, {0}, 0);
+    restore();
+    EXPECT_EQ(read("storefile.ovr"), read("storefile.bku"));
+    EXPECT_EQ(m().heading[2], "WORK");
+}
+
+TEST_F(FileUtilities, RecordItemsFollowTheRestoredCount) {
+    backup();
+    delete_household("SMITH, JOHN");
+    delete_household("JONES, MARY");
+    ASSERT_FALSE(record_items_on());
+    restore();
+    EXPECT_EQ(c().lblrecnum->text(), "2");
+    EXPECT_TRUE(record_items_on());
+}
+
+TEST_F(FileUtilities, RestoreWithoutSettingsAndPrinterCopiesRereadsTheCurrentFiles) {
+    backup();
+    ASSERT_TRUE(QFile::remove(path("storefile.bku")));
+    ASSERT_TRUE(QFile::remove(path("printers.bku")));
+    write_settings({"CLUB"}, {0}, 0);
+    const QByteArray printers = read("printers.ovr");
+    restore();
+    EXPECT_EQ(m().heading[1], "CLUB");
+    EXPECT_EQ(m().heading[2], "");
+    EXPECT_EQ(read("printers.ovr"), printers);
+}
+
+TEST_F(FileUtilities, MissingOrDamagedBackupRestoresNothing) {
+    backup();
+    const QByteArray sound_backup = read("ovra.bku");
+    write("storefile.bku", "\"STALE\",9\r\n");
+    store_household(household("Brown", "Ann"));
+    m().show_record_count(3);
+    const QByteArray db = read("ovra.mdb");
+    const QByteArray settings_file = read("storefile.ovr");
+    const QByteArray printers = read("printers.ovr");
+
+    const QByteArray damaged[] = {QByteArray(), "not a database", sound_backup.left(sound_backup.size() / 2)};
+    for (const QByteArray& bad : damaged) {
+        if (bad.isNull())
+            ASSERT_TRUE(QFile::remove(path("ovra.bku")));
+        else
+            write("ovra.bku", bad);
+        restore("Backup File Not Available.");
+        EXPECT_EQ(read("ovra.mdb"), db);
+        EXPECT_EQ(read("storefile.ovr"), settings_file);
+        EXPECT_EQ(read("printers.ovr"), printers);
+        EXPECT_EQ(m().heading[1], "FAMILY");
+        EXPECT_EQ(c().lblrecnum->text(), "3");
+        EXPECT_EQ(Data1().record_count(), 3);
+        EXPECT_TRUE(leftovers().isEmpty());
+    }
+}
+
+TEST_F(FileUtilities, SettingsThatCannotBeRestoredAreReported) {
+    backup();
+    ASSERT_TRUE(QFile::remove(path("printers.ovr")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("printers.ovr"));
+    restore("The households were restored, but the settings file or the printer table could not be restored.");
+    EXPECT_EQ(m().heading[1], "FAMILY");
+    EXPECT_EQ(c().lblrecnum->text(), "2");
+}
+
+TEST_F(FileUtilities, CompactionKeepsEveryHouseholdAndLeavesNoWorkFile) {
+    common::ChildrenRecord kids;
+    kids.keyname = "SMITH, JOHN";
+    kids.child[1] = "AMY";
+    store_children(kids);
+    common::SecondAddressRecord second;
+    second.keyname = "JONES, MARY";
+    second.city = "DENVER";
+    store_second_address(second);
+    m().show_record_count(7);  // the counter is not the compaction's business
+
+    msgs.expect("Compression Complete", platform::vbOK, vbInformation, "Compression Complete");
+    c().MnuCmpDB->trigger();
+    EXPECT_FALSE(exists("DB2.mdb"));
+    EXPECT_EQ(count_rows("OVRAData"), 2);
+    EXPECT_EQ(count_rows("Children"), 1);
+    EXPECT_EQ(count_rows("Address"), 1);
+    ASSERT_TRUE(seek_key("jones, mary"));
+    EXPECT_EQ(Data1().field("keyname").toString(), "JONES, MARY");
+    EXPECT_EQ(c().lblrecnum->text(), "7");
+}
+
+TEST_F(FileUtilities, CompactionFailuresKeepTheDatabase) {
+    const QByteArray db = read("ovra.mdb");
+    write("DB2.mdb", "left over");
+    msgs.expect("The database was not compressed because DB2.mdb is already in the program folder. "
+                "Move or rename DB2.mdb, then try again.",
+                platform::vbOK, vbExclamation, "Compression Incomplete");
+    c().MnuCmpDB->trigger();
+    EXPECT_EQ(read("ovra.mdb"), db);
+    EXPECT_EQ(read("DB2.mdb"), "left over");
+    EXPECT_EQ(Data1().record_count(), 2);
+
+    ASSERT_TRUE(QFile::remove(path("DB2.mdb")));
+    write("ovra.mdb", "damaged");
+    msgs.expect("The database could not be compressed. It was left as it was.", platform::vbOK, vbExclamation,
+                "Compression Incomplete");
+    c().MnuCmpDB->trigger();
+    EXPECT_EQ(read("ovra.mdb"), "damaged");
+    EXPECT_FALSE(exists("DB2.mdb"));
+}
+
+}  // namespace
