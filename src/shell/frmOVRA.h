@@ -109,6 +109,7 @@ public:
     bool backup_storefile();
     bool backup_printers_file();
     void MnuResDB_Click();
+    void MnuHelpAbout_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();

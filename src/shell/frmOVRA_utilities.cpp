@@ -1,9 +1,10 @@
-// The main window's file utilities: compaction, backup and restore.
+// The main window's file utilities (compaction, backup, restore) and about box.
 #include <QFile>
 
 #include "FrmHeadingCreate.h"
 #include "common/schema.h"
 #include "common/settings.h"
+#include "frmAbout.h"
 #include "frmOVRA.h"
 #include "frmdatabase.h"
 #include "modCategory_setup.h"
@@ -161,3 +162,5 @@ void frmOVRA::MnuResDB_Click() {
                             "could not be restored."),
              kRestoreIncomplete);
 }
+
+void frmOVRA::MnuHelpAbout_Click() { form<frmAbout>().show_modal(); }
