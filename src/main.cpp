@@ -7,6 +7,8 @@
 #include "shell/frmSplash.h"
 
 int main(int argc, char** argv) {
+    // The built-in browser needs this before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OVRA"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -219,6 +219,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuBUDB, "MnuBUDB_Click", [this] { MnuBUDB_Click(); });
     connect_item(c.MnuResDB, "MnuResDB_Click", [this] { MnuResDB_Click(); });
     connect_item(c.MnuHelpAbout, "MnuHelpAbout_Click", [this] { MnuHelpAbout_Click(); });
+    connect_item(c.mnuVantrelPress, "mnuVantrelPress_Click", [this] { mnuVantrelPress_Click(); });
 }
 
 void frmOVRA::Form_Load() {

@@ -110,6 +110,7 @@ public:
     bool backup_printers_file();
     void MnuResDB_Click();
     void MnuHelpAbout_Click();
+    void mnuVantrelPress_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();

@@ -1,12 +1,14 @@
-// The main window's file utilities (compaction, backup, restore) and about box.
+// The main window's file utilities (compaction, backup, restore), about box and web site.
 #include <QFile>
 
 #include "FrmHeadingCreate.h"
 #include "common/schema.h"
 #include "common/settings.h"
 #include "frmAbout.h"
+#include "frmBrowser.h"
 #include "frmOVRA.h"
 #include "frmdatabase.h"
+#include "maker.h"
 #include "modCategory_setup.h"
 #include "platform/application.h"
 #include "platform/cursor.h"
@@ -164,3 +166,11 @@ void frmOVRA::MnuResDB_Click() {
 }
 
 void frmOVRA::MnuHelpAbout_Click() { form<frmAbout>().show_modal(); }
+
+void frmOVRA::mnuVantrelPress_Click() {
+    auto& browser = form<frmBrowser>();
+    browser.StartingAddress = kMakerWebSite;
+    browser.ui().tbToolBar->setVisible(true);
+    browser.widget()->showMaximized();
+    browser.show();
+}
