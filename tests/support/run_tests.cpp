@@ -1,0 +1,20 @@
+#include "run_tests.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+int run_all_tests(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+}  // namespace testing_support
