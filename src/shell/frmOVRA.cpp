@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "FrmHeadingCreate.h"
+#include "editor/Frmchildren.h"
+#include "editor/frmAddressRecord.h"
 #include "Module1.h"
 #include "frmSplash.h"
 #include "modCategory_setup.h"
@@ -243,7 +245,78 @@ void frmOVRA::show_clock() {
 
 void frmOVRA::Timer1_Timer() { show_clock(); }
 
-void frmOVRA::comnewrecord_Click() {}
+void frmOVRA::comnewrecord_Click() { new_record_setup(); }
+
+void frmOVRA::new_record_setup() {
+    auto& record = form<frmAddressRecord>();
+    record.chkchildren = 0;
+    set_enabled(false);
+    record.set_caption(QStringLiteral("Add New Record"));
+    auto& r = record.ui();
+    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
+                         r.TxtCellPhone1, r.TxtFirstName2, r.txtaddress1, r.txtaddress2, r.txtCity,
+                         r.txtState, r.txtZip, r.TxtHomePhone, r.TxtFaxPhone})
+        b->setEnabled(true);
+    r.ChkFamilyLabel->setEnabled(true);
+    platform::set_value(r.ChkFamilyLabel, 0);
+    r.chkForeign->setEnabled(true);
+    platform::set_value(r.chkForeign, 0);
+    platform::set_left(r.Label9, 6360);
+    platform::set_autosize_caption(r.LblLastName, QStringLiteral("LAST NAME"));
+    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
+                         r.TxtCellPhone1})
+        b->setText(QString());
+    platform::set_value(r.ChkHyphen, 0);
+    r.Chkreverse->setEnabled(false);
+    platform::set_value(r.Chkreverse, 0);
+    for (QLineEdit* b : {r.TxtFirstName2, r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2, r.TxtWorkPhone2,
+                         r.TxtCellPhone2, r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState, r.txtZip,
+                         r.TxtHomePhone, r.TxtFaxPhone})
+        b->setText(QString());
+    for (int n = 1; n <= 12; ++n) {
+        r.Chkcat[n]->setEnabled(true);
+        platform::set_value(r.Chkcat[n], 0);
+        r.Chkcat[n]->setText(category_name(n));
+    }
+    set_up_category_checks();
+    r.Opt1a->setChecked(true);
+    for (platform::OptionButton* b : {r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f, r.Opt2a, r.Opt2b, r.Opt2c,
+                                      r.Opt2d, r.Opt2e})
+        b->setChecked(false);
+    for (platform::OptionButton* b : {r.Opt1a, r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f}) b->setEnabled(true);
+    for (platform::OptionButton* b : {r.Opt2a, r.Opt2b, r.Opt2c, r.Opt2d, r.Opt2e}) b->setEnabled(false);
+    r.sal2->setEnabled(false);
+    platform::set_back_color(r.sal1, platform::color::kButtonFace);
+    platform::set_back_color(r.sal2, platform::color::kButtonFace);
+    platform::place(r.Comsave, 1800, 10804);
+    platform::place(r.Comcancel, 4080, 10804);
+    r.Comsave->setText(QStringLiteral("SAVE"));
+    r.Comsave->show();
+    r.Cmdmain->hide();
+    r.Cmdchildren->setText(QStringLiteral("ADD CHILDREN"));
+    r.Cmdchildren->show();
+    auto& children = form<Frmchildren>().ui();
+    for (int i = 1; i <= 6; ++i) {
+        children.Txtchild[i]->setText(QString());
+        children.Txtchild[i]->setEnabled(true);
+    }
+    initialize_color();
+    record.set_help_context_id(1000);
+    record.show_modal();
+}
+
+void frmOVRA::set_up_category_checks() {
+    auto& r = form<frmAddressRecord>().ui();
+    for (int n = 1; n <= 12; ++n) r.Chkcat[n]->setVisible(!r.Chkcat[n]->text().isEmpty());
+}
+
+void frmOVRA::initialize_color() {
+    auto& r = form<frmAddressRecord>().ui();
+    for (QLineEdit* b : {r.txtLastName1, r.TxtFirstName1, r.TxtFirstName2, r.txtaddress1, r.txtCity, r.txtState,
+                         r.txtZip})
+        platform::set_back_color(b, platform::color::kWhite);
+    r.lblWarning->setText(QStringLiteral(" "));
+}
 
 void frmOVRA::Comeditrecord_Click() {}
 

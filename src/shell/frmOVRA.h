@@ -102,6 +102,9 @@ public:
     void MnuExit_Click();
     void cmdButton_Click(int row);
     void MnuEditCat_Click();
+    void new_record_setup();
+    void set_up_category_checks();
+    void initialize_color();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();
