@@ -1,6 +1,11 @@
 #include "frmAddressRecord.h"
 
+#include "Frmaddress2.h"
 #include "Frmchildren.h"
+#include "common/keyname.h"
+#include "lookup/FrmGetAddress.h"
+#include "platform/errors.h"
+#include "shell/frmdatabase.h"
 #include "common/vbstring.h"
 #include "platform/application.h"
 #include "shell/frmOVRA.h"
@@ -221,6 +226,8 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     platform::on_click(c.Comsave, [this] { Comsave_Click(); });
     platform::on_click(c.Comcancel, [this] { Comcancel_Click(); });
     platform::on_click(c.Cmdchildren, [this] { Cmdchildren_Click(); });
+    platform::on_click(c.Cmdaddress2, [this] { Cmdaddress2_Click(); });
+    platform::on_click(c.Cmdmain, [this] { Cmdmain_Click(); });
 }
 
 void frmAddressRecord::Form_Load() { form<frmOVRA>().email_service = true; }
@@ -352,17 +359,6 @@ void frmAddressRecord::mark(QWidget* control) {
     error_flag = "yes";
 }
 
-namespace {
-
-// Five digits, or five digits, a hyphen and four digits.
-bool valid_zip(const QString& zip) {
-    if (common::is_all_digits(zip)) return zip.size() == 5;
-    return zip.size() == 10 && common::is_all_digits(zip.left(5)) && zip[5] == QLatin1Char('-') &&
-           common::is_all_digits(zip.right(4));
-}
-
-}  // namespace
-
 void frmAddressRecord::check_required_fields() {
     auto& c = ui();
     for (QLineEdit* b : {c.txtLastName1, c.TxtFirstName1, c.TxtFirstName2, c.txtaddress1, c.txtCity,
@@ -417,7 +413,7 @@ void frmAddressRecord::check_required_fields() {
     if (is_blank(c.txtState->text()) && !foreign) mark(c.txtState);
     if (!foreign) {
         const QString zip = c.txtZip->text();
-        if (is_blank(zip) || !valid_zip(zip)) mark(c.txtZip);
+        if (is_blank(zip) || !common::is_zip(zip)) mark(c.txtZip);
     }
 
     const bool person1_titled = c.Opt1b->isChecked() || c.opt1c->isChecked() || c.Opt1d->isChecked() ||
@@ -440,13 +436,380 @@ void frmAddressRecord::Comsave_Click() {
     f.setPointSize(12);
     c.lblWarning->setFont(f);
     error_flag = "no";
-    if (c.Comsave->text() != QLatin1String("DELETE")) check_required_fields();
+    const bool deleting = c.Comsave->text() == QLatin1String("DELETE");
+    const bool adding = !deleting && caption() == QLatin1String("Add New Record");
+    if (!deleting) check_required_fields();
+    keyname = form<FrmGetAddress>().hold_keyname;
+    if (error_flag != "no") return;
+    use_household_table();
+    if (!adding && !seek_key(keyname)) {
+        platform::msgbox(QStringLiteral("This household is no longer in the address book."),
+                         platform::vbExclamation, QStringLiteral("Record Not Found"));
+        return;
+    }
+    set_back_color(c.txtLastName1, color::kWhite);
+    form<frmOVRA>().set_enabled(true);
+
+    if (deleting) {
+        try {
+            platform::Transaction t(Data1());
+            Data1().delete_row();
+            // Every row under the key goes with the household.
+            for (const char* table : {"Children", "Address"}) {
+                open_table(QString::fromLatin1(table));
+                if (seek_key(keyname)) Data1().delete_row();
+            }
+            open_table(QStringLiteral("OVRAData"));
+            t.commit();
+        } catch (const platform::VbError& e) {
+            platform::msgbox(QStringLiteral("The household could not be deleted.\n%1").arg(e.description()),
+                             platform::vbExclamation, QStringLiteral("Delete Failed"));
+            return;
+        }
+        second_address_saved = "N";
+        subtract_category_counts();
+        unlock_fields();
+    } else if (adding) {
+        Data1().add_new();
+        update_type = "ADD";
+        if (add_record() != Outcome::Stored) return;
+        add_category_counts();
+    } else {
+        Data1().edit();
+        const QString children = c.Cmdchildren->text();
+        update_type = children == QLatin1String("ADD CHILDREN") ? QStringLiteral("ADD")
+                      : chkchildren == 0                        ? QStringLiteral("DELETE")
+                                                                : QStringLiteral("EDIT");
+        if (add_record() != Outcome::Stored) return;
+        update_category_counts();
+    }
+
+    form<frmOVRA>().write_storefile();
+    refresh_main_window();
+    unload();
+    if (deleting) form<FrmGetAddress>().unload();
+}
+
+void frmAddressRecord::refresh_main_window() {
+    auto& main = form<frmOVRA>();
+    auto& m = main.ui();
+    const int count = household_count();
+    main.show_record_count(count);
+    main.set_record_items(count != 0);
+    for (int n = 1; n <= 12; ++n)
+        if (!m.Label[n]->text().isEmpty()) m.lblcatcount[n]->setText(QString::number(main.catcount[n]));
 }
 
 void frmAddressRecord::Comcancel_Click() {
+    if (addnew_pending == QLatin1String("yes")) platform::resume_next([] { Data1().cancel_update(); });
     addnew_pending = "no";
+    unlock_fields();
     unload();
-    form<frmOVRA>().set_enabled(true);
+    auto& main = form<frmOVRA>();
+    main.set_enabled(true);
+    main.show_record_count(household_count());
+    form<Frmaddress2>().unload();
+}
+
+void frmAddressRecord::Cmdmain_Click() {
+    auto& c = ui();
+    for (QPushButton* b : {c.cmdHEmail1, c.cmdHEmail2, c.cmdWEmail1, c.cmdWEmail2}) b->hide();
+    unlock_fields();
+    hide();
+    form<FrmGetAddress>().hide();
+    form<Frmaddress2>().unload();
+    unload();
+    form<FrmGetAddress>().unload();
+}
+
+void frmAddressRecord::unlock_fields() {
+    auto& c = ui();
+    if (!platform::locked(c.TxtFirstName1)) return;
+    for (QLineEdit* b : {c.TxtFirstName1, c.txtLastName1, c.TxtHomeEmail1, c.TxtWorkEmail1, c.TxtWorkPhone1,
+                         c.TxtCellPhone1, c.TxtFirstName2, c.txtlastname2, c.TxtHomeEmail2, c.TxtWorkEmail2,
+                         c.TxtWorkPhone2, c.TxtCellPhone2, c.txtaddress1, c.txtaddress2, c.txtCity, c.txtState,
+                         c.txtZip, c.TxtHomePhone, c.TxtFaxPhone})
+        platform::set_locked(b, false);
+    auto& children = form<Frmchildren>().ui();
+    for (int i = 1; i <= 6; ++i) platform::set_locked(children.Txtchild[i], false);
+    auto& d = form<Frmaddress2>().ui();
+    for (QLineEdit* b : {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
+        platform::set_locked(b, false);
+}
+
+common::AddressRecord frmAddressRecord::household_from_form() {
+    auto& c = ui();
+    auto trimmed = [](QLineEdit* b) { return vb_trim(b->text()); };
+    auto upper = [](QLineEdit* b) { return vb_trim(b->text()).toUpper(); };
+    auto flag = [](QCheckBox* b) { return platform::value(b) == 1 ? QStringLiteral("Y") : QStringLiteral("N"); };
+    common::AddressRecord r;
+    r.keyname = keyname;
+    r.home_email_1 = trimmed(c.TxtHomeEmail1);
+    r.work_email_1 = trimmed(c.TxtWorkEmail1);
+    r.work_phone_1 = trimmed(c.TxtWorkPhone1);
+    r.cell_phone_1 = trimmed(c.TxtCellPhone1);
+    r.first_name_2 = upper(c.TxtFirstName2);
+    r.last_name_2 = upper(c.txtlastname2);
+    r.home_email_2 = trimmed(c.TxtHomeEmail2);
+    r.work_email_2 = trimmed(c.TxtWorkEmail2);
+    r.work_phone_2 = trimmed(c.TxtWorkPhone2);
+    r.cell_phone_2 = trimmed(c.TxtCellPhone2);
+    r.address_1 = upper(c.txtaddress1);
+    r.address_2 = upper(c.txtaddress2);
+    r.city = upper(c.txtCity);
+    r.state = upper(c.txtState);
+    r.zip = upper(c.txtZip);
+    r.home_phone = trimmed(c.TxtHomePhone);
+    r.home_fax = trimmed(c.TxtFaxPhone);
+    r.sal1 = c.sal1->text().toUpper();
+    r.sal2 = c.sal2->text().toUpper();
+    r.childflag = chkchildren;
+    r.foreign_check = flag(c.chkForeign);
+    r.last_name_check = flag(c.ChkFamilyLabel);
+    r.last_name_hyphen = flag(c.ChkHyphen);
+    r.last_name_reverse = flag(c.Chkreverse);
+    const OptionButton* titles1[] = {c.Opt1a, c.Opt1b, c.opt1c, c.Opt1d, c.Opt1e, c.Opt1f};
+    for (int i = 0; i < 6 && !r.option1; ++i)
+        if (titles1[i]->isChecked()) r.option1 = QString::number(i + 1);
+    const OptionButton* titles2[] = {c.Opt2a, c.Opt2b, c.Opt2c, c.Opt2d, c.Opt2e};
+    r.option2 = QStringLiteral("0");
+    for (int i = 0; i < 5; ++i)
+        if (titles2[i]->isChecked()) {
+            r.option2 = QString::number(i + 1);
+            break;
+        }
+    // A household without a second person keeps no title for one.
+    if (r.first_name_2.isEmpty()) {
+        r.option2 = QStringLiteral("0");
+        r.sal2.clear();
+    }
+    for (int n = 1; n <= 12; ++n) r.category[n] = platform::value(c.Chkcat[n]) == 0 ? "N" : "Y";
+    r.second_address = save_address2_flag;
+    return r;
+}
+
+frmAddressRecord::Outcome frmAddressRecord::add_record() {
+    auto& c = ui();
+    auto& data = Data1();
+    const bool editing = data.edit_mode() == platform::DataControl::EditMode::Edit;
+    const QString old_key = editing ? common::text_field(data, QStringLiteral("keyname")) : QString();
+    keyname = common::build_keyname(c.txtLastName1->text(), c.TxtFirstName1->text());
+    household_from_form().write_to(data);
+    error_flag = "no";
+    addnew_pending = "no";
+
+    const bool with_children = chkchildren > 0;
+    try {
+        platform::Transaction t(data);
+        try {
+            data.update();
+        } catch (const platform::VbError& e) {
+            if (e.number() != platform::kErrDuplicateKey) throw;
+            set_back_color(c.TxtFirstName1, color::kLightRed);
+            set_back_color(c.txtLastName1, color::kLightRed);
+            QFont f = c.lblWarning->font();
+            f.setPointSize(10);
+            c.lblWarning->setFont(f);
+            c.lblWarning->setText(QStringLiteral("RECORD ALREADY EXISTS"));
+            error_flag = "yes";
+            // Only a new row is left to discard; a refused edit changed nothing.
+            addnew_pending = editing ? "no" : "yes";
+            return Outcome::Duplicate;
+        }
+        // A renamed household takes its children and second address along.
+        if (editing && old_key != keyname) {
+            for (const char* table : {"Children", "Address"}) {
+                open_table(QString::fromLatin1(table));
+                if (seek_key(old_key)) {
+                    data.edit();
+                    data.set_field(QStringLiteral("keyname"), keyname);
+                    data.update();
+                }
+            }
+        }
+        if (save_second_Address) save_second_address();
+        if (with_children) {
+            open_table(QStringLiteral("Children"));
+            if (seek_key(keyname)) {
+                data.edit();
+            } else {
+                data.add_new();
+            }
+            common::ChildrenRecord children;
+            children.keyname = keyname;
+            auto& boxes = form<Frmchildren>().ui();
+            for (int i = 1; i <= 6; ++i) children.child[i] = boxes.Txtchild[i]->text();
+            children.write_to(data);
+            data.update();
+        } else if (update_type == QLatin1String("DELETE")) {
+            open_table(QStringLiteral("Children"));
+            if (seek_key(keyname)) data.delete_row();
+        }
+        open_table(QStringLiteral("OVRAData"));
+        seek_key(keyname);
+        t.commit();
+    } catch (const platform::VbError& e) {
+        error_flag = "yes";
+        platform::resume_next([] { use_household_table(); });
+        platform::msgbox(QStringLiteral("The household could not be saved; nothing was changed.\n%1")
+                             .arg(e.description()),
+                         platform::vbExclamation, QStringLiteral("Save Failed"));
+        return Outcome::Failed;
+    }
+
+    // Only now that every row is stored do the form and its dialogs take the outcome.
+    if (save_second_Address) {
+        save_address2_flag = "Y";
+        second_address_saved = "Y";
+        c.Lblsecondaddress->setText(QStringLiteral("Y"));
+        form<Frmaddress2>().unload();
+    } else {
+        save_address2_flag = "N";
+    }
+    college_add = "N";
+    if (with_children) form<Frmchildren>().unload();
+    return Outcome::Stored;
+}
+
+void frmAddressRecord::save_second_address() {
+    auto& data = Data1();
+    auto& d = form<Frmaddress2>().ui();
+    open_table(QStringLiteral("Address"));
+    if (seek_key(keyname)) {
+        data.edit();
+    } else {
+        data.add_new();
+    }
+    common::SecondAddressRecord r;
+    r.keyname = keyname;
+    r.address1 = d.txtaddress1->text();
+    r.address2 = d.txtaddress2->text();
+    r.city = d.txtCity->text();
+    r.state = d.txtState->text();
+    r.zip = d.txtZip->text();
+    r.foreign_check = platform::value(d.chkForeign) == 1 ? "Y" : "N";
+    r.phone = d.txtPhone->text();
+    r.fax = d.TxtFax->text();
+    r.write_to(data);
+    data.update();
+    open_table(QStringLiteral("OVRAData"));
+}
+
+void frmAddressRecord::add_category_counts() {
+    auto& main = form<frmOVRA>();
+    for (int n = 1; n <= 12; ++n)
+        if (platform::value(ui().Chkcat[n]) == 1) ++main.catcount[n];
+}
+
+void frmAddressRecord::subtract_category_counts() {
+    auto& main = form<frmOVRA>();
+    for (int n = 1; n <= 12; ++n)
+        if (platform::value(ui().Chkcat[n]) == 1) --main.catcount[n];
+}
+
+void frmAddressRecord::update_category_counts() {
+    auto& main = form<frmOVRA>();
+    for (int n = 1; n <= 12; ++n) {
+        const int now = platform::value(ui().Chkcat[n]);
+        if (ui().lblinvisible[n]->text().toInt() == now) continue;
+        if (now == 0) {
+            --main.catcount[n];
+        } else {
+            ++main.catcount[n];
+        }
+    }
+}
+
+void frmAddressRecord::reset_second_address() {
+    save_second_Address = false;
+    save_address2_flag = "N";
+    second_address_saved = "N";
+    college_add = "N";
+    auto& dialog = form<Frmaddress2>();
+    dialog.unload();
+    dialog.toggle_switch = "N";
+    dialog.address2_data = "N";
+}
+
+void frmAddressRecord::Cmdaddress2_Click() {
+    auto& c = ui();
+    auto& dialog = form<Frmaddress2>();
+    auto& d = dialog.ui();
+    keyname = c.txtLastName1->text() + QStringLiteral(", ") + c.TxtFirstName1->text();
+    if (is_blank(d.txtaddress1->text())) second_address_saved = "N";
+    const QString mode = c.Comsave->text();
+    const bool has_second = c.Lblsecondaddress->text() == QLatin1String("Y");
+    if (mode != QLatin1String("SAVE") && has_second && dialog.address2_data != QLatin1String("Y") &&
+        dialog.toggle_switch == QLatin1String("N")) {
+        if (college_add != QLatin1String("Y")) {
+            open_table(QStringLiteral("Address"));
+            // Only the household's own row is shown; without one the dialog stays empty.
+            if (seek_key(keyname)) {
+                const auto r = common::SecondAddressRecord::read_from(Data1());
+                keyname = r.keyname;
+                d.txtaddress1->setText(r.address1);
+                d.txtaddress2->setText(r.address2);
+                d.txtCity->setText(r.city);
+                d.txtState->setText(r.state);
+                d.txtZip->setText(r.zip);
+                d.txtPhone->setText(r.phone);
+                d.TxtFax->setText(r.fax);
+                platform::set_value(d.chkForeign, r.foreign_check == QLatin1String("Y") ? 1 : 0);
+                second_address_saved = "Y";
+            } else {
+                second_address_saved = "N";
+            }
+        }
+        open_table(QStringLiteral("OVRAData"));
+    }
+    QWidget* fields[] = {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.chkForeign, d.txtPhone, d.TxtFax};
+    for (QWidget* f : fields) f->setEnabled(true);
+
+    int help;
+    auto show_only = [&d](std::initializer_list<QPushButton*> shown) {
+        for (QPushButton* b : {d.Cmdsave, d.Cmddelete, d.cmdCancel, d.Cmdbypass})
+            b->setVisible(std::find(shown.begin(), shown.end(), b) != shown.end());
+    };
+    if (mode == QLatin1String("SAVE") || (mode == QLatin1String("EDIT") && !has_second)) {
+        show_only({d.Cmdsave, d.Cmdbypass});
+        platform::place(d.Cmdsave, 2280, 2040);
+        platform::place(d.Cmdbypass, 4440, 2040);
+        d.Cmdtoggleaddress->hide();
+        help = 1200;
+    } else if (mode == QLatin1String("EDIT") && second_address_saved == QLatin1String("Y")) {
+        show_only({d.Cmdsave, d.Cmddelete, d.cmdCancel});
+        platform::place(d.Cmdsave, 1680, 2040);
+        platform::place(d.Cmddelete, 3360, 2040);
+        platform::place(d.cmdCancel, 5040, 2040);
+        d.Cmdtoggleaddress->show();
+        help = 2220;
+    } else if ((mode == QLatin1String("EDIT") && second_address_saved == QLatin1String("N")) ||
+               second_address_saved.isEmpty()) {
+        show_only({d.Cmdsave, d.cmdCancel});
+        platform::place(d.Cmdsave, 2280, 2040);
+        platform::place(d.cmdCancel, 4440, 2040);
+        d.Cmdtoggleaddress->hide();
+        help = 3220;
+    } else {
+        show_only({d.cmdCancel});
+        platform::place(d.cmdCancel, 3360, 2040);
+        for (QWidget* f : fields) f->setEnabled(false);
+        help = 3220;
+    }
+
+    d.lblWarning->setText(QString());
+    dialog.original_address1 = d.txtaddress1->text();
+    dialog.original_address2 = d.txtaddress2->text();
+    dialog.original_city = d.txtCity->text();
+    dialog.original_state = d.txtState->text();
+    dialog.original_zip = d.txtZip->text();
+    dialog.original_foreign = QString::number(platform::value(d.chkForeign));
+    dialog.original_phone = d.txtPhone->text();
+    dialog.original_fax = d.TxtFax->text();
+    for (QLineEdit* b : {d.txtaddress1, d.txtCity, d.txtState, d.txtZip}) set_back_color(b, color::kWindow);
+    save_second_Address = false;
+    dialog.set_help_context_id(help);
+    dialog.show_modal();
 }
 
 void frmAddressRecord::Cmdchildren_Click() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "common/records.h"
 #include "platform/controls.h"
 #include "platform/window.h"
 
@@ -102,7 +103,19 @@ public:
     void check_required_fields();
     void Comsave_Click();
     void Comcancel_Click();
+    void Cmdmain_Click();
     void Cmdchildren_Click();
+    void Cmdaddress2_Click();
+    void unlock_fields();
+
+    enum class Outcome { Stored, Duplicate, Failed };
+    // Writes the household the form holds into the cursor's pending OVRAData row (a new row, or
+    // the household's own row in edit), then its second-address and children rows, all in one
+    // transaction. Leaves the cursor on the household.
+    Outcome add_record();
+
+    // Forgets everything of the previous household's second address.
+    void reset_second_address();
 
     QString error_flag;
     QString addnew_pending;
@@ -115,4 +128,10 @@ protected:
 private:
     void place_family_label();
     void mark(QWidget* control);
+    common::AddressRecord household_from_form();
+    void save_second_address();
+    void add_category_counts();
+    void subtract_category_counts();
+    void update_category_counts();
+    void refresh_main_window();
 };

@@ -250,6 +250,8 @@ void frmOVRA::comnewrecord_Click() { new_record_setup(); }
 void frmOVRA::new_record_setup() {
     auto& record = form<frmAddressRecord>();
     record.chkchildren = 0;
+    // A new household starts with no second address of its own or of the previous one.
+    record.reset_second_address();
     set_enabled(false);
     record.set_caption(QStringLiteral("Add New Record"));
     auto& r = record.ui();

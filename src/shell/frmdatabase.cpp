@@ -1,6 +1,7 @@
 #include "frmdatabase.h"
 
 #include "platform/application.h"
+#include "platform/errors.h"
 
 frmdatabase::frmdatabase() : Form(QStringLiteral("frmdatabase")) {}
 
@@ -19,4 +20,19 @@ bool seek_key(const QString& keyname) {
     Data1().set_index(QStringLiteral("keyname"));
     Data1().seek(QStringLiteral("="), keyname);
     return !Data1().no_match();
+}
+
+void use_household_table() {
+    if (!Data1().is_open() ||
+        Data1().record_source().compare(QLatin1String("OVRAData"), Qt::CaseInsensitive) != 0)
+        open_table(QStringLiteral("OVRAData"));
+}
+
+int household_count() {
+    try {
+        use_household_table();
+        return Data1().record_count();
+    } catch (const platform::VbError&) {
+        return 0;
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 
 #include "common/schema.h"
@@ -137,7 +139,9 @@ void OvraTest::click(QAbstractButton* button) {
     ASSERT_TRUE(button);
     EXPECT_TRUE(button->isVisibleTo(button->window())) << button->objectName().toStdString() << " is hidden";
     EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString() << " is disabled";
-    QTest::mouseClick(button, Qt::LeftButton);
+    // Check boxes and option buttons take clicks on their mark and caption only.
+    const bool marked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
 }
 
 void OvraTest::type(QLineEdit* box, const QString& text) {
