@@ -21,8 +21,9 @@ struct Entry {
 class Validation : public RecordFormTest {
 protected:
     // Fills the form, presses SAVE and returns the names of the controls painted light red.
+    // A household that passes is stored and the form closes; each gets its own key.
     QStringList marked_after_save(Controls& c, const Entry& e) {
-        type(c.TxtFirstName1, e.first1);
+        type(c.TxtFirstName1, e.first1 == "John" ? QStringLiteral("John%1").arg(++households_) : e.first1);
         type(c.txtLastName1, e.last1);
         type(c.TxtFirstName2, e.first2);
         if (!e.first2.isEmpty()) type(c.txtlastname2, e.last2);
@@ -37,8 +38,10 @@ protected:
         type(c.txtState, e.state);
         c.txtZip->setText(e.zip);
         c.Comsave->click();
+        if (!record().is_loaded()) return {};
         return marked(c);
     }
+    int households_ = 0;
     static QStringList marked(Controls& c) {
         QStringList names;
         for (QWidget* w : {static_cast<QWidget*>(c.TxtFirstName1), static_cast<QWidget*>(c.txtLastName1),
@@ -54,8 +57,8 @@ protected:
         new_record([&](Controls& c) {
             const QStringList got = marked_after_save(c, e);
             EXPECT_EQ(got.join(",").toStdString(), expected.join(",").toStdString()) << what;
-            EXPECT_EQ(c.lblWarning->text(), expected.isEmpty() ? " " : "RED FIELDS REQUIRED") << what;
-            EXPECT_EQ(record().error_flag, expected.isEmpty() ? "no" : "yes") << what;
+            EXPECT_EQ(record().is_loaded(), !expected.isEmpty()) << what;
+            if (record().is_loaded()) EXPECT_EQ(c.lblWarning->text(), "RED FIELDS REQUIRED") << what;
         });
     }
 };
@@ -66,10 +69,8 @@ TEST_F(Validation, NamesAndTitles) {
 
     Entry copied;
     copied.first2 = "Mary";
-    new_record([&](Controls& c) {
-        EXPECT_TRUE(marked_after_save(c, copied).isEmpty());
-        EXPECT_EQ(c.txtlastname2->text(), "Smith");  // takes the household's last name
-    });
+    new_record([&](Controls& c) { EXPECT_TRUE(marked_after_save(c, copied).isEmpty()); });
+    EXPECT_EQ(count_rows("OVRAData"), 2);
 
     Entry hyphen_no_last2;
     hyphen_no_last2.first2 = "Mary";
@@ -125,10 +126,11 @@ TEST_F(Validation, NamesAndTitles) {
 TEST_F(Validation, LastNameTwoWithoutFirstNameTwo) {
     new_record([&](Controls& c) {
         Entry e;
+        e.zip = "1";  // keeps the form open
         marked_after_save(c, e);
         c.txtlastname2->setText("JONES");  // only code can do this: the box is out of use
         c.Comsave->click();
-        EXPECT_EQ(marked(c), QStringList{"TxtFirstName2"});
+        EXPECT_EQ(marked(c), (QStringList{"TxtFirstName2", "txtZip"}));
     });
 }
 
@@ -171,7 +173,12 @@ TEST_F(Validation, ASecondCheckResetsTheMarks) {
         c.txtZip->setText("62701");
         click(c.Opt2c);  // choosing a title clears the red on the group
         EXPECT_EQ(back_color(c.Opt2a), color::kButtonFace);
+        c.txtCity->setText("");
         c.Comsave->click();
+        EXPECT_EQ(marked(c), QStringList{"txtCity"});
+        c.txtCity->setText("Urbana");
+        record().error_flag = "no";  // as the save button does before every check
+        record().check_required_fields();
         EXPECT_TRUE(marked(c).isEmpty());
         EXPECT_EQ(back_color(c.txtZip), color::kWhite);
         EXPECT_EQ(c.lblWarning->text(), " ");
