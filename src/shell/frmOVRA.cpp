@@ -217,6 +217,10 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
     connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
+    connect_item(c.MnuDeleteRecord, "MnuDeleteRecord_Click", [this] { delete_record_start(); });
+    connect_item(c.mnuMove1To2, "mnuMove1To2_Click", [this] { mnuMove1To2_Click(); });
+    connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
+    connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -320,9 +324,9 @@ void frmOVRA::initialize_color() {
     r.lblWarning->setText(QStringLiteral(" "));
 }
 
-void frmOVRA::Comeditrecord_Click() {}
+void frmOVRA::Comeditrecord_Click() { edit_record_start(); }
 
-void frmOVRA::Combrowserecord_Click() {}
+void frmOVRA::Combrowserecord_Click() { browse_record_start(); }
 
 void frmOVRA::Comprintrec_Click() {}
 

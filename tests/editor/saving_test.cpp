@@ -296,7 +296,9 @@ TEST_F(SecondAddressDialog, SaveChecksItsFieldsLikeTheRecordForm) {
                     EXPECT_EQ(d.lblWarning->text(), "RED FIELDS REQUIRED");
                     EXPECT_EQ(record().save_address2_flag, "N");
                 }
-                if (k.address1 == std::string("  ")) EXPECT_EQ(d.txtaddress1->text(), "");  // stored empty
+                if (k.address1 == std::string("  ")) {
+                    EXPECT_EQ(d.txtaddress1->text(), "");  // stored empty
+                }
                 if (!shown) form<Frmaddress2>().show();
             }
             click(d.Cmdbypass);

@@ -58,7 +58,9 @@ protected:
             const QStringList got = marked_after_save(c, e);
             EXPECT_EQ(got.join(",").toStdString(), expected.join(",").toStdString()) << what;
             EXPECT_EQ(record().is_loaded(), !expected.isEmpty()) << what;
-            if (record().is_loaded()) EXPECT_EQ(c.lblWarning->text(), "RED FIELDS REQUIRED") << what;
+            if (record().is_loaded()) {
+                EXPECT_EQ(c.lblWarning->text(), "RED FIELDS REQUIRED") << what;
+            }
         });
     }
 };
