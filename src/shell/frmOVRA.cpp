@@ -10,6 +10,7 @@
 
 #include "FrmHeadingCreate.h"
 #include "Module1.h"
+#include "frmEmail.h"
 #include "frmSplash.h"
 #include "modCategory_setup.h"
 #include "platform/application.h"
@@ -215,6 +216,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
     connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
+    connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -270,6 +272,20 @@ void frmOVRA::MnuEditCat_Click() {
     editor.ui().Label1->setText(QStringLiteral("EDIT OR ENTER CATEGORIES"));
     editor.set_help_context_id(320);
     editor.show_modal();
+}
+
+void frmOVRA::mnuComments_Click() {
+    // Any failure on the way, the mail form's refused sign-on included, ends the command quietly.
+    try {
+        email_path = QStringLiteral("Comment");
+        auto& mail = form<frmEmail>();
+        mail.ui().txtSendTo->setText(QStringLiteral("comments@vantrelpress.example"));
+        mail.ui().txtSubject->setText(QStringLiteral("OVRA Comments"));
+        mail.ui().txtSubject->setEnabled(false);
+        mail.set_help_context_id(3210);
+        mail.show_modal();
+    } catch (const platform::VbError&) {
+    }
 }
 
 int frmOVRA::record_count_shown() { return ui().lblrecnum->text().trimmed().toInt(); }

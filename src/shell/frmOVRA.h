@@ -102,6 +102,7 @@ public:
     void MnuExit_Click();
     void cmdButton_Click(int row);
     void MnuEditCat_Click();
+    void mnuComments_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();
