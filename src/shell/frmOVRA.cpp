@@ -12,6 +12,7 @@
 #include "editor/Frmchildren.h"
 #include "editor/frmAddressRecord.h"
 #include "Module1.h"
+#include "frmEmail.h"
 #include "frmSplash.h"
 #include "modCategory_setup.h"
 #include "platform/application.h"
@@ -221,6 +222,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuMove1To2, "mnuMove1To2_Click", [this] { mnuMove1To2_Click(); });
     connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
     connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
+    connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -349,6 +351,20 @@ void frmOVRA::MnuEditCat_Click() {
     editor.ui().Label1->setText(QStringLiteral("EDIT OR ENTER CATEGORIES"));
     editor.set_help_context_id(320);
     editor.show_modal();
+}
+
+void frmOVRA::mnuComments_Click() {
+    // Any failure on the way, the mail form's refused sign-on included, ends the command quietly.
+    try {
+        email_path = QStringLiteral("Comment");
+        auto& mail = form<frmEmail>();
+        mail.ui().txtSendTo->setText(QStringLiteral("comments@vantrelpress.example"));
+        mail.ui().txtSubject->setText(QStringLiteral("OVRA Comments"));
+        mail.ui().txtSubject->setEnabled(false);
+        mail.set_help_context_id(3210);
+        mail.show_modal();
+    } catch (const platform::VbError&) {
+    }
 }
 
 int frmOVRA::record_count_shown() { return ui().lblrecnum->text().trimmed().toInt(); }

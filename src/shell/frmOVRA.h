@@ -121,6 +121,7 @@ public:
     QString spouse_name_rtn(const QString& keyname);
     void set_up_category_checks();
     void initialize_color();
+    void mnuComments_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();

@@ -27,8 +27,12 @@ int MsgBoxScript::answer(const platform::MsgBoxCall& call) {
     const Expected e = expected_.front();
     expected_.pop_front();
     EXPECT_EQ(call.prompt.toStdString(), e.prompt.toStdString());
-    if (e.style >= 0) EXPECT_EQ(call.style, e.style) << call.prompt.toStdString();
-    if (!e.title.isNull()) EXPECT_EQ(call.title.toStdString(), e.title.toStdString());
+    if (e.style >= 0) {
+        EXPECT_EQ(call.style, e.style) << call.prompt.toStdString();
+    }
+    if (!e.title.isNull()) {
+        EXPECT_EQ(call.title.toStdString(), e.title.toStdString());
+    }
     return e.answer;
 }
 
