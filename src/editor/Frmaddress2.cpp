@@ -114,6 +114,15 @@ void Frmaddress2::cancel(bool bypass) {
         d.txtPhone->setText(original_phone);
         d.TxtFax->setText(original_fax);
     }
+    if (original_save_request) {
+        // An address already saved in this dialog stays saved: cancel only undoes this visit.
+        r.Lblsecondaddress->setText(QStringLiteral("Y"));
+        record.save_address2_flag = "Y";
+        record.save_second_Address = true;
+        address2_data = "Y";
+        hide();
+        return;
+    }
     if (!d.Cmddelete->isHidden()) {
         r.Lblsecondaddress->setText(QStringLiteral("Y"));
         record.save_address2_flag = "Y";

@@ -37,6 +37,8 @@ public:
     QString address2_data;
     QString original_address1, original_address2, original_city, original_state, original_zip,
         original_foreign, original_phone, original_fax;
+    // The record form was already to store the address shown when the dialog opened.
+    bool original_save_request = false;
 
     void Cmdtoggleaddress_Click();
     void Cmdbypass_Click();

@@ -5,6 +5,7 @@
 #include "common/keyname.h"
 #include "lookup/FrmGetAddress.h"
 #include "platform/errors.h"
+#include "shell/frmEmail.h"
 #include "shell/frmdatabase.h"
 #include "common/vbstring.h"
 #include "platform/application.h"
@@ -228,6 +229,11 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     platform::on_click(c.Cmdchildren, [this] { Cmdchildren_Click(); });
     platform::on_click(c.Cmdaddress2, [this] { Cmdaddress2_Click(); });
     platform::on_click(c.Cmdmain, [this] { Cmdmain_Click(); });
+    const std::pair<QPushButton*, QLineEdit*> mail[] = {{c.cmdHEmail1, c.TxtHomeEmail1},
+                                                        {c.cmdHEmail2, c.TxtHomeEmail2},
+                                                        {c.cmdWEmail1, c.TxtWorkEmail1},
+                                                        {c.cmdWEmail2, c.TxtWorkEmail2}};
+    for (auto [button, box] : mail) platform::on_click(button, [this, box] { email_button_click(box); });
 }
 
 void frmAddressRecord::Form_Load() { form<frmOVRA>().email_service = true; }
@@ -522,6 +528,25 @@ void frmAddressRecord::Cmdmain_Click() {
     form<FrmGetAddress>().unload();
 }
 
+void frmAddressRecord::email_button_click(QLineEdit* address) {
+    auto& main = form<frmOVRA>();
+    main.email_path = "mail";
+    if (main.email_service) {
+        // The mail form reports its own failures; one it gave up on is passed over here.
+        platform::resume_next([&] {
+            form<frmEmail>().ui().txtSendTo->setText(address->text());
+            show_email_form();
+        });
+    }
+    main.email_service = true;
+}
+
+void frmAddressRecord::show_email_form() {
+    auto& mail = form<frmEmail>();
+    mail.set_help_context_id(3210);
+    mail.show_modal();
+}
+
 void frmAddressRecord::unlock_fields() {
     auto& c = ui();
     if (!platform::locked(c.TxtFirstName1)) return;
@@ -807,6 +832,7 @@ void frmAddressRecord::Cmdaddress2_Click() {
     dialog.original_phone = d.txtPhone->text();
     dialog.original_fax = d.TxtFax->text();
     for (QLineEdit* b : {d.txtaddress1, d.txtCity, d.txtState, d.txtZip}) set_back_color(b, color::kWindow);
+    dialog.original_save_request = save_second_Address;
     save_second_Address = false;
     dialog.set_help_context_id(help);
     dialog.show_modal();

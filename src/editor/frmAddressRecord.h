@@ -106,6 +106,9 @@ public:
     void Cmdmain_Click();
     void Cmdchildren_Click();
     void Cmdaddress2_Click();
+    // The four e-mail buttons: a message to the address in their box.
+    void email_button_click(QLineEdit* address);
+    void show_email_form();
     void unlock_fields();
 
     enum class Outcome { Stored, Duplicate, Failed };

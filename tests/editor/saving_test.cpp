@@ -265,6 +265,23 @@ TEST_F(SecondAddressDialog, NewHouseholdLayoutAndItsCancel) {
     });
 }
 
+TEST_F(SecondAddressDialog, ASavedAddressSurvivesALaterLookAndCancel) {
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        add_second_address(c);
+        open_dialog(c, [this](Frmaddress2&, auto& d) {
+            EXPECT_EQ(d.txtaddress1->text(), "1 COLLEGE WAY");
+            type(d.txtCity, "changed my mind");
+            click(d.Cmdbypass);
+        });
+        click(c.Comsave);
+    });
+    const auto second = side_row<common::SecondAddressRecord>("Address", "LEE, ANN");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->city, "URBANA");
+    EXPECT_EQ(stored("LEE, ANN").second_address, "Y");
+}
+
 TEST_F(SecondAddressDialog, SaveChecksItsFieldsLikeTheRecordForm) {
     new_record([this](Controls& c) {
         open_dialog(c, [this](Frmaddress2&, auto& d) {

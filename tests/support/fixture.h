@@ -15,6 +15,14 @@
 #include "platform/msgbox.h"
 #include "platform/window.h"
 
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << "{";
+    for (const QString& s : l) *os << " \"" << s.toStdString() << "\"";
+    *os << " }";
+}
+
 namespace testing_support {
 
 // Answers message boxes in the order the test expects them; any other box fails the test.
