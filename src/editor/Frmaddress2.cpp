@@ -15,15 +15,6 @@ namespace color = platform::color;
 
 Frmaddress2::Frmaddress2() : Form(QStringLiteral("Frmaddress2")) {}
 
-namespace {
-QLabel* label_for(QWidget* parent, const QString& text, int left, int top, int width) {
-    auto* l = new QLabel(text, parent);
-    platform::place(l, left, top, width, 315);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-}  // namespace
-
 void Frmaddress2::build(QWidget* w, Frmaddress2_ui::Controls& c) {
     w->setWindowTitle(QStringLiteral("Form1"));
     platform::set_client_size(w, 7665, 2730);
@@ -31,20 +22,20 @@ void Frmaddress2::build(QWidget* w, Frmaddress2_ui::Controls& c) {
     c.lblHeading = platform::make_label(w, "lblHeading", QStringLiteral("Secondary Address"), 240, 240, 3000, 375);
     c.lblHeading->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
 
-    label_for(w, QStringLiteral("Address 1"), 60, 720, 1020);
+    platform::make_caption(w, QStringLiteral("Address 1"), 60, 720, 1020);
     c.txtaddress1 = platform::make_text(w, "txtaddress1", 30, 1140, 720, 2940, 315);
-    label_for(w, QStringLiteral("Address 2"), 4140, 720, 960);
+    platform::make_caption(w, QStringLiteral("Address 2"), 4140, 720, 960);
     c.txtaddress2 = platform::make_text(w, "txtaddress2", 30, 5160, 720, 2400, 315);
-    label_for(w, QStringLiteral("City"), 60, 1140, 1020);
+    platform::make_caption(w, QStringLiteral("City"), 60, 1140, 1020);
     c.txtCity = platform::make_text(w, "txtCity", 20, 1140, 1140, 2100, 315);
-    label_for(w, QStringLiteral("State"), 3300, 1140, 600);
+    platform::make_caption(w, QStringLiteral("State"), 3300, 1140, 600);
     c.txtState = platform::make_text(w, "txtState", 2, 3960, 1140, 480, 315);
-    label_for(w, QStringLiteral("Zip"), 4500, 1140, 540);
+    platform::make_caption(w, QStringLiteral("Zip"), 4500, 1140, 540);
     c.txtZip = platform::make_text(w, "txtZip", 10, 5100, 1140, 1380, 315);
     c.chkForeign = platform::make_check(w, "chkForeign", QStringLiteral("Foreign"), 6600, 1140, 1000, 315);
-    label_for(w, QStringLiteral("Home Phone"), 60, 1560, 1020);
+    platform::make_caption(w, QStringLiteral("Home Phone"), 60, 1560, 1020);
     c.txtPhone = platform::make_text(w, "txtPhone", 12, 1140, 1560, 1680, 315);
-    label_for(w, QStringLiteral("Fax"), 2880, 1560, 540);
+    platform::make_caption(w, QStringLiteral("Fax"), 2880, 1560, 540);
     c.TxtFax = platform::make_text(w, "TxtFax", 12, 3480, 1560, 1680, 315);
     c.lblWarning = platform::make_label(w, "lblWarning", QString(), 5280, 1560, 2340, 315);
     c.lblWarning->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));

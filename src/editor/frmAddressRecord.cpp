@@ -23,10 +23,7 @@ frmAddressRecord::frmAddressRecord() : Form(QStringLiteral("frmAddressRecord")) 
 namespace {
 
 QLabel* label_for(QWidget* parent, const QString& text, int left, int top, int width = 1140) {
-    auto* l = new QLabel(text, parent);
-    platform::place(l, left, top, width, 315);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
+    return platform::make_caption(parent, text, left, top, width);
 }
 
 QLineEdit* box(QWidget* parent, const char* name, int max, int left, int top, int width) {
@@ -164,7 +161,7 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     c.chkForeign = platform::make_check(w, "chkForeign", QStringLiteral("Foreign"), 8880, 6960, 1500, 315);
 
     // Categories.
-    auto* cats = label_for(w, QStringLiteral("CATEGORIES"), 120, 7560, 1260);
+    auto* cats = label_for(w, QStringLiteral("CATEGORIES"), 60, 7560, 1200);
     cats->setFont(QFont(QStringLiteral("Arial"), 8, QFont::Bold));
     for (int n = 1; n <= 12; ++n) {
         const int row = (n - 1) / 4;

@@ -262,6 +262,13 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& caption, in
     return finish(new QLabel(caption, parent), name, left, top, width, height);
 }
 
+QLabel* make_caption(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
+    auto* l = new QLabel(caption, parent);
+    place(l, left, top, width, height);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
 QLineEdit* make_text(QWidget* parent, const char* name, int max_length, int left, int top,
                      int width, int height) {
     auto* box = finish(new QLineEdit(parent), name, left, top, width, height);

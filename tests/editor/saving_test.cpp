@@ -46,24 +46,13 @@ protected:
         click(c.Cmdaddress2);
     }
     common::AddressRecord stored(const QString& key) {
-        platform::DataControl data;
-        data.set_database_name(path("ovra.mdb"));
-        data.refresh();
-        data.set_index("keyname");
-        data.seek("=", key);
-        EXPECT_FALSE(data.no_match()) << key.toStdString();
-        return data.no_match() ? common::AddressRecord{} : common::AddressRecord::read_from(data);
+        const auto row = stored_row<common::AddressRecord>("OVRAData", key);
+        EXPECT_TRUE(row) << key.toStdString();
+        return row.value_or(common::AddressRecord{});
     }
     template <class Rec>
     std::optional<Rec> side_row(const char* table, const QString& key) {
-        platform::DataControl data;
-        data.set_database_name(path("ovra.mdb"));
-        data.set_record_source(table);
-        data.refresh();
-        data.set_index("keyname");
-        data.seek("=", key);
-        if (data.no_match()) return std::nullopt;
-        return Rec::read_from(data);
+        return stored_row<Rec>(table, key);
     }
     frmOVRA& main() { return form<frmOVRA>(); }
 };

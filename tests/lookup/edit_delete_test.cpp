@@ -21,21 +21,7 @@ protected:
         auto h = couple("Brown", "Al", "EVE", "BROWN");
         h.category[1] = "Y";
         h.category[2] = "Y";
-        h.childflag = 2;
-        h.second_address = "Y";
-        store_household(h);
-        common::ChildrenRecord kids;
-        kids.keyname = "BROWN, AL";
-        kids.child[1] = "CY";
-        kids.child[2] = "DI";
-        store_children(kids);
-        common::SecondAddressRecord second;
-        second.keyname = "BROWN, AL";
-        second.address1 = "9 LAKE RD";
-        second.city = "MADISON";
-        second.state = "WI";
-        second.zip = "53703";
-        store_second_address(second);
+        store_family(h);
         auto other = household("Green", "Bo");
         other.category[7] = "Y";
         store_household(other);
@@ -46,17 +32,6 @@ protected:
     }
     static constexpr const char* kBrown = "BROWN, AL & EVE AND FAMILY";
 
-    template <class Rec>
-    std::optional<Rec> row(const char* table, const QString& key) {
-        platform::DataControl data;
-        data.set_database_name(path("ovra.mdb"));
-        data.set_record_source(table);
-        data.refresh();
-        data.set_index("keyname");
-        data.seek("=", key);
-        if (data.no_match()) return std::nullopt;
-        return Rec::read_from(data);
-    }
     void second_address_dialog(Record& r, std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
         modals.on("Frmaddress2", [act](platform::Window& w) {
             auto& d = static_cast<Frmaddress2&>(w);
@@ -79,13 +54,13 @@ TEST_F(EditDelete, EditingMovesOnlyTheChangedCategoriesAndRewritesTheSettings) {
     EXPECT_EQ(main().catcount[2], 0);
     EXPECT_EQ(main().catcount[7], 2);
     EXPECT_EQ(main().ui().lblcatcount[7]->text(), "2");
-    const auto h = row<common::AddressRecord>("OVRAData", "BROWN, AL");
+    const auto h = stored_row<common::AddressRecord>("OVRAData", "BROWN, AL");
     ASSERT_TRUE(h);
     EXPECT_EQ(h->city, "DECATUR");
     EXPECT_EQ(h->category[2], "N");
     EXPECT_EQ(h->second_address, "Y");  // kept without opening the dialog
     EXPECT_EQ(h->childflag, 2);
-    EXPECT_TRUE(row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    EXPECT_TRUE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
     EXPECT_TRUE(read("storefile.ovr").startsWith("\"FAMILY\",1,\"WORK\",0,\"\",0,"));
     // Saving without a change moves nothing but still writes the settings.
     QFile::remove(path("storefile.ovr"));
@@ -104,9 +79,9 @@ TEST_F(EditDelete, ChildrenAreAddedAndRemovedByEditing) {
         click(r.Cmdchildren);
         click(r.Comsave);
     });
-    ASSERT_TRUE(row<common::ChildrenRecord>("Children", "GREEN, BO"));
-    EXPECT_EQ(row<common::ChildrenRecord>("Children", "GREEN, BO")->child[1], "KIM");
-    EXPECT_EQ(row<common::AddressRecord>("OVRAData", "GREEN, BO")->childflag, 1);
+    ASSERT_TRUE(stored_row<common::ChildrenRecord>("Children", "GREEN, BO"));
+    EXPECT_EQ(stored_row<common::ChildrenRecord>("Children", "GREEN, BO")->child[1], "KIM");
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO")->childflag, 1);
 
     edit(kBrown, [this](Record& r) {
         modals.on("Frmchildren", [this](platform::Window& w) {
@@ -118,8 +93,8 @@ TEST_F(EditDelete, ChildrenAreAddedAndRemovedByEditing) {
         click(r.Cmdchildren);
         click(r.Comsave);
     });
-    EXPECT_FALSE(row<common::ChildrenRecord>("Children", "BROWN, AL"));
-    EXPECT_EQ(row<common::AddressRecord>("OVRAData", "BROWN, AL")->childflag, 0);
+    EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->childflag, 0);
 }
 
 TEST_F(EditDelete, DeletingRemovesEveryRowLowersCountsAndClosesThePicker) {
@@ -136,9 +111,9 @@ TEST_F(EditDelete, DeletingRemovesEveryRowLowersCountsAndClosesThePicker) {
         click(r.Comsave);
     });
     EXPECT_FALSE(picker().is_loaded());
-    EXPECT_FALSE(row<common::AddressRecord>("OVRAData", "BROWN, AL"));
-    EXPECT_FALSE(row<common::ChildrenRecord>("Children", "BROWN, AL"));
-    EXPECT_FALSE(row<common::SecondAddressRecord>("Address", "BROWN, AL"));
+    EXPECT_FALSE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
+    EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
     EXPECT_EQ(main().catcount[1], 0);
     EXPECT_EQ(main().catcount[2], 0);
     EXPECT_EQ(main().ui().lblrecnum->text(), "1");
@@ -157,10 +132,10 @@ TEST_F(EditDelete, ARenamedHouseholdKeepsItsChildrenAndSecondAddress) {
         type(r.TxtFirstName1, "ALAN");
         click(r.Comsave);
     });
-    EXPECT_FALSE(row<common::AddressRecord>("OVRAData", "BROWN, AL"));
-    EXPECT_TRUE(row<common::AddressRecord>("OVRAData", "BROWN, ALAN"));
-    EXPECT_EQ(row<common::ChildrenRecord>("Children", "BROWN, ALAN")->child[1], "CY");
-    EXPECT_EQ(row<common::SecondAddressRecord>("Address", "BROWN, ALAN")->city, "MADISON");
+    EXPECT_FALSE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
+    EXPECT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, ALAN"));
+    EXPECT_EQ(stored_row<common::ChildrenRecord>("Children", "BROWN, ALAN")->child[1], "CY");
+    EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "BROWN, ALAN")->city, "MADISON");
     EXPECT_EQ(count_rows("Children"), 1);
     EXPECT_EQ(count_rows("Address"), 1);
 }
@@ -177,8 +152,8 @@ TEST_F(EditDelete, RenamingOntoAnotherHouseholdIsRefusedAndCancelDeletesNothing)
         click(r.Comcancel);
     });
     EXPECT_EQ(count_rows("OVRAData"), 2);
-    EXPECT_EQ(row<common::AddressRecord>("OVRAData", "GREEN, BO")->category[7], "Y");
-    EXPECT_TRUE(row<common::AddressRecord>("OVRAData", "BROWN, AL"));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO")->category[7], "Y");
+    EXPECT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
     EXPECT_EQ(main().catcount[7], 1);
 }
 
@@ -208,7 +183,7 @@ TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
         });
         click(r.Comsave);
     });
-    EXPECT_EQ(row<common::SecondAddressRecord>("Address", "BROWN, AL")->city, "MIDDLETON");
+    EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL")->city, "MIDDLETON");
 
     edit(kBrown, [this](Record& r) {
         second_address_dialog(r, [this](Frmaddress2&, auto& d) { click(d.Cmddelete); });
@@ -217,9 +192,9 @@ TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
         EXPECT_FALSE(r.Cmdmain->isEnabled());
         click(r.Comsave);
     });
-    EXPECT_FALSE(row<common::SecondAddressRecord>("Address", "BROWN, AL"));
-    EXPECT_EQ(row<common::AddressRecord>("OVRAData", "BROWN, AL")->second_address, "N");
-    EXPECT_TRUE(row<common::SecondAddressRecord>("Address", "BROWN, AL") == std::nullopt);
+    EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->second_address, "N");
+    EXPECT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL") == std::nullopt);
 }
 
 TEST_F(EditDelete, AMarkedSecondAddressWithoutItsRowShowsNothingElse) {

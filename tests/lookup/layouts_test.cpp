@@ -29,20 +29,7 @@ protected:
         two.home_email_2 = "e@example.org";
         two.work_email_1 = "aw@example.org";
         two.work_email_2 = "ew@example.org";
-        two.second_address = "Y";
-        store_household(two);
-        common::ChildrenRecord kids;
-        kids.keyname = "BROWN, AL";
-        kids.child[1] = "CY";
-        kids.child[2] = "DI";
-        store_children(kids);
-        common::SecondAddressRecord second;
-        second.keyname = "BROWN, AL";
-        second.address1 = "9 LAKE RD";
-        second.city = "MADISON";
-        second.state = "WI";
-        second.zip = "53703";
-        store_second_address(second);
+        store_family(two);
         start_program();
     }
 };

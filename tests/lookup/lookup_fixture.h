@@ -66,6 +66,25 @@ protected:
         in_picker([] { main().ui().MnuDeleteRecord->trigger(); }, [&](Picker&) { open_line(line, act); });
     }
 
+    // Stores the household with two children (CY, DI) and a second address in Madison.
+    void store_family(common::AddressRecord r) {
+        r.childflag = 2;
+        r.second_address = "Y";
+        store_household(r);
+        common::ChildrenRecord kids;
+        kids.keyname = r.keyname;
+        kids.child[1] = "CY";
+        kids.child[2] = "DI";
+        store_children(kids);
+        common::SecondAddressRecord second;
+        second.keyname = r.keyname;
+        second.address1 = "9 LAKE RD";
+        second.city = "MADISON";
+        second.state = "WI";
+        second.zip = "53703";
+        store_second_address(second);
+    }
+
     // A household of two persons.
     static common::AddressRecord couple(const QString& last, const QString& first, const QString& first2,
                                         const QString& last2, bool hyphen = false, bool reverse = false) {
