@@ -8,6 +8,7 @@ packages=(
     g++ cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-webengine-dev libgl-dev
     libsqlite3-dev libgtest-dev
+    msmtp  # the mail tests relay through it to a listener of their own
     fonts-liberation poppler-utils
 )
 

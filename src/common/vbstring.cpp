@@ -17,4 +17,10 @@ bool is_all_digits(const QString& text) {
     return true;
 }
 
+bool is_zip(const QString& text) {
+    if (is_all_digits(text)) return text.size() == 5;
+    return text.size() == 10 && is_all_digits(text.left(5)) && text[5] == QLatin1Char('-') &&
+           is_all_digits(text.right(4));
+}
+
 }  // namespace common

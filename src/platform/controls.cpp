@@ -1,6 +1,8 @@
 #include "controls.h"
 
 #include <QClipboard>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -260,6 +262,13 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& caption, in
     return finish(new QLabel(caption, parent), name, left, top, width, height);
 }
 
+QLabel* make_caption(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
+    auto* l = new QLabel(caption, parent);
+    place(l, left, top, width, height);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
 QLineEdit* make_text(QWidget* parent, const char* name, int max_length, int left, int top,
                      int width, int height) {
     auto* box = finish(new QLineEdit(parent), name, left, top, width, height);
@@ -270,6 +279,32 @@ QLineEdit* make_text(QWidget* parent, const char* name, int max_length, int left
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, int left,
                          int top, int width, int height) {
     auto* b = finish(new QPushButton(caption, parent), name, left, top, width, height);
+    b->setAutoDefault(false);
+    return b;
+}
+
+namespace {
+class WrapButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                         text());
+    }
+};
+}  // namespace
+
+QPushButton* make_wrap_button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                              int width, int height) {
+    auto* b = finish(new WrapButton(caption, parent), name, left, top, width, height);
     b->setAutoDefault(false);
     return b;
 }

@@ -92,10 +92,15 @@ void on_chosen(OptionButton* button, std::function<void()> handler);
 // ---- Small factories that set the objectName, the design caption and the twips geometry.
 QLabel* make_label(QWidget* parent, const char* name, const QString& caption, int left = -1,
                    int top = -1, int width = -1, int height = -1);
+// An unnamed, right-aligned caption for the box beside it.
+QLabel* make_caption(QWidget* parent, const QString& caption, int left, int top, int width, int height = 315);
 QLineEdit* make_text(QWidget* parent, const char* name, int max_length = 0, int left = -1,
                      int top = -1, int width = -1, int height = -1);
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, int left = -1,
                          int top = -1, int width = -1, int height = -1);
+// A button whose caption wraps onto several lines, for narrow, tall buttons.
+QPushButton* make_wrap_button(QWidget* parent, const char* name, const QString& caption, int left,
+                              int top, int width, int height);
 QCheckBox* make_check(QWidget* parent, const char* name, const QString& caption, int left = -1,
                       int top = -1, int width = -1, int height = -1);
 OptionButton* make_option(QWidget* parent, const char* name, const QString& caption,

@@ -26,6 +26,9 @@ enum ErrorNumber : int {
     kErrItemNotFound = 3265,
     kErrUnrecognizedFormat = 3343,
     kErrDatabaseEngine = 3000,
+    kErrMailFailure = 32002,
+    kErrMailLoginFailure = 32003,
+    kErrMailUnknownRecipient = 32014,
 };
 
 class VbError : public std::runtime_error {

@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 
 #include "FrmHeadingCreate.h"
+#include "editor/Frmchildren.h"
+#include "editor/frmAddressRecord.h"
 #include "Module1.h"
+#include "frmEmail.h"
 #include "frmSplash.h"
 #include "modCategory_setup.h"
 #include "platform/application.h"
@@ -220,6 +223,11 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuResDB, "MnuResDB_Click", [this] { MnuResDB_Click(); });
     connect_item(c.MnuHelpAbout, "MnuHelpAbout_Click", [this] { MnuHelpAbout_Click(); });
     connect_item(c.mnuVantrelPress, "mnuVantrelPress_Click", [this] { mnuVantrelPress_Click(); });
+    connect_item(c.MnuDeleteRecord, "MnuDeleteRecord_Click", [this] { delete_record_start(); });
+    connect_item(c.mnuMove1To2, "mnuMove1To2_Click", [this] { mnuMove1To2_Click(); });
+    connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
+    connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
+    connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -248,11 +256,84 @@ void frmOVRA::show_clock() {
 
 void frmOVRA::Timer1_Timer() { show_clock(); }
 
-void frmOVRA::comnewrecord_Click() {}
+void frmOVRA::comnewrecord_Click() { new_record_setup(); }
 
-void frmOVRA::Comeditrecord_Click() {}
+void frmOVRA::new_record_setup() {
+    auto& record = form<frmAddressRecord>();
+    record.chkchildren = 0;
+    // A new household starts with no second address of its own or of the previous one.
+    record.reset_second_address();
+    set_enabled(false);
+    record.set_caption(QStringLiteral("Add New Record"));
+    auto& r = record.ui();
+    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
+                         r.TxtCellPhone1, r.TxtFirstName2, r.txtaddress1, r.txtaddress2, r.txtCity,
+                         r.txtState, r.txtZip, r.TxtHomePhone, r.TxtFaxPhone})
+        b->setEnabled(true);
+    r.ChkFamilyLabel->setEnabled(true);
+    platform::set_value(r.ChkFamilyLabel, 0);
+    r.chkForeign->setEnabled(true);
+    platform::set_value(r.chkForeign, 0);
+    platform::set_left(r.Label9, 6360);
+    platform::set_autosize_caption(r.LblLastName, QStringLiteral("LAST NAME"));
+    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
+                         r.TxtCellPhone1})
+        b->setText(QString());
+    platform::set_value(r.ChkHyphen, 0);
+    r.Chkreverse->setEnabled(false);
+    platform::set_value(r.Chkreverse, 0);
+    for (QLineEdit* b : {r.TxtFirstName2, r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2, r.TxtWorkPhone2,
+                         r.TxtCellPhone2, r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState, r.txtZip,
+                         r.TxtHomePhone, r.TxtFaxPhone})
+        b->setText(QString());
+    for (int n = 1; n <= 12; ++n) {
+        r.Chkcat[n]->setEnabled(true);
+        platform::set_value(r.Chkcat[n], 0);
+        r.Chkcat[n]->setText(category_name(n));
+    }
+    set_up_category_checks();
+    r.Opt1a->setChecked(true);
+    for (platform::OptionButton* b : {r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f, r.Opt2a, r.Opt2b, r.Opt2c,
+                                      r.Opt2d, r.Opt2e})
+        b->setChecked(false);
+    for (platform::OptionButton* b : {r.Opt1a, r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f}) b->setEnabled(true);
+    for (platform::OptionButton* b : {r.Opt2a, r.Opt2b, r.Opt2c, r.Opt2d, r.Opt2e}) b->setEnabled(false);
+    r.sal2->setEnabled(false);
+    platform::set_back_color(r.sal1, platform::color::kButtonFace);
+    platform::set_back_color(r.sal2, platform::color::kButtonFace);
+    platform::place(r.Comsave, 1800, 10804);
+    platform::place(r.Comcancel, 4080, 10804);
+    r.Comsave->setText(QStringLiteral("SAVE"));
+    r.Comsave->show();
+    r.Cmdmain->hide();
+    r.Cmdchildren->setText(QStringLiteral("ADD CHILDREN"));
+    r.Cmdchildren->show();
+    auto& children = form<Frmchildren>().ui();
+    for (int i = 1; i <= 6; ++i) {
+        children.Txtchild[i]->setText(QString());
+        children.Txtchild[i]->setEnabled(true);
+    }
+    initialize_color();
+    record.set_help_context_id(1000);
+    record.show_modal();
+}
 
-void frmOVRA::Combrowserecord_Click() {}
+void frmOVRA::set_up_category_checks() {
+    auto& r = form<frmAddressRecord>().ui();
+    for (int n = 1; n <= 12; ++n) r.Chkcat[n]->setVisible(!r.Chkcat[n]->text().isEmpty());
+}
+
+void frmOVRA::initialize_color() {
+    auto& r = form<frmAddressRecord>().ui();
+    for (QLineEdit* b : {r.txtLastName1, r.TxtFirstName1, r.TxtFirstName2, r.txtaddress1, r.txtCity, r.txtState,
+                         r.txtZip})
+        platform::set_back_color(b, platform::color::kWhite);
+    r.lblWarning->setText(QStringLiteral(" "));
+}
+
+void frmOVRA::Comeditrecord_Click() { edit_record_start(); }
+
+void frmOVRA::Combrowserecord_Click() { browse_record_start(); }
 
 void frmOVRA::Comprintrec_Click() {}
 
@@ -275,6 +356,20 @@ void frmOVRA::MnuEditCat_Click() {
     editor.ui().Label1->setText(QStringLiteral("EDIT OR ENTER CATEGORIES"));
     editor.set_help_context_id(320);
     editor.show_modal();
+}
+
+void frmOVRA::mnuComments_Click() {
+    // Any failure on the way, the mail form's refused sign-on included, ends the command quietly.
+    try {
+        email_path = QStringLiteral("Comment");
+        auto& mail = form<frmEmail>();
+        mail.ui().txtSendTo->setText(QStringLiteral("comments@vantrelpress.example"));
+        mail.ui().txtSubject->setText(QStringLiteral("OVRA Comments"));
+        mail.ui().txtSubject->setEnabled(false);
+        mail.set_help_context_id(3210);
+        mail.show_modal();
+    } catch (const platform::VbError&) {
+    }
 }
 
 int frmOVRA::record_count_shown() { return ui().lblrecnum->text().trimmed().toInt(); }

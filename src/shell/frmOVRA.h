@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <array>
+#include <vector>
+
+#include "lookup/record_list.h"
 
 #include "common/settings.h"
 #include "platform/window.h"
@@ -89,8 +92,9 @@ public:
     QDate Party_Date;
 
     QString print_flag;
-    int records_listed = 0;
-    int children_listed = 0;
+    int records_found = 0;
+    int children_found = 0;
+    int record_total = 0;
 
     // Command handlers.
     void Timer1_Timer();
@@ -111,6 +115,23 @@ public:
     void MnuResDB_Click();
     void MnuHelpAbout_Click();
     void mnuVantrelPress_Click();
+
+    void new_record_setup();
+
+    // Record lookup: the picker's launchers and the household list loader.
+    void edit_record_start();
+    void browse_record_start();
+    void delete_record_start();
+    void mnuMove1To2_Click();
+    void mnuMoveRemoveNames_Click();
+    void MnuMoveChildren_Click();
+    void load_record_list();
+    void count_records();
+    void load_record_list_rest();
+    QString spouse_name_rtn(const QString& keyname);
+    void set_up_category_checks();
+    void initialize_color();
+    void mnuComments_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();
@@ -135,4 +156,8 @@ protected:
 
 private:
     void show_clock();
+    struct PickerMode;
+    bool prepare_picker(const PickerMode& mode);
+    void list_current_row(const QString& picker_title);
+    std::vector<RecordLine> listed_lines_;
 };

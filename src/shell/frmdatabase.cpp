@@ -32,3 +32,18 @@ bool seek_key(const QString& keyname) {
     Data1().seek(QStringLiteral("="), keyname);
     return !Data1().no_match();
 }
+
+void use_household_table() {
+    if (!Data1().is_open() ||
+        Data1().record_source().compare(QLatin1String("OVRAData"), Qt::CaseInsensitive) != 0)
+        open_table(QStringLiteral("OVRAData"));
+}
+
+int household_count() {
+    try {
+        use_household_table();
+        return Data1().record_count();
+    } catch (const platform::VbError&) {
+        return 0;
+    }
+}

@@ -29,3 +29,8 @@ int open_database_file();
 void open_table(const QString& table);
 // Sets the index "keyname" and seeks the key; true when a row was found and is current.
 bool seek_key(const QString& keyname);
+
+// Switches the cursor to OVRAData unless it is there already (keeping its row then).
+void use_household_table();
+// Number of households in OVRAData, 0 when it cannot be read. Leaves the cursor on OVRAData.
+int household_count();

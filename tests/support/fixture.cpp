@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 
 #include "common/schema.h"
@@ -25,8 +27,12 @@ int MsgBoxScript::answer(const platform::MsgBoxCall& call) {
     const Expected e = expected_.front();
     expected_.pop_front();
     EXPECT_EQ(call.prompt.toStdString(), e.prompt.toStdString());
-    if (e.style >= 0) EXPECT_EQ(call.style, e.style) << call.prompt.toStdString();
-    if (!e.title.isNull()) EXPECT_EQ(call.title.toStdString(), e.title.toStdString());
+    if (e.style >= 0) {
+        EXPECT_EQ(call.style, e.style) << call.prompt.toStdString();
+    }
+    if (!e.title.isNull()) {
+        EXPECT_EQ(call.title.toStdString(), e.title.toStdString());
+    }
     return e.answer;
 }
 
@@ -137,7 +143,9 @@ void OvraTest::click(QAbstractButton* button) {
     ASSERT_TRUE(button);
     EXPECT_TRUE(button->isVisibleTo(button->window())) << button->objectName().toStdString() << " is hidden";
     EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString() << " is disabled";
-    QTest::mouseClick(button, Qt::LeftButton);
+    // Check boxes and option buttons take clicks on their mark and caption only.
+    const bool marked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
 }
 
 void OvraTest::type(QLineEdit* box, const QString& text) {

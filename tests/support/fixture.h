@@ -9,11 +9,21 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 #include "common/records.h"
+#include "platform/cursor.h"
 #include "platform/application.h"
 #include "platform/msgbox.h"
 #include "platform/window.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << "{";
+    for (const QString& s : l) *os << " \"" << s.toStdString() << "\"";
+    *os << " }";
+}
 
 namespace testing_support {
 
@@ -69,6 +79,18 @@ protected:
     void store_children(const common::ChildrenRecord& rec);
     void store_second_address(const common::SecondAddressRecord& rec);
     int count_rows(const QString& table) const;
+    // The row of a table under a key, read past the program's own cursor.
+    template <class Rec>
+    std::optional<Rec> stored_row(const char* table, const QString& key) const {
+        platform::DataControl data;
+        data.set_database_name(path("ovra.mdb"));
+        data.set_record_source(QString::fromLatin1(table));
+        data.refresh();
+        data.set_index(QStringLiteral("keyname"));
+        data.seek(QStringLiteral("="), key);
+        if (data.no_match()) return std::nullopt;
+        return Rec::read_from(data);
+    }
     // A household of one person with a complete address.
     static common::AddressRecord household(const QString& last, const QString& first);
 

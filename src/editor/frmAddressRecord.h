@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "common/records.h"
+#include "platform/controls.h"
+#include "platform/window.h"
+
+namespace frmAddressRecord_ui {
+struct Controls {
+    // Person 1.
+    QLineEdit* TxtFirstName1 = nullptr;
+    QLineEdit* txtLastName1 = nullptr;
+    QLineEdit* TxtHomeEmail1 = nullptr;
+    QLineEdit* TxtWorkEmail1 = nullptr;
+    QLineEdit* TxtWorkPhone1 = nullptr;
+    QLineEdit* TxtCellPhone1 = nullptr;
+    // Person 2.
+    QLineEdit* TxtFirstName2 = nullptr;
+    QLineEdit* txtlastname2 = nullptr;
+    QLineEdit* TxtHomeEmail2 = nullptr;
+    QLineEdit* TxtWorkEmail2 = nullptr;
+    QLineEdit* TxtWorkPhone2 = nullptr;
+    QLineEdit* TxtCellPhone2 = nullptr;
+    QCheckBox* ChkHyphen = nullptr;
+    QCheckBox* Chkreverse = nullptr;
+    // Titles.
+    QGroupBox* Frame3 = nullptr;
+    platform::OptionButton* Opt1a = nullptr;
+    platform::OptionButton* Opt1b = nullptr;
+    platform::OptionButton* opt1c = nullptr;
+    platform::OptionButton* Opt1d = nullptr;
+    platform::OptionButton* Opt1e = nullptr;
+    platform::OptionButton* Opt1f = nullptr;
+    QLineEdit* sal1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    platform::OptionButton* Opt2a = nullptr;
+    platform::OptionButton* Opt2b = nullptr;
+    platform::OptionButton* Opt2c = nullptr;
+    platform::OptionButton* Opt2d = nullptr;
+    platform::OptionButton* Opt2e = nullptr;
+    QLineEdit* sal2 = nullptr;
+    // Address and household phones.
+    QLineEdit* txtaddress1 = nullptr;
+    QLineEdit* txtaddress2 = nullptr;
+    QLineEdit* txtCity = nullptr;
+    QLineEdit* txtState = nullptr;
+    QLineEdit* txtZip = nullptr;
+    QLineEdit* TxtHomePhone = nullptr;
+    QLineEdit* TxtFaxPhone = nullptr;
+    QPushButton* cmdHEmail1 = nullptr;
+    QPushButton* cmdHEmail2 = nullptr;
+    QPushButton* cmdWEmail1 = nullptr;
+    QPushButton* cmdWEmail2 = nullptr;
+    // Family row and flags.
+    QCheckBox* ChkFamilyLabel = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* LblLastName = nullptr;
+    QLabel* Label9 = nullptr;
+    QCheckBox* chkForeign = nullptr;
+    // Categories, with the membership at load time in hidden labels.
+    std::array<QCheckBox*, 13> Chkcat{};
+    std::array<QLabel*, 13> lblinvisible{};
+    QLabel* Lblsecondaddress = nullptr;
+    QLabel* lblWarning = nullptr;
+    // Buttons.
+    QPushButton* Comsave = nullptr;
+    QPushButton* Comcancel = nullptr;
+    QPushButton* Cmdmain = nullptr;
+    QPushButton* Cmdchildren = nullptr;
+    QPushButton* Cmdaddress2 = nullptr;
+};
+}  // namespace frmAddressRecord_ui
+
+// The record form: adds, edits, shows and deletes one household. Its mode is read from its
+// caption and the captions of Comsave and Cmdchildren.
+class frmAddressRecord : public platform::Form<frmAddressRecord_ui::Controls> {
+public:
+    frmAddressRecord();
+
+    // Per-household state; kept across loads.
+    QString keyname;
+    QString update_type;
+    int chkchildren = 0;
+    QString second_address_saved;
+    bool save_second_Address = false;
+    QString save_address2_flag;
+    QString college_add;
+
+    // Names and titles rules.
+    void txtLastName1_Change();
+    void ChkFamilyLabel_Click();
+    void ChkHyphen_Click();
+    void TxtFirstName2_Change();
+    void person1_title_chosen(platform::OptionButton* button);
+    void person2_title_chosen(platform::OptionButton* button);
+
+    void check_required_fields();
+    void Comsave_Click();
+    void Comcancel_Click();
+    void Cmdmain_Click();
+    void Cmdchildren_Click();
+    void Cmdaddress2_Click();
+    // The four e-mail buttons: a message to the address in their box.
+    void email_button_click(QLineEdit* address);
+    void show_email_form();
+    void unlock_fields();
+
+    enum class Outcome { Stored, Duplicate, Failed };
+    // Writes the household the form holds into the cursor's pending OVRAData row (a new row, or
+    // the household's own row in edit), then its second-address and children rows, all in one
+    // transaction. Leaves the cursor on the household.
+    Outcome add_record();
+
+    // Forgets everything of the previous household's second address.
+    void reset_second_address();
+
+    QString error_flag;
+    QString addnew_pending;
+
+protected:
+    void build(QWidget* form, frmAddressRecord_ui::Controls& c) override;
+    void Form_Load() override;
+    QAbstractButton* cancel_button() override { return ui().Comcancel; }
+
+private:
+    void place_family_label();
+    void mark(QWidget* control);
+    common::AddressRecord household_from_form();
+    void save_second_address();
+    void add_category_counts();
+    void subtract_category_counts();
+    void update_category_counts();
+    void refresh_main_window();
+};

@@ -1,0 +1,357 @@
+#include <QTest>
+#include <sqlite3.h>
+
+#include "common/records.h"
+#include "editor/Frmaddress2.h"
+#include "editor/Frmchildren.h"
+#include "editor_fixture.h"
+#include "platform/controls.h"
+#include "platform/cursor.h"
+#include "platform/files.h"
+
+using platform::back_color;
+using platform::form;
+namespace color = platform::color;
+
+namespace {
+
+class Saving : public RecordFormTest {
+protected:
+    void fill(Controls& c, const QString& first1, const QString& last1) {
+        type(c.TxtFirstName1, first1);
+        type(c.txtLastName1, last1);
+        type(c.txtaddress1, "12 elm street");
+        type(c.txtCity, "springfield");
+        type(c.txtState, "il");
+        type(c.txtZip, "62701");
+    }
+    void add_children(Controls& c, QStringList names) {
+        modals.on("Frmchildren", [this, names](platform::Window& w) {
+            auto& d = static_cast<Frmchildren&>(w).ui();
+            for (int i = 0; i < names.size(); ++i) type(d.Txtchild[i + 1], names[i]);
+            click(d.Comsave);
+        });
+        click(c.Cmdchildren);
+    }
+    void add_second_address(Controls& c) {
+        modals.on("Frmaddress2", [this](platform::Window& w) {
+            auto& d = static_cast<Frmaddress2&>(w).ui();
+            type(d.txtaddress1, "1 college way");
+            type(d.txtCity, "urbana");
+            type(d.txtState, "il");
+            type(d.txtZip, "61801-1234");
+            type(d.txtPhone, " 555-0100 ");
+            click(d.Cmdsave);
+        });
+        click(c.Cmdaddress2);
+    }
+    common::AddressRecord stored(const QString& key) {
+        const auto row = stored_row<common::AddressRecord>("OVRAData", key);
+        EXPECT_TRUE(row) << key.toStdString();
+        return row.value_or(common::AddressRecord{});
+    }
+    template <class Rec>
+    std::optional<Rec> side_row(const char* table, const QString& key) {
+        return stored_row<Rec>(table, key);
+    }
+    frmOVRA& main() { return form<frmOVRA>(); }
+};
+
+TEST_F(Saving, ANewHouseholdIsStoredWithItsChildrenSecondAddressAndCounts) {
+    new_record([this](Controls& c) {
+        fill(c, " ann ", "o'brien ");
+        type(c.TxtFirstName2, "bob");
+        type(c.txtlastname2, "jones");
+        click(c.ChkHyphen);
+        click(c.Opt1d);
+        click(c.Opt2a);
+        type(c.TxtHomeEmail1, " Ann@Example.ORG ");
+        click(c.Chkcat[1]);
+        click(c.Chkcat[3]);
+        click(c.ChkFamilyLabel);
+        add_children(c, {"cara", "", "dan"});
+        add_second_address(c);
+        click(c.Comsave);
+    });
+    EXPECT_FALSE(record().is_loaded());
+    EXPECT_FALSE(form<Frmchildren>().is_loaded());
+    EXPECT_FALSE(form<Frmaddress2>().is_loaded());
+    EXPECT_TRUE(main().enabled());
+
+    const auto r = stored("O'BRIEN, ANN");
+    EXPECT_EQ(r.first_name_2, "BOB");
+    EXPECT_EQ(r.last_name_2, "JONES");
+    EXPECT_EQ(r.last_name_hyphen, "Y");
+    EXPECT_EQ(r.last_name_reverse, "N");
+    EXPECT_EQ(r.option1.value_or("absent"), "4");
+    EXPECT_EQ(r.option2, "1");
+    EXPECT_EQ(r.home_email_1, "Ann@Example.ORG");
+    EXPECT_EQ(r.address_1, "12 ELM STREET");
+    EXPECT_EQ(r.state, "IL");
+    EXPECT_EQ(r.childflag, 2);
+    EXPECT_EQ(r.category[1], "Y");
+    EXPECT_EQ(r.category[2], "N");
+    EXPECT_EQ(r.last_name_check, "Y");
+    EXPECT_EQ(r.second_address, "Y");
+    const auto kids = side_row<common::ChildrenRecord>("Children", "O'BRIEN, ANN");
+    ASSERT_TRUE(kids);
+    EXPECT_EQ(kids->child[1], "CARA");
+    EXPECT_EQ(kids->child[2], "DAN");
+    EXPECT_EQ(kids->child[3], "");
+    const auto second = side_row<common::SecondAddressRecord>("Address", "O'BRIEN, ANN");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->address1, "1 COLLEGE WAY");
+    EXPECT_EQ(second->zip, "61801-1234");
+    EXPECT_EQ(second->phone, "555-0100");
+    EXPECT_EQ(second->foreign_check, "N");
+
+    EXPECT_EQ(main().catcount[1], 1);
+    EXPECT_EQ(main().catcount[3], 1);
+    EXPECT_EQ(main().ui().lblcatcount[1]->text(), "1");
+    EXPECT_EQ(main().ui().lblrecnum->text(), "1");
+    EXPECT_TRUE(main().ui().MnuRecordEdit->isEnabled());
+    EXPECT_EQ(read("storefile.ovr"), "\"FAMILY\",1,\"\",0,\"FRIENDS\",1,\"\",0,\"\",0,\"\",0,\"\",0,\"\",0,"
+                                     "\"\",0,\"\",0,\"\",0,\"\",0,\"\",\"\",\"\",0\r\n");
+
+    // After a restart the counts and the record count are still right.
+    restart_program();
+    EXPECT_EQ(main().ui().lblrecnum->text(), "1");
+    EXPECT_EQ(main().ui().lblcatcount[3]->text(), "1");
+}
+
+TEST_F(Saving, ADuplicateIsRefusedAndCancelLeavesTheTableAsItWas) {
+    store_household(household("Smith", "John"));
+    const QByteArray settings = read("storefile.ovr");
+    new_record([this](Controls& c) {
+        fill(c, "john", "smith");
+        click(c.Chkcat[1]);
+        add_children(c, {"amy"});
+        click(c.Comsave);
+        EXPECT_TRUE(record().is_shown());
+        EXPECT_EQ(c.lblWarning->text(), "RECORD ALREADY EXISTS");
+        EXPECT_EQ(c.lblWarning->font().pointSize(), 10);
+        EXPECT_EQ(back_color(c.TxtFirstName1), color::kLightRed);
+        EXPECT_EQ(back_color(c.txtLastName1), color::kLightRed);
+        EXPECT_EQ(record().addnew_pending, "yes");
+        // A second try that fails validation, then cancel.
+        type(c.txtZip, "1");
+        click(c.Comsave);
+        EXPECT_EQ(c.lblWarning->text(), "RED FIELDS REQUIRED");
+        click(c.Comcancel);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 1);
+    EXPECT_EQ(count_rows("Children"), 0);
+    EXPECT_EQ(main().catcount[1], 0);
+    EXPECT_EQ(read("storefile.ovr"), settings);
+    EXPECT_EQ(record().addnew_pending, "no");
+    EXPECT_TRUE(main().enabled());
+}
+
+TEST_F(Saving, ARefusedSaveCorrectedStoresExactlyOneHouseholdAndCountsOnce) {
+    store_household(household("Smith", "John"));
+    new_record([this](Controls& c) {
+        fill(c, "john", "smith");
+        click(c.Chkcat[1]);
+        click(c.Chkcat[3]);
+        click(c.Comsave);
+        ASSERT_TRUE(record().is_shown());
+        type(c.TxtFirstName1, "joan");
+        click(c.Comsave);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 2);
+    EXPECT_EQ(stored("SMITH, JOAN").city, "SPRINGFIELD");
+    EXPECT_EQ(main().catcount[1], 1);
+    EXPECT_EQ(main().catcount[3], 1);
+}
+
+TEST_F(Saving, TheNextHouseholdInheritsNoSecondAddress) {
+    new_record([this](Controls& c) {
+        fill(c, "ann", "first");
+        add_second_address(c);
+        click(c.Comsave);
+    });
+    new_record([this](Controls& c) {
+        fill(c, "bob", "second");
+        click(c.Comsave);
+    });
+    EXPECT_EQ(stored("FIRST, ANN").second_address, "Y");
+    EXPECT_EQ(stored("SECOND, BOB").second_address, "N");
+    EXPECT_FALSE(side_row<common::SecondAddressRecord>("Address", "SECOND, BOB"));
+    EXPECT_EQ(count_rows("Address"), 1);
+}
+
+TEST_F(Saving, OnePersonHouseholdStoresNoSecondPerson) {
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        type(c.TxtFirstName2, "x");
+        click(c.Opt1b);
+        click(c.Opt2b);
+        QTest::keyClick(c.TxtFirstName2, Qt::Key_Backspace);  // person 2 taken out again
+        click(c.Comsave);
+    });
+    const auto r = stored("LEE, ANN");
+    EXPECT_EQ(r.first_name_2, "");
+    EXPECT_EQ(r.last_name_2, "");
+    EXPECT_EQ(r.option2, "0");
+    EXPECT_EQ(r.last_name_hyphen, "N");
+    EXPECT_EQ(r.last_name_reverse, "N");
+    EXPECT_EQ(r.childflag, 0);
+    EXPECT_EQ(count_rows("Children"), 0);
+}
+
+TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
+    // Without a Children table the children row cannot be written.
+    sqlite3* db = nullptr;
+    sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
+    sqlite3_exec(db, "DROP TABLE Children", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    msgs.expect("The household could not be saved; nothing was changed.\n"
+                "The database engine cannot find the input table 'Children'.",
+                platform::vbOK, platform::vbExclamation, "Save Failed");
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        click(c.Chkcat[1]);
+        add_children(c, {"amy"});
+        click(c.Comsave);
+        EXPECT_TRUE(record().is_shown());
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 0);
+    EXPECT_EQ(main().catcount[1], 0);
+    EXPECT_FALSE(exists("storefile.ovr") && read("storefile.ovr").contains("\",1,"));
+}
+
+class SecondAddressDialog : public Saving {
+protected:
+    void open_dialog(Controls& c, std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
+        modals.on("Frmaddress2", [act](platform::Window& w) {
+            auto& dialog = static_cast<Frmaddress2&>(w);
+            act(dialog, dialog.ui());
+        });
+        click(c.Cmdaddress2);
+    }
+};
+
+TEST_F(SecondAddressDialog, NewHouseholdLayoutAndItsCancel) {
+    new_record([this](Controls& c) {
+        open_dialog(c, [this](Frmaddress2& w, auto& d) {
+            EXPECT_EQ(w.help_context_id(), 1200);
+            EXPECT_EQ(w.caption(), "Form1");
+            EXPECT_FALSE(d.Cmdsave->isHidden());
+            EXPECT_EQ(platform::left(d.Cmdsave), 2280);
+            EXPECT_FALSE(d.Cmdbypass->isHidden());
+            EXPECT_EQ(platform::left(d.Cmdbypass), 4440);
+            EXPECT_TRUE(d.cmdCancel->isHidden());
+            EXPECT_TRUE(d.Cmddelete->isHidden());
+            EXPECT_TRUE(d.Cmdtoggleaddress->isHidden());
+            EXPECT_EQ(back_color(d.txtZip), color::kWindow);
+            type(d.txtaddress1, "somewhere");
+            click(d.Cmdbypass);
+        });
+        EXPECT_FALSE(form<Frmaddress2>().is_loaded());
+        EXPECT_EQ(record().save_address2_flag, "N");
+        EXPECT_EQ(c.Lblsecondaddress->text(), "N");
+        EXPECT_FALSE(record().save_second_Address);
+    });
+}
+
+TEST_F(SecondAddressDialog, ASavedAddressSurvivesALaterLookAndCancel) {
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        add_second_address(c);
+        open_dialog(c, [this](Frmaddress2&, auto& d) {
+            EXPECT_EQ(d.txtaddress1->text(), "1 COLLEGE WAY");
+            type(d.txtCity, "changed my mind");
+            click(d.Cmdbypass);
+        });
+        click(c.Comsave);
+    });
+    const auto second = side_row<common::SecondAddressRecord>("Address", "LEE, ANN");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->city, "URBANA");
+    EXPECT_EQ(stored("LEE, ANN").second_address, "Y");
+}
+
+TEST_F(SecondAddressDialog, SaveChecksItsFieldsLikeTheRecordForm) {
+    new_record([this](Controls& c) {
+        open_dialog(c, [this](Frmaddress2&, auto& d) {
+            struct Case {
+                const char* address1;
+                const char* zip;
+                bool foreign;
+                const char* state;
+                bool ok;
+            };
+            const Case cases[] = {
+                {"1 A ST", "62701", false, "IL", true},    {"1 A ST", "62701-1234", false, "IL", true},
+                {"1 A ST", "6270", false, "IL", false},    {"1 A ST", "627011234", false, "IL", false},
+                {"1 A ST", "62701 1234", false, "IL", false}, {"1 A ST", "6270-11234", false, "IL", false},
+                {" ", "62701", false, "IL", false},         {"  ", "62701", false, "IL", true},
+                {"1 A ST", "", true, "", true},             {"1 A ST", "free form", true, "", true},
+            };
+            for (const Case& k : cases) {
+                d.txtaddress1->setText(k.address1);
+                d.txtCity->setText("X");
+                d.txtState->setText(k.state);
+                d.txtZip->setText(k.zip);
+                platform::set_value(d.chkForeign, k.foreign ? 1 : 0);
+                d.lblWarning->clear();
+                d.Cmdsave->click();
+                const bool shown = form<Frmaddress2>().is_shown();
+                EXPECT_EQ(!shown, k.ok) << k.address1 << "|" << k.zip;
+                if (!k.ok) {
+                    EXPECT_EQ(d.lblWarning->text(), "RED FIELDS REQUIRED");
+                    EXPECT_EQ(record().save_address2_flag, "N");
+                }
+                if (k.address1 == std::string("  ")) {
+                    EXPECT_EQ(d.txtaddress1->text(), "");  // stored empty
+                }
+                if (!shown) form<Frmaddress2>().show();
+            }
+            click(d.Cmdbypass);
+        });
+    });
+}
+
+TEST_F(SecondAddressDialog, ToggleSwapsWithTheMainAddressAndCancelSwapsBack) {
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        type(c.TxtHomePhone, "111");
+        open_dialog(c, [this, &c](Frmaddress2& w, auto& d) {
+            d.Cmdtoggleaddress->show();  // offered for households on file; the swap is the same
+            type(d.txtaddress1, "9 dorm rd");
+            type(d.txtPhone, "222");
+            click(d.Cmdtoggleaddress);
+            EXPECT_EQ(w.toggle_switch, "Y");
+            EXPECT_EQ(c.txtaddress1->text(), "9 dorm rd");
+            EXPECT_EQ(c.TxtHomePhone->text(), "222");
+            EXPECT_EQ(d.txtaddress1->text(), "12 elm street");
+            click(d.Cmdtoggleaddress);
+            EXPECT_EQ(c.txtaddress1->text(), "12 elm street");
+            click(d.Cmdtoggleaddress);
+            click(d.Cmdbypass);
+            EXPECT_EQ(w.toggle_switch, "N");
+        });
+        EXPECT_EQ(c.txtaddress1->text(), "12 elm street");
+        EXPECT_EQ(c.TxtHomePhone->text(), "111");
+
+        // Toggle, save the dialog, save the household: the addresses have changed places.
+        open_dialog(c, [this](Frmaddress2&, auto& d) {
+            type(d.txtaddress1, "9 dorm rd");
+            type(d.txtCity, "urbana");
+            type(d.txtState, "il");
+            type(d.txtZip, "61801");
+            d.Cmdtoggleaddress->click();
+            click(d.Cmdsave);
+        });
+        click(c.Comsave);
+    });
+    const auto r = stored("LEE, ANN");
+    EXPECT_EQ(r.address_1, "9 DORM RD");
+    EXPECT_EQ(r.city, "URBANA");
+    const auto second = side_row<common::SecondAddressRecord>("Address", "LEE, ANN");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->address1, "12 ELM STREET");
+    EXPECT_EQ(second->phone, "111");
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+#include <QCoreApplication>
+#include <QFile>
+#include <QTest>
+
+#include "common/records.h"
+#include "editor/Frmaddress2.h"
+#include "editor/Frmchildren.h"
+#include "lookup_fixture.h"
+#include "platform/controls.h"
+#include "platform/cursor.h"
+#include "platform/mail.h"
+
+using platform::form;
+
+namespace {
+
+class EditDelete : public LookupTest {
+protected:
+    void SetUp() override {
+        LookupTest::SetUp();
+        auto h = couple("Brown", "Al", "EVE", "BROWN");
+        h.category[1] = "Y";
+        h.category[2] = "Y";
+        store_family(h);
+        auto other = household("Green", "Bo");
+        other.category[7] = "Y";
+        store_household(other);
+        start_program();
+        main().catcount[1] = 1;  // as they would be after adding the two households
+        main().catcount[2] = 1;
+        main().catcount[7] = 1;
+    }
+    static constexpr const char* kBrown = "BROWN, AL & EVE AND FAMILY";
+
+    void second_address_dialog(Record& r, std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
+        modals.on("Frmaddress2", [act](platform::Window& w) {
+            auto& d = static_cast<Frmaddress2&>(w);
+            act(d, d.ui());
+        });
+        click(r.Cmdaddress2);
+    }
+};
+
+TEST_F(EditDelete, EditingMovesOnlyTheChangedCategoriesAndRewritesTheSettings) {
+    edit(kBrown, [this](Record& r) {
+        click(r.Chkcat[2]);  // untick
+        click(r.Chkcat[7]);  // tick
+        type(r.txtCity, "decatur");
+        click(r.Comsave);
+    });
+    EXPECT_FALSE(record().is_loaded());
+    EXPECT_TRUE(picker().is_loaded() == false);  // the picker was cancelled by the helper
+    EXPECT_EQ(main().catcount[1], 1);
+    EXPECT_EQ(main().catcount[2], 0);
+    EXPECT_EQ(main().catcount[7], 2);
+    EXPECT_EQ(main().ui().lblcatcount[7]->text(), "2");
+    const auto h = stored_row<common::AddressRecord>("OVRAData", "BROWN, AL");
+    ASSERT_TRUE(h);
+    EXPECT_EQ(h->city, "DECATUR");
+    EXPECT_EQ(h->category[2], "N");
+    EXPECT_EQ(h->second_address, "Y");  // kept without opening the dialog
+    EXPECT_EQ(h->childflag, 2);
+    EXPECT_TRUE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    EXPECT_TRUE(read("storefile.ovr").startsWith("\"FAMILY\",1,\"WORK\",0,\"\",0,"));
+    // Saving without a change moves nothing but still writes the settings.
+    QFile::remove(path("storefile.ovr"));
+    edit(kBrown, [this](Record& r) { click(r.Comsave); });
+    EXPECT_EQ(main().catcount[7], 2);
+    EXPECT_TRUE(exists("storefile.ovr"));
+}
+
+TEST_F(EditDelete, ChildrenAreAddedAndRemovedByEditing) {
+    edit("GREEN, BO", [this](Record& r) {
+        EXPECT_EQ(r.Cmdchildren->text(), "ADD CHILDREN");
+        modals.on("Frmchildren", [this](platform::Window& w) {
+            type(static_cast<Frmchildren&>(w).ui().Txtchild[1], "kim");
+            click(static_cast<Frmchildren&>(w).ui().Comsave);
+        });
+        click(r.Cmdchildren);
+        click(r.Comsave);
+    });
+    ASSERT_TRUE(stored_row<common::ChildrenRecord>("Children", "GREEN, BO"));
+    EXPECT_EQ(stored_row<common::ChildrenRecord>("Children", "GREEN, BO")->child[1], "KIM");
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO")->childflag, 1);
+
+    edit(kBrown, [this](Record& r) {
+        modals.on("Frmchildren", [this](platform::Window& w) {
+            auto& d = static_cast<Frmchildren&>(w).ui();
+            EXPECT_EQ(w.help_context_id(), 2240);
+            for (int i = 1; i <= 6; ++i) d.Txtchild[i]->clear();
+            click(d.Comsave);
+        });
+        click(r.Cmdchildren);
+        click(r.Comsave);
+    });
+    EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->childflag, 0);
+}
+
+TEST_F(EditDelete, DeletingRemovesEveryRowLowersCountsAndClosesThePicker) {
+    remove(kBrown, [this](Record& r) {
+        // Looking at the second address first does not keep its row.
+        second_address_dialog(r, [this](Frmaddress2& w, auto& d) {
+            EXPECT_EQ(w.help_context_id(), 3220);
+            EXPECT_FALSE(d.txtaddress1->isEnabled());
+            EXPECT_EQ(d.txtaddress1->text(), "9 LAKE RD");
+            EXPECT_TRUE(d.Cmdsave->isHidden());
+            click(d.cmdCancel);
+        });
+        EXPECT_EQ(r.Lblsecondaddress->text(), "Y");
+        click(r.Comsave);
+    });
+    EXPECT_FALSE(picker().is_loaded());
+    EXPECT_FALSE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
+    EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
+    EXPECT_EQ(main().catcount[1], 0);
+    EXPECT_EQ(main().catcount[2], 0);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "1");
+    EXPECT_TRUE(read("storefile.ovr").startsWith("\"FAMILY\",0,\"WORK\",0,"));
+
+    remove("GREEN, BO", [this](Record& r) { click(r.Comsave); });
+    EXPECT_EQ(main().ui().lblrecnum->text(), "0");
+    EXPECT_FALSE(main().ui().MnuRecordEdit->isEnabled());
+    EXPECT_EQ(main().catcount[7], 0);
+}
+
+TEST_F(EditDelete, ARenamedHouseholdKeepsItsChildrenAndSecondAddress) {
+    edit(kBrown, [this](Record& r) {
+        // Only the household changes rename person 1; here the boxes are opened by hand.
+        r.TxtFirstName1->setEnabled(true);
+        type(r.TxtFirstName1, "ALAN");
+        click(r.Comsave);
+    });
+    EXPECT_FALSE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
+    EXPECT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, ALAN"));
+    EXPECT_EQ(stored_row<common::ChildrenRecord>("Children", "BROWN, ALAN")->child[1], "CY");
+    EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "BROWN, ALAN")->city, "MADISON");
+    EXPECT_EQ(count_rows("Children"), 1);
+    EXPECT_EQ(count_rows("Address"), 1);
+}
+
+TEST_F(EditDelete, RenamingOntoAnotherHouseholdIsRefusedAndCancelDeletesNothing) {
+    edit(kBrown, [this](Record& r) {
+        r.txtLastName1->setEnabled(true);
+        r.TxtFirstName1->setEnabled(true);
+        type(r.txtLastName1, "GREEN");
+        type(r.TxtFirstName1, "BO");
+        click(r.Chkcat[7]);
+        click(r.Comsave);
+        EXPECT_EQ(r.lblWarning->text(), "RECORD ALREADY EXISTS");
+        click(r.Comcancel);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 2);
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO")->category[7], "Y");
+    EXPECT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
+    EXPECT_EQ(main().catcount[7], 1);
+}
+
+TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
+    edit(kBrown, [this](Record& r) {
+        // A failing save unmarks the flag; cancel marks it again and keeps the stored address.
+        second_address_dialog(r, [this](Frmaddress2& w, auto& d) {
+            EXPECT_EQ(w.help_context_id(), 2220);
+            EXPECT_FALSE(d.Cmddelete->isHidden());
+            EXPECT_FALSE(d.Cmdtoggleaddress->isHidden());
+            EXPECT_EQ(platform::left(d.cmdCancel), 5040);
+            type(d.txtZip, "5370");
+            click(d.Cmdsave);
+            EXPECT_EQ(record().save_address2_flag, "N");
+            click(d.cmdCancel);
+        });
+        EXPECT_EQ(record().save_address2_flag, "Y");
+        // Opened again, the dialog shows what it held rather than reloading.
+        second_address_dialog(r, [this](Frmaddress2&, auto& d) {
+            EXPECT_EQ(d.txtZip->text(), "53703");
+            type(d.txtCity, "middleton");
+            click(d.Cmdsave);
+        });
+        second_address_dialog(r, [this](Frmaddress2&, auto& d) {
+            EXPECT_EQ(d.txtCity->text(), "MIDDLETON");
+            click(d.cmdCancel);
+        });
+        click(r.Comsave);
+    });
+    EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL")->city, "MIDDLETON");
+
+    edit(kBrown, [this](Record& r) {
+        second_address_dialog(r, [this](Frmaddress2&, auto& d) { click(d.Cmddelete); });
+        EXPECT_FALSE(form<Frmaddress2>().is_loaded());
+        EXPECT_FALSE(r.Comcancel->isEnabled());
+        EXPECT_FALSE(r.Cmdmain->isEnabled());
+        click(r.Comsave);
+    });
+    EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->second_address, "N");
+    EXPECT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL") == std::nullopt);
+}
+
+TEST_F(EditDelete, AMarkedSecondAddressWithoutItsRowShowsNothingElse) {
+    auto odd = household("Odd", "One");
+    odd.second_address = "Y";
+    store_household(odd);
+    restart_program();
+    edit("ODD, ONE", [this](Record& r) {
+        second_address_dialog(r, [this](Frmaddress2& w, auto& d) {
+            EXPECT_EQ(d.txtaddress1->text(), "");
+            EXPECT_EQ(w.help_context_id(), 3220);  // no row on file
+            EXPECT_TRUE(d.Cmddelete->isHidden());
+            click(d.cmdCancel);
+        });
+    });
+    EXPECT_EQ(count_rows("Address"), 1);
+}
+
+TEST_F(EditDelete, EmailButtonsReportAMissingMailServiceAndTryAgain) {
+    form<platform::MailService>().program = path("no-such-sendmail");
+    browse(kBrown, [this](Record& r) {
+        r.TxtHomeEmail1->setText("al@example.org");
+        r.cmdHEmail1->show();
+        msgs.expect("Email service not available", platform::vbOK, 48, "Email Error");
+        click(r.cmdHEmail1);
+        EXPECT_TRUE(record().is_shown());
+        EXPECT_TRUE(main().email_service);
+        QCoreApplication::processEvents();  // the user's next click comes through the event loop
+        msgs.expect("Email service not available", platform::vbOK, 48, "Email Error");
+        click(r.cmdHEmail1);
+    });
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+#include <QTest>
+
+#include "lookup_fixture.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+#include "shell/frmdatabase.h"
+
+using platform::form;
+
+namespace {
+
+using PickerTest = LookupTest;
+
+TEST_F(PickerTest, DisplayLinesFollowTheSecondPersonAndChildren) {
+    auto with_children = [](common::AddressRecord r) {
+        r.childflag = 2;
+        return r;
+    };
+    store_household(household("Smith", "John"));
+    store_household(with_children(household("Smith", "Jim")));
+    store_household(couple("Smith", "Joe", "MARY", "SMITH", true));
+    store_household(couple("Smith", "Jack", "MARY", "JONES"));
+    store_household(with_children(couple("Smith", "Jake", "MARY", "JONES", true)));
+    store_household(couple("Smith", "Jay", "MARY", "JONES", true, true));
+    store_household(couple("Lee", "Ann", "BOB", ""));
+    auto lower = household("adams", "Zoe");
+    lower.keyname = "adams, ZOE";  // sorted without regard to case
+    store_household(lower);
+    start_program();
+    in_picker([this] { click(main().ui().Comeditrecord); }, [](Picker&) {
+        EXPECT_EQ(lines(), (QStringList{"adams, ZOE",
+                                        "LEE, ANN & BOB ",
+                                        "SMITH, JACK & MARY JONES",
+                                        "SMITH, JAKE & MARY JONES-SMITH AND FAMILY",
+                                        "SMITH, JAY & MARY SMITH-JONES",
+                                        "SMITH, JIM AND FAMILY",
+                                        "SMITH, JOE & MARY",
+                                        "SMITH, JOHN"}));
+    });
+}
+
+TEST_F(PickerTest, KeysComeFromTheLineNotFromItsText) {
+    store_household(household("Smith", "John"));
+    auto tricky = household("Smith", "John & Mary");
+    tricky.city = "TRICKY";
+    store_household(tricky);
+    auto and_key = household("Smith AND Co", "Ann");
+    and_key.city = "ANDVILLE";
+    store_household(and_key);
+    start_program();
+    edit("SMITH, JOHN & MARY", [](Record& r) {
+        EXPECT_EQ(r.TxtFirstName1->text(), "JOHN & MARY");
+        EXPECT_EQ(r.txtCity->text(), "TRICKY");
+    });
+    EXPECT_EQ(picker().hold_keyname, "SMITH, JOHN & MARY");
+    edit("SMITH AND CO, ANN", [](Record& r) { EXPECT_EQ(r.txtCity->text(), "ANDVILLE"); });
+}
+
+TEST_F(PickerTest, EveryModeRefusesAnEmptyDatabase) {
+    start_program();
+    // The record menus are off; the launchers refuse all the same.
+    EXPECT_FALSE(main().ui().MnuRecordEdit->isEnabled());
+    const std::pair<void (frmOVRA::*)(), const char*> commands[] = {
+        {&frmOVRA::edit_record_start, "There are no records to edit"},
+        {&frmOVRA::browse_record_start, "There are no records to browse"},
+        {&frmOVRA::delete_record_start, "There are no records to delete"},
+        {&frmOVRA::mnuMove1To2_Click, "There are no records to Change"},
+        {&frmOVRA::mnuMoveRemoveNames_Click, "There are no records to Change"},
+        {&frmOVRA::MnuMoveChildren_Click, "There are no records to move"}};
+    for (auto [launch, message] : commands) {
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Empty Database");
+        (main().*launch)();
+    }
+    msgs.expect("There are no records to edit", platform::vbOK, 48, "Empty Database");
+    click(main().ui().Comeditrecord);
+    EXPECT_FALSE(picker().is_shown());
+}
+
+TEST_F(PickerTest, EachModeCaptionsThePickerAndFiltersItsList) {
+    auto kids = couple("Brown", "Al", "EVE", "BROWN");
+    kids.childflag = 1;
+    store_household(kids);
+    store_household(household("Green", "Bo"));
+    start_program();
+    struct Mode {
+        QAction* action;
+        const char* word;
+        const char* title;
+        const char* button;
+        int label1;
+        int label2;
+        int help;
+        QStringList listed;
+    };
+    auto& c = main().ui();
+    const Mode modes[] = {
+        {c.MnuRecordEdit, "EDIT", "Edit Record", "Retrieve Record To Edit", 360, 5520, 2000,
+         {"BROWN, AL & EVE AND FAMILY", "GREEN, BO"}},
+        {c.MnuRecordBrowse, "BROWSE", "Browse Record", "Retrieve Record To Browse", 220, 5351, 3000,
+         {"BROWN, AL & EVE AND FAMILY", "GREEN, BO"}},
+        {c.MnuDeleteRecord, "DELETE", "Delete Record", "Retrieve Record To Delete", 240, 5351, 4000,
+         {"BROWN, AL & EVE AND FAMILY", "GREEN, BO"}},
+        {c.mnuMove1To2, "SWITCH", "SWITCH", "Retrieve Record To Switch", 240, 5351, 8040, {"GREEN, BO"}},
+        {c.mnuMoveRemoveNames, "ALTER", "ALTER", "Retrieve Record To Alter", 240, 5351, 8050,
+         {"BROWN, AL & EVE AND FAMILY"}},
+        {c.MnuMoveChildren, "MOVE CHILDREN", "Move Children", "Retrieve Record To Move", 240, 5351, 5000,
+         {"BROWN, AL & EVE"}},
+    };
+    for (const Mode& m : modes) {
+        in_picker([&] { m.action->trigger(); }, [&](Picker& p) {
+            EXPECT_EQ(p.Label2->text().toStdString(), m.word);
+            EXPECT_EQ(picker().caption().toStdString(), m.title);
+            EXPECT_EQ(p.ComGetAddress->text().toStdString(), m.button);
+            EXPECT_EQ(platform::left(p.Label1), m.label1);
+            EXPECT_EQ(platform::left(p.Label2), m.label2);
+            EXPECT_EQ(picker().help_context_id(), m.help);
+            EXPECT_EQ(lines(), m.listed) << m.word;
+        });
+    }
+}
+
+TEST_F(PickerTest, SwitchAndMoveChildrenRefuseAnEmptyListAlterDoesNot) {
+    store_household(couple("Brown", "Al", "EVE", "BROWN"));
+    start_program();
+    msgs.expect("There are no records to Change", platform::vbOK, 48, "Empty Database");
+    main().ui().mnuMove1To2->trigger();
+    msgs.expect("There are no children to move", platform::vbOK, 48, "Empty Database");
+    main().ui().MnuMoveChildren->trigger();
+    store_household(household("Green", "Bo"));
+    in_picker([] { main().ui().mnuMoveRemoveNames->trigger(); }, [](Picker&) {
+        EXPECT_EQ(lines(), QStringList{"BROWN, AL & EVE"});
+    });
+}
+
+TEST_F(PickerTest, RetrieveNeedsALineAndCancelShowsTheTrueCount) {
+    store_household(household("Green", "Bo"));
+    start_program();
+    in_picker([this] { click(main().ui().Combrowserecord); }, [this](Picker& p) {
+        msgs.expect("You must choose a record", platform::vbOK, 48, "Choose a record");
+        click(p.ComGetAddress);
+        EXPECT_TRUE(picker().is_shown());
+        store_household(household("Added", "Behind"));
+        click(p.Comcancel);
+    });
+    EXPECT_FALSE(picker().is_loaded());
+    EXPECT_EQ(main().ui().lblrecnum->text(), "2");
+}
+
+TEST_F(PickerTest, EnterAndDoubleClickRetrieveLikeTheButton) {
+    store_household(household("Green", "Bo"));
+    start_program();
+    in_picker([] { main().ui().MnuDeleteRecord->trigger(); }, [this](Picker& p) {
+        select("GREEN, BO");
+        modals.on("frmAddressRecord", [](platform::Window& w) {
+            EXPECT_EQ(w.caption(), "Delete Existing Record");
+            static_cast<frmAddressRecord&>(w).ui().Comcancel->click();
+        });
+        QTest::keyClick(p.LstGetAddress1, Qt::Key_Return);
+        modals.on("frmAddressRecord", [](platform::Window& w) {
+            EXPECT_EQ(w.help_context_id(), 4200);
+            static_cast<frmAddressRecord&>(w).ui().Comcancel->click();
+        });
+        emit p.LstGetAddress1->itemDoubleClicked(p.LstGetAddress1->currentItem());
+    });
+}
+
+TEST_F(PickerTest, AHouseholdGoneFromTheTableOpensNothing) {
+    store_household(household("Green", "Bo"));
+    start_program();
+    in_picker([this] { click(main().ui().Comeditrecord); }, [this](Picker& p) {
+        select("GREEN, BO");
+        open_table("OVRAData");
+        ASSERT_TRUE(seek_key("GREEN, BO"));
+        Data1().delete_row();
+        msgs.expect("This household is no longer in the address book.", platform::vbOK, 48, "Record Not Found");
+        click(p.ComGetAddress);
+    });
+}
+
+}  // namespace
