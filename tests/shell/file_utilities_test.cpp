@@ -4,7 +4,6 @@
 #include "common/schema.h"
 #include "common/settings.h"
 #include "fixture.h"
-#include "platform/cursor.h"
 #include "shell/FrmHeadingCreate.h"
 #include "shell/frmOVRA.h"
 #include "shell/frmdatabase.h"
@@ -49,13 +48,6 @@ protected:
         t[0] = {name, line};
         return common::format_printer_table(t);
     }
-    int rows_in(const QString& file, const QString& table) {
-        platform::DataControl data;
-        data.set_database_name(path(file));
-        data.set_record_source(table);
-        data.refresh();
-        return data.record_count();
-    }
     void backup() {
         msgs.expect("Backup Complete", platform::vbOK, vbInformation, "Backup Complete");
         c().MnuBUDB->trigger();
@@ -83,7 +75,7 @@ protected:
 TEST_F(FileUtilities, FirstBackupCopiesDatabaseSettingsAndPrinterTable) {
     backup();
     EXPECT_TRUE(common::schema::is_household_database(path("ovra.bku")));
-    EXPECT_EQ(rows_in("ovra.bku", "OVRAData"), 2);
+    EXPECT_EQ(count_rows("OVRAData", "ovra.bku"), 2);
     EXPECT_EQ(read("storefile.bku"), read("storefile.ovr"));
     EXPECT_EQ(read("printers.bku"), read("printers.ovr"));
     EXPECT_TRUE(leftovers().isEmpty());
@@ -115,7 +107,7 @@ TEST_F(FileUtilities, BackupRunTwiceReplacesEveryCopy) {
     write_settings({"FAMILY", "WORK", "CLUB"}, {2, 1, 1}, 0);
     write("printers.ovr", printers_with("Label Printer", 5));
     backup();
-    EXPECT_EQ(rows_in("ovra.bku", "OVRAData"), 3);
+    EXPECT_EQ(count_rows("OVRAData", "ovra.bku"), 3);
     EXPECT_EQ(read("storefile.bku"), read("storefile.ovr"));
     EXPECT_EQ(read("printers.bku"), printers_with("Label Printer", 5));
     EXPECT_TRUE(leftovers().isEmpty());

@@ -119,9 +119,9 @@ void OvraTest::store_second_address(const common::SecondAddressRecord& rec) {
     store(path("ovra.mdb"), "Address", rec);
 }
 
-int OvraTest::count_rows(const QString& table) const {
+int OvraTest::count_rows(const QString& table, const QString& database) const {
     platform::DataControl data;
-    data.set_database_name(path("ovra.mdb"));
+    data.set_database_name(path(database));
     data.set_record_source(table);
     data.refresh();
     return data.record_count();

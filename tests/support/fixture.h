@@ -78,7 +78,7 @@ protected:
     void store_household(const common::AddressRecord& rec);
     void store_children(const common::ChildrenRecord& rec);
     void store_second_address(const common::SecondAddressRecord& rec);
-    int count_rows(const QString& table) const;
+    int count_rows(const QString& table, const QString& database = QStringLiteral("ovra.mdb")) const;
     // The row of a table under a key, read past the program's own cursor.
     template <class Rec>
     std::optional<Rec> stored_row(const char* table, const QString& key) const {
