@@ -57,12 +57,15 @@ void replace_file(const QString& source, const QString& destination) {
     {
         QFile f(source);
         if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0)
-            throw VbError(kErrPathFileAccess, QStringLiteral("Cannot flush %1: %2").arg(source, f.errorString()));
+            throw VbError(kErrPathFileAccess,
+                          QStringLiteral("Cannot flush %1: %2").arg(source, f.errorString()));
     }
     // rename() replaces the destination atomically; QFile::rename refuses an existing one.
-    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(destination).constData()) != 0)
-        throw VbError(kErrPathFileAccess, QStringLiteral("Cannot replace %1: %2")
-                                              .arg(destination, QString::fromLocal8Bit(std::strerror(errno))));
+    if (std::rename(QFile::encodeName(source).constData(),
+                    QFile::encodeName(destination).constData()) != 0)
+        throw VbError(kErrPathFileAccess,
+                      QStringLiteral("Cannot replace %1: %2")
+                          .arg(destination, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 void file_copy(const QString& source, const QString& destination) {

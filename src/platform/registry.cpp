@@ -10,11 +10,14 @@ QString key_path(long root, const QString& key) {
     return (QString::number(root, 16) + QLatin1Char('\\') + key).toLower();
 }
 
-Registry& store() { return form<Registry>(); }
+Registry& store() {
+    return form<Registry>();
+}
 
 const QString* open_key(long handle) {
     const auto& open = store().open;
-    if (handle <= 0 || std::size_t(handle) > open.size() || open[handle - 1].isEmpty()) return nullptr;
+    if (handle <= 0 || std::size_t(handle) > open.size() || open[handle - 1].isEmpty())
+        return nullptr;
     return &open[handle - 1];
 }
 
@@ -36,7 +39,8 @@ long RegOpenKeyEx(long root, const QString& sub_key, long, long, long& result) {
     return ERROR_SUCCESS;
 }
 
-long RegQueryValueEx(long key, const QString& value_name, long& type, QByteArray& data, long& size) {
+long RegQueryValueEx(long key, const QString& value_name, long& type, QByteArray& data,
+                     long& size) {
     const QString* path = open_key(key);
     if (!path) return ERROR_INVALID_HANDLE;
     const auto& values = store().keys[*path];

@@ -20,7 +20,8 @@ struct Registry {
     // Open handles: index + 1 is the handle; an empty slot is a closed one.
     std::vector<QString> open;
 
-    void set_value(long root, const QString& key, const QString& name, long type, const QByteArray& data);
+    void set_value(long root, const QString& key, const QString& name, long type,
+                   const QByteArray& data);
 };
 
 namespace registry {

@@ -37,8 +37,8 @@ void frmAbout::build(QWidget* w, frmAbout_ui::Controls& c) {
     c.lblVersion = platform::make_label(w, "lblVersion", QString(), 1050, 1020, 4440, 285);
     c.Label2 = platform::make_label(w, "Label2", kMakerWebSiteShown, 1050, 1305, 4440, 285);
     c.lblDescription = platform::make_label(
-        w, "lblDescription", QStringLiteral("Copyright \u00A9 Vantrel Press. All rights reserved."), 1050,
-        1590, 4440, 285);
+        w, "lblDescription", QStringLiteral("Copyright \u00A9 Vantrel Press. All rights reserved."),
+        1050, 1590, 4440, 285);
 
     for (int i = 0; i < 2; ++i) {
         c.Line1[i] = new QFrame(w);
@@ -49,9 +49,10 @@ void frmAbout::build(QWidget* w, frmAbout_ui::Controls& c) {
     platform::place(c.Line1[0], 120, 1965, 5490, 30);
     c.lblDisclaimer = platform::make_label(
         w, "lblDisclaimer",
-        QStringLiteral("Warning: This program is protected by copyright law. Unauthorised copying or "
-                       "distribution of this program, or of any part of it, may result in civil and "
-                       "criminal penalties and will be prosecuted to the full extent of the law."),
+        QStringLiteral(
+            "Warning: This program is protected by copyright law. Unauthorised copying or "
+            "distribution of this program, or of any part of it, may result in civil and "
+            "criminal penalties and will be prosecuted to the full extent of the law."),
         240, 2085, 5250, 1020);
     c.lblDisclaimer->setWordWrap(true);
     c.lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -67,29 +68,36 @@ QString frmAbout::version_text(int major, int minor, int revision) {
 }
 
 void frmAbout::Form_Load() {
-    ui().lblVersion->setText(version_text(OVRA_VERSION_MAJOR, OVRA_VERSION_MINOR, OVRA_VERSION_PATCH));
+    ui().lblVersion->setText(
+        version_text(OVRA_VERSION_MAJOR, OVRA_VERSION_MINOR, OVRA_VERSION_PATCH));
 }
 
-void frmAbout::cmdOK_Click() { unload(); }
+void frmAbout::cmdOK_Click() {
+    unload();
+}
 
 void frmAbout::StartSysInfo() {
     QString SysInfoPath;
     bool found = GetKeyValue(HKEY_LOCAL_MACHINE, kSysInfoKey, QStringLiteral("PATH"), SysInfoPath);
-    if (!found && GetKeyValue(HKEY_LOCAL_MACHINE, kSysInfoLocationKey, QStringLiteral("MSINFO"), SysInfoPath)) {
+    if (!found && GetKeyValue(HKEY_LOCAL_MACHINE, kSysInfoLocationKey, QStringLiteral("MSINFO"),
+                              SysInfoPath)) {
         SysInfoPath = QDir(SysInfoPath).filePath(QStringLiteral("MSINFO32.EXE"));
         found = platform::file_exists(SysInfoPath);
     }
     if (found && QProcess::startDetached(SysInfoPath, {})) return;
-    platform::msgbox(QStringLiteral("System Information Is Unavailable At This Time"), platform::vbOKOnly);
+    platform::msgbox(QStringLiteral("System Information Is Unavailable At This Time"),
+                     platform::vbOKOnly);
 }
 
-bool frmAbout::GetKeyValue(long KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal) {
+bool frmAbout::GetKeyValue(long KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                           QString& KeyVal) {
     long hKey = 0;
     long KeyValType = 0;
     QByteArray tmpVal(1024, '\0');
     long KeyValSize = long(tmpVal.size());
-    const bool ok = RegOpenKeyEx(KeyRoot, KeyName, 0, KEY_ALL_ACCESS, hKey) == ERROR_SUCCESS &&
-                    RegQueryValueEx(hKey, SubKeyRef, KeyValType, tmpVal, KeyValSize) == ERROR_SUCCESS;
+    const bool ok =
+        RegOpenKeyEx(KeyRoot, KeyName, 0, KEY_ALL_ACCESS, hKey) == ERROR_SUCCESS &&
+        RegQueryValueEx(hKey, SubKeyRef, KeyValType, tmpVal, KeyValSize) == ERROR_SUCCESS;
     if (hKey) RegCloseKey(hKey);
     if (!ok) {
         KeyVal.clear();
@@ -97,7 +105,9 @@ bool frmAbout::GetKeyValue(long KeyRoot, const QString& KeyName, const QString& 
     }
     if (KeyValType == REG_SZ) {
         // A string stored with its terminating zero is returned without it.
-        const long kept = KeyValSize > 0 && tmpVal.at(qsizetype(KeyValSize) - 1) == '\0' ? KeyValSize - 1 : KeyValSize;
+        const long kept = KeyValSize > 0 && tmpVal.at(qsizetype(KeyValSize) - 1) == '\0'
+                              ? KeyValSize - 1
+                              : KeyValSize;
         KeyVal = QString::fromLocal8Bit(tmpVal.left(kept));
     } else if (KeyValType == REG_DWORD) {
         quint32 number = 0;

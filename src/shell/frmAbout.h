@@ -30,7 +30,8 @@ public:
     // Starts the system information tool the registry names, or says it is unavailable.
     void StartSysInfo();
     // Reads one registry value as text; false and an empty value when it cannot be read.
-    bool GetKeyValue(long KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal);
+    bool GetKeyValue(long KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                     QString& KeyVal);
 
     // "Version major.minor.revision".
     static QString version_text(int major, int minor, int revision);

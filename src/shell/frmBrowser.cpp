@@ -19,7 +19,8 @@ const QString kSearchPage = QStringLiteral("https://duckduckgo.com/");
 // Hands one object's events to a function; returning true consumes the event.
 class EventHook : public QObject {
 public:
-    EventHook(QObject* watched, std::function<bool(QEvent*)> fn) : QObject(watched), fn_(std::move(fn)) {
+    EventHook(QObject* watched, std::function<bool(QEvent*)> fn)
+        : QObject(watched), fn_(std::move(fn)) {
         watched->installEventFilter(this);
     }
 
@@ -49,7 +50,9 @@ void WebBrowser::go(const QUrl& url) {
     load(url);
 }
 
-void WebBrowser::Navigate(const QString& address) { go(QUrl::fromUserInput(address)); }
+void WebBrowser::Navigate(const QString& address) {
+    go(QUrl::fromUserInput(address));
+}
 
 void WebBrowser::GoBack() {
     if (!history()->canGoBack()) return;
@@ -82,7 +85,9 @@ QString WebBrowser::LocationName() const {
 
 frmBrowser::frmBrowser() : Form(QStringLiteral("frmBrowser")) {}
 
-QWidget* frmBrowser::create_widget() { return new platform::FormMainWindow(this); }
+QWidget* frmBrowser::create_widget() {
+    return new platform::FormMainWindow(this);
+}
 
 void frmBrowser::build(QWidget* w, frmBrowser_ui::Controls& c) {
     auto* main = static_cast<QMainWindow*>(w);
@@ -102,7 +107,8 @@ void frmBrowser::build(QWidget* w, frmBrowser_ui::Controls& c) {
         {"Forward", w->style()->standardIcon(QStyle::SP_ArrowForward)},
         {"Stop", w->style()->standardIcon(QStyle::SP_BrowserStop)},
         {"Refresh", w->style()->standardIcon(QStyle::SP_BrowserReload)},
-        {"Home", QIcon::fromTheme(QStringLiteral("go-home"), w->style()->standardIcon(QStyle::SP_DirHomeIcon))},
+        {"Home", QIcon::fromTheme(QStringLiteral("go-home"),
+                                  w->style()->standardIcon(QStyle::SP_DirHomeIcon))},
         {"Search", QIcon::fromTheme(QStringLiteral("edit-find"),
                                     w->style()->standardIcon(QStyle::SP_FileDialogContentsView))},
     };
@@ -111,7 +117,8 @@ void frmBrowser::build(QWidget* w, frmBrowser_ui::Controls& c) {
         QAction* a = c.tbToolBar->addAction(b.icon, key);
         a->setObjectName(key);
         QObject::connect(a, &QAction::triggered, a, [this, key] {
-            platform::guarded(QStringLiteral("tbToolBar_ButtonClick"), [this, key] { tbToolBar_ButtonClick(key); });
+            platform::guarded(QStringLiteral("tbToolBar_ButtonClick"),
+                              [this, key] { tbToolBar_ButtonClick(key); });
         });
     }
 
@@ -120,7 +127,8 @@ void frmBrowser::build(QWidget* w, frmBrowser_ui::Controls& c) {
     c.picAddress = new QWidget(inner);
     c.picAddress->setObjectName(QStringLiteral("picAddress"));
     platform::place(c.picAddress, 0, 0, 12000, 780);
-    c.lblAddress = platform::make_label(c.picAddress, "lblAddress", QStringLiteral("&Address:"), 60, 45, 1200, 255);
+    c.lblAddress = platform::make_label(c.picAddress, "lblAddress", QStringLiteral("&Address:"), 60,
+                                        45, 1200, 255);
     c.cboAddress = new QComboBox(c.picAddress);
     c.cboAddress->setObjectName(QStringLiteral("cboAddress"));
     c.cboAddress->setEditable(true);
@@ -142,7 +150,8 @@ void frmBrowser::build(QWidget* w, frmBrowser_ui::Controls& c) {
     auto run = [](const char* where, std::function<void()> fn) {
         platform::guarded(QString::fromLatin1(where), fn);
     };
-    QObject::connect(c.timTimer, &QTimer::timeout, main, [this, run] { run("timTimer_Timer", [this] { timTimer_Timer(); }); });
+    QObject::connect(c.timTimer, &QTimer::timeout, main,
+                     [this, run] { run("timTimer_Timer", [this] { timTimer_Timer(); }); });
     QObject::connect(c.cboAddress, &QComboBox::currentIndexChanged, c.cboAddress,
                      [this, run] { run("cboAddress_Click", [this] { cboAddress_Click(); }); });
     new EventHook(c.cboAddress->lineEdit(), [this, run](QEvent* e) {
@@ -169,7 +178,8 @@ void frmBrowser::Form_Load() {
     show();
     c.tbToolBar->update();
     Form_Resize();
-    platform::place(c.cboAddress, 50, platform::top(c.lblAddress) + platform::height(c.lblAddress) + 15);
+    platform::place(c.cboAddress, 50,
+                    platform::top(c.lblAddress) + platform::height(c.lblAddress) + 15);
     if (!StartingAddress.isEmpty()) {
         c.cboAddress->setEditText(StartingAddress);
         // Qt chooses the first entry added to an empty list; that is no choice of the user's.
@@ -190,8 +200,10 @@ void frmBrowser::Form_Resize() {
     platform::set_width(c.picAddress, inner_width);
     platform::set_width(c.cboAddress, std::max(0, inner_width - 100));
     platform::set_width(c.brwWebBrowser, std::max(0, inner_width - 100));
-    platform::set_height(c.brwWebBrowser,
-                         std::max(0, inner_height - (platform::top(c.picAddress) + platform::height(c.picAddress)) - 100));
+    platform::set_height(
+        c.brwWebBrowser,
+        std::max(0, inner_height - (platform::top(c.picAddress) + platform::height(c.picAddress)) -
+                        100));
 }
 
 void frmBrowser::tbToolBar_ButtonClick(const QString& key) {
@@ -244,7 +256,9 @@ void frmBrowser::brwWebBrowser_NavigateComplete2() {
     suppress_navigation = false;
 }
 
-void frmBrowser::brwWebBrowser_DownloadComplete() { set_caption(ui().brwWebBrowser->LocationName()); }
+void frmBrowser::brwWebBrowser_DownloadComplete() {
+    set_caption(ui().brwWebBrowser->LocationName());
+}
 
 void frmBrowser::timTimer_Timer() {
     auto& c = ui();

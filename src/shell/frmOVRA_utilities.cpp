@@ -27,11 +27,17 @@ const QString kCompressionIncomplete = QStringLiteral("Compression Incomplete");
 const QString kBackupIncomplete = QStringLiteral("Backup Incomplete");
 const QString kRestoreIncomplete = QStringLiteral("Restore Incomplete");
 
-QString file(const QString& name) { return platform::App::current().path(name); }
+QString file(const QString& name) {
+    return platform::App::current().path(name);
+}
 
-void warn(const QString& prompt, const QString& title) { platform::msgbox(prompt, platform::vbExclamation, title); }
+void warn(const QString& prompt, const QString& title) {
+    platform::msgbox(prompt, platform::vbExclamation, title);
+}
 
-void inform(const QString& text) { platform::msgbox(text, platform::vbInformation, text); }
+void inform(const QString& text) {
+    platform::msgbox(text, platform::vbInformation, text);
+}
 
 // Compacts source into the new file work, then puts the finished copy in place of destination:
 // destination is never missing and never half written.
@@ -54,7 +60,8 @@ void compact_to(const QString& source, const QString& destination) {
 
 // Copies a side file to its backup copy. Without the file, writes its default instead and drops
 // the old backup copy, which would not belong with the new database backup.
-bool backup_side_file(const QString& current, const QString& backup, const QByteArray& default_bytes) {
+bool backup_side_file(const QString& current, const QString& backup,
+                      const QByteArray& default_bytes) {
     return resume_next([&] {
         if (platform::file_exists(current)) {
             platform::file_copy(current, backup);
@@ -71,13 +78,16 @@ void frmOVRA::MnuCmpDB_Click() {
     Data1().close_database();
     QString failure;
     try {
-        compact_over(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("DB2.mdb")), file(QStringLiteral("ovra.mdb")));
+        compact_over(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("DB2.mdb")),
+                     file(QStringLiteral("ovra.mdb")));
     } catch (const VbError& e) {
         // A DB2.mdb already there may be the only copy left by an interrupted run: keep it.
-        failure = e.number() == platform::kErrDatabaseExists
-                      ? QStringLiteral("The database was not compressed because DB2.mdb is already in the "
-                                       "program folder. Move or rename DB2.mdb, then try again.")
-                      : QStringLiteral("The database could not be compressed. It was left as it was.");
+        failure =
+            e.number() == platform::kErrDatabaseExists
+                ? QStringLiteral(
+                      "The database was not compressed because DB2.mdb is already in the "
+                      "program folder. Move or rename DB2.mdb, then try again.")
+                : QStringLiteral("The database could not be compressed. It was left as it was.");
     }
     open_database_file();
     if (failure.isEmpty())
@@ -90,31 +100,35 @@ void frmOVRA::MnuBUDB_Click() {
     // Without a new database backup the other copies stay too, so the set still belongs together.
     if (!backup_database()) {
         open_database_file();
-        warn(QStringLiteral("The database could not be backed up. The previous backup files were kept."),
+        warn(QStringLiteral(
+                 "The database could not be backed up. The previous backup files were kept."),
              kBackupIncomplete);
         return;
     }
     const bool settings = backup_storefile();
     const bool printers = backup_printers_file();
     open_database_file();
-    if (!settings) warn(QStringLiteral("The settings file could not be backed up."), kBackupIncomplete);
-    if (!printers) warn(QStringLiteral("The printer table could not be backed up."), kBackupIncomplete);
+    if (!settings)
+        warn(QStringLiteral("The settings file could not be backed up."), kBackupIncomplete);
+    if (!printers)
+        warn(QStringLiteral("The printer table could not be backed up."), kBackupIncomplete);
     if (settings && printers) inform(QStringLiteral("Backup Complete"));
 }
 
 bool frmOVRA::backup_database() {
     Data1().close_database();
-    return resume_next([] { compact_to(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("ovra.bku"))); });
+    return resume_next(
+        [] { compact_to(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("ovra.bku"))); });
 }
 
 bool frmOVRA::backup_storefile() {
-    return backup_side_file(file(QStringLiteral("storefile.ovr")), file(QStringLiteral("storefile.bku")),
-                            common::format_storefile({}));
+    return backup_side_file(file(QStringLiteral("storefile.ovr")),
+                            file(QStringLiteral("storefile.bku")), common::format_storefile({}));
 }
 
 bool frmOVRA::backup_printers_file() {
-    return backup_side_file(file(QStringLiteral("printers.ovr")), file(QStringLiteral("printers.bku")),
-                            common::format_printer_table({}));
+    return backup_side_file(file(QStringLiteral("printers.ovr")),
+                            file(QStringLiteral("printers.bku")), common::format_printer_table({}));
 }
 
 void frmOVRA::MnuResDB_Click() {
@@ -136,7 +150,10 @@ void frmOVRA::MnuResDB_Click() {
     for (const QString& name : {QStringLiteral("printers"), QStringLiteral("storefile")}) {
         const QString copy = file(name + QStringLiteral(".bku"));
         if (platform::file_exists(copy))
-            complete = resume_next([&] { platform::file_copy(copy, file(name + QStringLiteral(".ovr"))); }) && complete;
+            complete = resume_next([&] {
+                           platform::file_copy(copy, file(name + QStringLiteral(".ovr")));
+                       }) &&
+                       complete;
     }
     form<modSetUpPrinters>().printer_table_loaded = 0;
 
@@ -149,7 +166,10 @@ void frmOVRA::MnuResDB_Click() {
     rec.Trackfile = Trackfile;
     set_storefile_record(rec);
     if (restored_trackfile != Trackfile)
-        complete = resume_next([&] { common::write_storefile(file(QStringLiteral("storefile.ovr")), rec); }) && complete;
+        complete = resume_next([&] {
+                       common::write_storefile(file(QStringLiteral("storefile.ovr")), rec);
+                   }) &&
+                   complete;
 
     // The count goes first, so the record items the panel sets follow the restored households.
     show_record_count(open_database_file());
@@ -160,12 +180,15 @@ void frmOVRA::MnuResDB_Click() {
     if (complete)
         inform(QStringLiteral("Restore Complete"));
     else
-        warn(QStringLiteral("The households were restored, but the settings file or the printer table "
-                            "could not be restored."),
+        warn(QStringLiteral(
+                 "The households were restored, but the settings file or the printer table "
+                 "could not be restored."),
              kRestoreIncomplete);
 }
 
-void frmOVRA::MnuHelpAbout_Click() { form<frmAbout>().show_modal(); }
+void frmOVRA::MnuHelpAbout_Click() {
+    form<frmAbout>().show_modal();
+}
 
 void frmOVRA::mnuVantrelPress_Click() {
     auto& browser = form<frmBrowser>();

@@ -1,10 +1,10 @@
 #include <QAction>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMap>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineProfile>
@@ -56,10 +56,13 @@ private:
         }
         ++requests_[page];
         if (page == QLatin1String("slow")) return;
-        const QByteArray body = "<html><head><title>Page " + page.toLatin1() + "</title></head><body>" +
-                                page.toLatin1() + "</body></html>";
-        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nCache-Control: no-store\r\nConnection: close\r\n"
-                 "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        const QByteArray body = "<html><head><title>Page " + page.toLatin1() +
+                                "</title></head><body>" + page.toLatin1() + "</body></html>";
+        s->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nCache-Control: no-store\r\nConnection: "
+            "close\r\n"
+            "Content-Length: " +
+            QByteArray::number(body.size()) + "\r\n\r\n" + body);
         s->disconnectFromHost();
     }
 
@@ -118,8 +121,8 @@ protected:
     // Waits until the page is shown and the busy indicator has stopped.
     bool settled(const QString& page) {
         return wait_until([&] {
-            return c().brwWebBrowser->url().toString() == server.url(page) && !c().timTimer->isActive() &&
-                   !c().brwWebBrowser->Busy();
+            return c().brwWebBrowser->url().toString() == server.url(page) &&
+                   !c().timTimer->isActive() && !c().brwWebBrowser->Busy();
         });
     }
     void enter(const QString& address) {
@@ -216,8 +219,8 @@ TEST_F(Browser, StopEndsTheWorkingTitleAtOnce) {
     auto& b = open(server.url("a"));
     ASSERT_TRUE(settled("a"));
     enter(server.url("slow"));
-    ASSERT_TRUE(wait_until([&] { return b.caption() == "Working..." && server.requests("slow") == 1; },
-                                kLoadTimeout));
+    ASSERT_TRUE(wait_until(
+        [&] { return b.caption() == "Working..." && server.requests("slow") == 1; }, kLoadTimeout));
     press("Stop");
     EXPECT_NE(b.caption(), "Working...");
     EXPECT_FALSE(c().timTimer->isActive());

@@ -21,15 +21,18 @@ class AboutBox : public testing_support::OvraTest {
 protected:
     frmAbout& about() { return form<frmAbout>(); }
     platform::Registry& registry() { return form<platform::Registry>(); }
-    void expect_unavailable() { msgs.expect(kUnavailable, platform::vbOK, platform::vbOKOnly, "OVRA"); }
+    void expect_unavailable() {
+        msgs.expect(kUnavailable, platform::vbOK, platform::vbOKOnly, "OVRA");
+    }
 };
 
 TEST_F(AboutBox, OpensModallyWithTheBuildVersionAndClosesWithOK) {
     start_program();
     modals.on("frmAbout", [](platform::Window& w) {
         auto& c = static_cast<frmAbout&>(w).ui();
-        EXPECT_EQ(c.lblVersion->text(),
-                  frmAbout::version_text(OVRA_VERSION_MAJOR, OVRA_VERSION_MINOR, OVRA_VERSION_PATCH));
+        EXPECT_EQ(
+            c.lblVersion->text(),
+            frmAbout::version_text(OVRA_VERSION_MAJOR, OVRA_VERSION_MINOR, OVRA_VERSION_PATCH));
         EXPECT_EQ(c.Label3->text(), "OVRA");
         EXPECT_EQ(w.caption(), "OVRA - " + c.Label1->text());
         EXPECT_TRUE(c.Label2->text().endsWith(".example"));
@@ -51,7 +54,8 @@ TEST_F(AboutBox, RegistryValuesAreReadAsText) {
     const long hklm = HKEY_LOCAL_MACHINE;
     registry().set_value(hklm, "Software\\Test", "WithZero", REG_SZ, QByteArray("C:\\Tools", 9));
     registry().set_value(hklm, "Software\\Test", "NoZero", REG_SZ, "C:\\Tools");
-    registry().set_value(hklm, "Software\\Test", "Number", REG_DWORD, QByteArray("\x05\x01\x00\x00", 4));
+    registry().set_value(hklm, "Software\\Test", "Number", REG_DWORD,
+                         QByteArray("\x05\x01\x00\x00", 4));
     registry().set_value(hklm, "Software\\Test", "Binary", 3, "xy");
     QString value = "old";
     EXPECT_TRUE(about().GetKeyValue(hklm, "SOFTWARE\\TEST", "WithZero", value));
@@ -78,19 +82,23 @@ TEST_F(AboutBox, SystemInformationIsUnavailableWithoutTheRegistryOrTheTool) {
     expect_unavailable();
     about().StartSysInfo();
 
-    registry().set_value(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", REG_SZ, dir_.path().toLocal8Bit());
+    registry().set_value(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", REG_SZ,
+                         dir_.path().toLocal8Bit());
     expect_unavailable();
     about().StartSysInfo();
 
-    registry().set_value(HKEY_LOCAL_MACHINE, kSysInfoKey, "PATH", REG_SZ, path("missing-tool").toLocal8Bit());
+    registry().set_value(HKEY_LOCAL_MACHINE, kSysInfoKey, "PATH", REG_SZ,
+                         path("missing-tool").toLocal8Bit());
     expect_unavailable();
     about().StartSysInfo();
 }
 
 TEST_F(AboutBox, TheToolNamedByItsFolderIsStarted) {
     write("MSINFO32.EXE", "#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n");
-    QFile::setPermissions(path("MSINFO32.EXE"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    registry().set_value(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", REG_SZ, QByteArray(dir_.path().toLocal8Bit()) + '\0');
+    QFile::setPermissions(path("MSINFO32.EXE"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    registry().set_value(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", REG_SZ,
+                         QByteArray(dir_.path().toLocal8Bit()) + '\0');
     about().StartSysInfo();
     EXPECT_TRUE(QTest::qWaitFor([this] { return exists("started"); }, 5000));
 }

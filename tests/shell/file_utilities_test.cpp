@@ -4,11 +4,11 @@
 #include "common/schema.h"
 #include "common/settings.h"
 #include "fixture.h"
+#include "printing/modSetUpPrinters.h"
 #include "shell/FrmHeadingCreate.h"
 #include "shell/frmOVRA.h"
 #include "shell/frmdatabase.h"
 #include "shell/modCategory_setup.h"
-#include "printing/modSetUpPrinters.h"
 
 using platform::form;
 using platform::vbExclamation;
@@ -32,7 +32,8 @@ protected:
     frmOVRA& m() { return form<frmOVRA>(); }
     frmOVRA_ui::Controls& c() { return m().ui(); }
 
-    common::StorefileRecord settings(const QStringList& names, const QList<int>& counts, int trackfile) {
+    common::StorefileRecord settings(const QStringList& names, const QList<int>& counts,
+                                     int trackfile) {
         common::StorefileRecord r;
         for (int i = 0; i < names.size(); ++i) r.heading[i + 1] = names[i];
         for (int i = 0; i < counts.size(); ++i) r.catcount[i + 1] = counts[i];
@@ -66,7 +67,9 @@ protected:
         m().show_record_count(m().record_count_shown() - 1);
         modCategory_setup::set_up_categories();
     }
-    bool record_items_on() { return c().MnuRecordEdit->isEnabled() && c().MnuMoveChildren->isEnabled(); }
+    bool record_items_on() {
+        return c().MnuRecordEdit->isEnabled() && c().MnuMoveChildren->isEnabled();
+    }
     QStringList leftovers() {
         return QDir(dir_.path()).entryList({"*.tmp", "DB2.mdb"}, QDir::Files);
     }
@@ -119,8 +122,8 @@ TEST_F(FileUtilities, FailedDatabaseBackupKeepsTheWholePreviousSet) {
     const QByteArray old_settings = read("storefile.bku");
     write_settings({"CHANGED"}, {1}, 0);
     write("ovra.mdb", "this is not a database");
-    msgs.expect("The database could not be backed up. The previous backup files were kept.", platform::vbOK,
-                vbExclamation, "Backup Incomplete");
+    msgs.expect("The database could not be backed up. The previous backup files were kept.",
+                platform::vbOK, vbExclamation, "Backup Incomplete");
     c().MnuBUDB->trigger();
     EXPECT_EQ(read("ovra.bku"), old_db);
     EXPECT_EQ(read("storefile.bku"), old_settings);
@@ -129,7 +132,8 @@ TEST_F(FileUtilities, FailedDatabaseBackupKeepsTheWholePreviousSet) {
 
 TEST_F(FileUtilities, SettingsCopyThatCannotBeWrittenIsReportedNotCompleted) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.bku"));
-    msgs.expect("The settings file could not be backed up.", platform::vbOK, vbExclamation, "Backup Incomplete");
+    msgs.expect("The settings file could not be backed up.", platform::vbOK, vbExclamation,
+                "Backup Incomplete");
     c().MnuBUDB->trigger();
     EXPECT_TRUE(exists("ovra.bku"));
     EXPECT_EQ(read("printers.bku"), read("printers.ovr"));
@@ -166,7 +170,8 @@ TEST_F(FileUtilities, BackupChangeRestoreGivesBackHouseholdsNamesAndCounts) {
     EXPECT_EQ(form<modSetUpPrinters>().printer_table_loaded, 0);
     // The settings file has the restored record with the current tracking count.
     EXPECT_NE(read("storefile.ovr"), backed_up_settings);
-    EXPECT_EQ(read("storefile.ovr"), common::format_storefile(settings({"FAMILY", "WORK"}, {2, 1}, 2)));
+    EXPECT_EQ(read("storefile.ovr"),
+              common::format_storefile(settings({"FAMILY", "WORK"}, {2, 1}, 2)));
     EXPECT_TRUE(leftovers().isEmpty());
 }
 
@@ -210,7 +215,8 @@ TEST_F(FileUtilities, MissingOrDamagedBackupRestoresNothing) {
     const QByteArray settings_file = read("storefile.ovr");
     const QByteArray printers = read("printers.ovr");
 
-    const QByteArray damaged[] = {QByteArray(), "not a database", sound_backup.left(sound_backup.size() / 2)};
+    const QByteArray damaged[] = {QByteArray(), "not a database",
+                                  sound_backup.left(sound_backup.size() / 2)};
     for (const QByteArray& bad : damaged) {
         if (bad.isNull())
             ASSERT_TRUE(QFile::remove(path("ovra.bku")));
@@ -231,7 +237,9 @@ TEST_F(FileUtilities, SettingsThatCannotBeRestoredAreReported) {
     backup();
     ASSERT_TRUE(QFile::remove(path("printers.ovr")));
     ASSERT_TRUE(QDir(dir_.path()).mkdir("printers.ovr"));
-    restore("The households were restored, but the settings file or the printer table could not be restored.");
+    restore(
+        "The households were restored, but the settings file or the printer table could not be "
+        "restored.");
     EXPECT_EQ(m().heading[1], "FAMILY");
     EXPECT_EQ(c().lblrecnum->text(), "2");
 }
@@ -261,9 +269,10 @@ TEST_F(FileUtilities, CompactionKeepsEveryHouseholdAndLeavesNoWorkFile) {
 TEST_F(FileUtilities, CompactionFailuresKeepTheDatabase) {
     const QByteArray db = read("ovra.mdb");
     write("DB2.mdb", "left over");
-    msgs.expect("The database was not compressed because DB2.mdb is already in the program folder. "
-                "Move or rename DB2.mdb, then try again.",
-                platform::vbOK, vbExclamation, "Compression Incomplete");
+    msgs.expect(
+        "The database was not compressed because DB2.mdb is already in the program folder. "
+        "Move or rename DB2.mdb, then try again.",
+        platform::vbOK, vbExclamation, "Compression Incomplete");
     c().MnuCmpDB->trigger();
     EXPECT_EQ(read("ovra.mdb"), db);
     EXPECT_EQ(read("DB2.mdb"), "left over");
@@ -271,8 +280,8 @@ TEST_F(FileUtilities, CompactionFailuresKeepTheDatabase) {
 
     ASSERT_TRUE(QFile::remove(path("DB2.mdb")));
     write("ovra.mdb", "damaged");
-    msgs.expect("The database could not be compressed. It was left as it was.", platform::vbOK, vbExclamation,
-                "Compression Incomplete");
+    msgs.expect("The database could not be compressed. It was left as it was.", platform::vbOK,
+                vbExclamation, "Compression Incomplete");
     c().MnuCmpDB->trigger();
     EXPECT_EQ(read("ovra.mdb"), "damaged");
     EXPECT_FALSE(exists("DB2.mdb"));

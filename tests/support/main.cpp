@@ -1,3 +1,5 @@
 #include "run_tests.h"
 
-int main(int argc, char** argv) { return testing_support::run_all_tests(argc, argv); }
+int main(int argc, char** argv) {
+    return testing_support::run_all_tests(argc, argv);
+}

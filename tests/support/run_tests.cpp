@@ -1,9 +1,10 @@
 #include "run_tests.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
-#include <gtest/gtest.h>
 
 namespace testing_support {
 
