@@ -49,7 +49,6 @@ TEST_F(EditDelete, EditingMovesOnlyTheChangedCategoriesAndRewritesTheSettings) {
         click(r.Comsave);
     });
     EXPECT_FALSE(record().is_loaded());
-    EXPECT_TRUE(picker().is_loaded() == false);  // the picker was cancelled by the helper
     EXPECT_EQ(main().catcount[1], 1);
     EXPECT_EQ(main().catcount[2], 0);
     EXPECT_EQ(main().catcount[7], 2);
@@ -194,7 +193,6 @@ TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
     });
     EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
     EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->second_address, "N");
-    EXPECT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL") == std::nullopt);
 }
 
 TEST_F(EditDelete, AMarkedSecondAddressWithoutItsRowShowsNothingElse) {
