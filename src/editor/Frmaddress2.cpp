@@ -105,16 +105,8 @@ void Frmaddress2::cancel(bool bypass) {
         d.txtPhone->setText(original_phone);
         d.TxtFax->setText(original_fax);
     }
-    if (original_save_request) {
-        // An address already saved in this dialog stays saved: cancel only undoes this visit.
-        r.Lblsecondaddress->setText(QStringLiteral("Y"));
-        record.save_address2_flag = "Y";
-        record.save_second_Address = true;
-        address2_data = "Y";
-        hide();
-        return;
-    }
-    if (!d.Cmddelete->isHidden()) {
+    // An address already saved in this dialog stays saved: cancel only undoes this visit.
+    if (original_save_request || !d.Cmddelete->isHidden()) {
         r.Lblsecondaddress->setText(QStringLiteral("Y"));
         record.save_address2_flag = "Y";
         address2_data = "Y";
@@ -132,8 +124,8 @@ void Frmaddress2::cancel(bool bypass) {
             platform::set_value(d.chkForeign, 0);
         }
     }
-    record.save_second_Address = false;
-    if (bypass) {
+    record.save_second_Address = original_save_request;
+    if (bypass && !original_save_request) {
         unload();
     } else {
         hide();

@@ -35,7 +35,6 @@ int Frmchildren::tidy_children() {
         if (!text.isEmpty()) names << text.toUpper();
     }
     for (int i = 1; i <= 6; ++i) c.Txtchild[i]->setText(i <= names.size() ? names[i - 1] : QString());
-    children_value = QString::number(names.size());
     return int(names.size());
 }
 

@@ -35,7 +35,4 @@ public:
 protected:
     void build(QWidget* form, Frmchildren_ui::Controls& c) override;
     QAbstractButton* cancel_button() override { return ui().Comcancel; }
-
-private:
-    QString children_value;
 };

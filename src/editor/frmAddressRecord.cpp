@@ -273,11 +273,10 @@ void frmAddressRecord::ChkHyphen_Click() {
 void frmAddressRecord::TxtFirstName2_Change() {
     auto& c = ui();
     const bool no_person2 = c.TxtFirstName2->text().isEmpty();
-    const OptionButton* group2[] = {c.Opt2a, c.Opt2b, c.Opt2c, c.Opt2d, c.Opt2e};
-    if (!no_person2 && !c.Opt1a->isChecked())
-        for (auto* b : group2) const_cast<OptionButton*>(b)->setEnabled(true);
-    if (no_person2 || c.Opt1a->isChecked()) {
-        for (auto* b : group2) const_cast<OptionButton*>(b)->setEnabled(false);
+    // Person 2's titles are offered only to a second person, and only when person 1 has one.
+    const bool titles2 = !no_person2 && !c.Opt1a->isChecked();
+    for (OptionButton* b : {c.Opt2a, c.Opt2b, c.Opt2c, c.Opt2d, c.Opt2e}) b->setEnabled(titles2);
+    if (!titles2) {
         c.sal2->setEnabled(false);
         c.sal2->setText(QString());
         set_back_color(c.sal2, color::kButtonFace);

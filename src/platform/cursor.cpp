@@ -299,28 +299,6 @@ void DataControl::move_next() {
     eof_ = !position(stmt);
 }
 
-void DataControl::move_previous() {
-    require_table();
-    if (bof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    drop_buffer();
-    sqlite3_stmt* stmt;
-    if (index_.isEmpty()) {
-        stmt = prepare(
-            QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1")
-                .arg(quoted_table()));
-        bind(stmt, 1, position_rowid_);
-    } else {
-        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname < ?1 COLLATE NOCASE OR "
-                                      "(keyname = ?1 COLLATE NOCASE AND rowid < ?2) "
-                                      "ORDER BY keyname COLLATE NOCASE DESC, rowid DESC LIMIT 1")
-                           .arg(quoted_table()));
-        bind(stmt, 1, position_key_);
-        bind(stmt, 2, position_rowid_);
-    }
-    eof_ = false;
-    bof_ = !position(stmt);
-}
-
 int DataControl::record_count() {
     require_table();
     sqlite3_stmt* stmt = prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoted_table()));

@@ -45,7 +45,6 @@ public:
     void move_first();
     void move_last();
     void move_next();
-    void move_previous();
     bool eof() const { return eof_; }
     bool bof() const { return bof_; }
     bool has_current() const { return current_.has_value(); }
@@ -54,7 +53,6 @@ public:
     // The current row's field (or the edit buffer's while editing); Null when never written.
     QVariant field(const QString& name) const;
     void set_field(const QString& name, const QVariant& value);
-    const QStringList& field_names() const { return columns_; }
 
     void add_new();
     void edit();
@@ -68,7 +66,6 @@ public:
     void begin_trans();
     void commit_trans();
     void rollback();
-    bool in_transaction() const { return in_transaction_; }
 
     // Writes a compacted copy of the closed database `source` into the new file `destination`.
     static void compact_database(const QString& source, const QString& destination);

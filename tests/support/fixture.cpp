@@ -55,6 +55,10 @@ void ModalScript::run(platform::Window& window) {
 void OvraTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     common::schema::create_database(path("ovra.mdb"));
+    new_run();
+}
+
+void OvraTest::new_run() {
     app_ = std::make_unique<platform::App>(dir_.path());
     app_->set_quit_on_end(false);
     app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) { return msgs.answer(c); });
@@ -87,10 +91,7 @@ void OvraTest::start_program() {
 void OvraTest::restart_program() {
     app_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    app_ = std::make_unique<platform::App>(dir_.path());
-    app_->set_quit_on_end(false);
-    app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) { return msgs.answer(c); });
-    app_->set_modal_hook([this](platform::Window& w) { modals.run(w); });
+    new_run();
     start_program();
 }
 

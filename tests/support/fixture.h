@@ -71,6 +71,8 @@ protected:
 
     // Runs the start-up as the program does (without waiting three seconds).
     void start_program();
+    // A fresh program state on the program folder, answered by msgs and modals.
+    void new_run();
     // Throws the run away and starts a new one on the same program folder.
     void restart_program();
 
