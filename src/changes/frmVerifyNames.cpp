@@ -42,6 +42,8 @@ void frmVerifyNames::build(QWidget* w, frmVerifyNames_ui::Controls& c) {
     c.lblWarning->setAlignment(Qt::AlignCenter);
     c.lblWarning->setFont(heading);
     platform::set_fore_color(c.lblWarning, color::kLightRed);
+    // Its messages are captions: "&&" shows as one ampersand.
+    c.lblWarning->setBuddy(c.txtlastname2);
 
     c.lbladdress1 = row_label("lbladdress1", QStringLiteral("Address 1:"), 1560);
     c.txtaddress1 = row_box("txtaddress1", 1560);
