@@ -186,12 +186,16 @@ void frmVerifyNames::cmdContinue_Click() {
                 r.txtLastName1->setText(vb_trim(main_box.mid(blank + 1)).toUpper());
                 keys << common::build_keyname(r.txtLastName1->text(), r.TxtFirstName1->text());
             }
-        } else if (keys_to_write) {
-            trim_upper(c.txtlastname2);
-            keys = keys_to_write();
         }
-        if (!error_flag_ && !taken_key(keys).isEmpty())
-            refuse(c.txtlastname2, QStringLiteral("NAME ALREADY ON DATABASE"));
+        if (!error_flag_) {
+            // A removal's keys are built from the boxes as they will be taken.
+            if (!switching && keys_to_write) {
+                trim_upper(c.txtlastname2);
+                keys = keys_to_write();
+            }
+            if (!taken_key(keys).isEmpty())
+                refuse(c.txtlastname2, QStringLiteral("NAME ALREADY ON DATABASE"));
+        }
     }
 
     if (!error_flag_) {
