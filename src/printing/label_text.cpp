@@ -201,8 +201,7 @@ ComposedLabel compose_label(const RecordImage& h, const LabelOptions& o,
     }
 
     // The invitee keeps the label's upper case and stays listed even if the label is set aside.
-    if (o.track)
-        label.invitee = InviteeRecord{whole_name, label.number_in_party, "?", h.home_phone};
+    if (o.track) label.tracked_name = whole_name;
 
     if (o.sheet == Sheet::Invite) {
         for (int j = 1; j <= 3; ++j) line[j] = invite_proper_case(line[j], j == 3);

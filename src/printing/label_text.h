@@ -63,16 +63,6 @@ bool label_too_long(const LabelLines& lines, Sheet sheet);
 // The entries a set-aside label adds to the too-long list, ending with one "" separator.
 QStringList invalid_label_entries(const LabelLines& lines, Sheet sheet);
 
-// One invited household of a tracking report.
-struct InviteeRecord {
-    QString name;
-    int number_in_party = 0;
-    QString response = QStringLiteral("?");
-    QString phone;
-
-    bool operator==(const InviteeRecord&) const = default;
-};
-
 // A label handed back by the children window for this household's position.
 struct ChildLabelLines {
     LabelLines lines;
@@ -85,8 +75,9 @@ struct ComposedLabel {
     LabelLines lines;
     int number_in_party = 0;
     bool too_long = false;
-    // Set when options.track: the invitee this label stands for.
-    std::optional<InviteeRecord> invitee;
+    // Set when options.track: the invitee's name for the tracking report, the whole name line
+    // in upper case (also for a label set aside as too long).
+    std::optional<QString> tracked_name;
 };
 
 // The whole label of one household. child is the children window's label when it printed one

@@ -78,6 +78,7 @@ void Frmchildprint::reset_result() {
     whole_name_line.clear();
     number_in_party = 0;
     hold_line = {};
+    labels_printed = 0;
 }
 
 void Frmchildprint::cmdCancel_Click() {

@@ -73,6 +73,8 @@ public:
     QString whole_name_line;
     int number_in_party = 0;
     std::array<QString, 6> hold_line{};  // [1]..[5]: the chosen label's lines
+    // Selected use: the labels on the sheet PRINT printed.
+    int labels_printed = 0;
 
     // Forgets the last household's answer, so no label carries another household's lines.
     void reset_result();

@@ -252,15 +252,15 @@ TEST(Invitee, NamedByTheWholeLineAndKeptWhenRefused) {
     h.hyphen = h.name_reverse = "Y";
     track.title = true;
     ComposedLabel l = compose_label(h, track);
-    ASSERT_TRUE(l.invitee);
-    EXPECT_EQ(*l.invitee,
-              (InviteeRecord{"MR. JOHN SMITH & MRS. JANE SMITH-JONES", 2, "?", "555-0101"}));
+    EXPECT_EQ(l.tracked_name, "MR. JOHN SMITH & MRS. JANE SMITH-JONES");
+    EXPECT_EQ(l.number_in_party, 2);
+    EXPECT_FALSE(compose_label(h, on(Sheet::Standard)).tracked_name);
 
     // Invite labels are mixed case; the invitee keeps the upper case, even when refused.
     track.sheet = Sheet::Invite;
     l = compose_label(h, track);
     EXPECT_TRUE(l.too_long);
-    EXPECT_EQ(l.invitee->name, "MR. JOHN SMITH & MRS. JANE SMITH-JONES");
+    EXPECT_EQ(l.tracked_name, "MR. JOHN SMITH & MRS. JANE SMITH-JONES");
 
     // A children label the window cut is tracked under its whole line.
     ChildLabelLines child;
@@ -274,11 +274,11 @@ TEST(Invitee, NamedByTheWholeLineAndKeptWhenRefused) {
     EXPECT_EQ(l.lines[2], "     THE SMITH CHILDREN");
     EXPECT_EQ(l.lines[3], "12 ELM ST");
     EXPECT_EQ(l.lines[4], "DAYTON, OH 45402");
-    EXPECT_EQ(l.invitee->name, "TO THE PARENTS OF");
-    EXPECT_EQ(l.invitee->number_in_party, 2);
+    EXPECT_EQ(l.tracked_name, "TO THE PARENTS OF");
+    EXPECT_EQ(l.number_in_party, 2);
 
     child.lines = LabelLines{"", "TOMMY SMITH & SALLY SMITH-JONES-", "       WILLIAMS", "", "", ""};
     child.whole_name_line = "TOMMY SMITH & SALLY SMITH-JONES-WILLIAMS";
     l = compose_label(h, by_children, &child);
-    EXPECT_EQ(l.invitee->name, "TOMMY SMITH & SALLY SMITH-JONES-WILLIAMS");
+    EXPECT_EQ(l.tracked_name, "TOMMY SMITH & SALLY SMITH-JONES-WILLIAMS");
 }
