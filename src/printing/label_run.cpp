@@ -33,7 +33,7 @@ public:
         } catch (const platform::VbError& e) {
             // Labels printed before the failure are not reported as a finished run.
             result_.failed = true;
-            result_.message = QStringLiteral("PRINT FAILED: ") + e.description().toUpper();
+            result_.message = QStringLiteral("PRINTING FAILED: ") + e.description().toUpper();
         }
         result_.printed = printed_;
         return result_;
@@ -124,7 +124,6 @@ private:
     }
 
     void by_category() {
-        result_.clear_single_child = true;
         if (!r_.any_category_chosen()) {
             result_.message = QStringLiteral("CHOOSE AT LEAST 1 CATEGORY");
             return;

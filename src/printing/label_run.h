@@ -50,6 +50,9 @@ struct LabelRunOutputs {
 // the tracking set-up. The result's message is what the dialog's warning label shows.
 PrintResult run_mailing_labels(const PrintRequest& request, LabelRunOutputs& out);
 
+// The sheet printers of modPRint on the current printer, at the printer's top offset.
+std::function<int(Sheet, const LabelPage&)> sheet_printer(int top_position);
+
 // The program's own windows: frmSingle and Frmchildprint (shown modally).
 LabelRunWindows label_run_windows(const PrintRequest& request);
 // frmSingle's entry: shows it for the household and returns the labels it printed.

@@ -275,7 +275,7 @@ TEST_F(LabelRunTest, APrinterFailureIsNotReportedAsPrinted) {
     fail_at_sheet = 2;
     PrintResult r = run();
     EXPECT_TRUE(r.failed);
-    EXPECT_EQ(r.message, "PRINT FAILED: CANNOT WRITE FILE");
+    EXPECT_EQ(r.message, "PRINTING FAILED: CANNOT WRITE FILE");
     EXPECT_EQ(sheets.size(), 1u);
 }
 
