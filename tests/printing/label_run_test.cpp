@@ -6,6 +6,7 @@
 #include <map>
 
 #include "fixture.h"
+#include "platform/cursor.h"
 #include "platform/errors.h"
 #include "shell/frmdatabase.h"
 
@@ -36,14 +37,22 @@ protected:
         out.write_report = [this](const TrackingRun& run) { reports.push_back(run); };
     }
 
-    // Households H001.. in list order; category 2 for every third one.
+    // Households H001.. in list order, in one transaction; category 2 for every third one.
     void store(int n) {
+        platform::DataControl data;
+        data.set_database_name(path("ovra.mdb"));
+        data.set_record_source("OVRAData");
+        data.refresh();
+        platform::Transaction t(data);
         for (int i = 1; i <= n; ++i) {
             auto r = household(QStringLiteral("H%1").arg(i, 3, 10, QLatin1Char('0')), "ANN");
             if (i % 3 == 0) r.category[2] = "Y";
-            store_household(r);
+            data.add_new();
+            r.write_to(data);
+            data.update();
             request.lines.push_back({r.keyname, r.keyname, false});
         }
+        t.commit();
         open_database_file();
     }
 
