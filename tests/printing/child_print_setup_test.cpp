@@ -5,6 +5,7 @@
 
 #include "fixture.h"
 #include "platform/controls.h"
+#include "printing/label_run.h"
 #include "reports/Frmchildprint.h"
 
 using namespace printing;
@@ -179,6 +180,36 @@ TEST_F(ChildPrintSetUp, SelectedPrintingWithInviteClosesTheBoxUnderLine3) {
     EXPECT_EQ(c.LineLeft->y2(), 2880);
     EXPECT_EQ(top(c.cmdPrint), 3120);
     EXPECT_EQ(form<Frmchildprint>().window_height(), 3120 + 975);
+}
+
+TEST_F(ChildPrintSetUp, TheWindowsAnswerReachesTheRun) {
+    // Closed with Esc: CANCEL, whatever the last household's answer was.
+    modals.on("Frmchildprint", [](platform::Window& w) { w.escape_key(); });
+    ChildPrintResult r = show_child_print(family(2), sheet(Sheet::Standard), false);
+    EXPECT_EQ(r.print_or_cancel_flag, "C");
+
+    modals.on("Frmchildprint", [](platform::Window& w) {
+        auto& c = static_cast<Frmchildprint&>(w);
+        EXPECT_EQ(c.ui().Label[1]->text(), "TOMMY SMITH");
+        c.print_or_cancel_flag = "P";
+        c.hold_line[1] = "TOMMY SMITH &";
+        c.hold_line[2] = "       MARY ANN";
+        c.LongNameFlag = true;
+        c.whole_name_line = "TOMMY SMITH & MARY ANN";
+        c.number_in_party = 2;
+        c.unload();
+    });
+    r = show_child_print(family(2), sheet(Sheet::Standard), false);
+    EXPECT_EQ(r.print_or_cancel_flag, "P");
+    EXPECT_EQ(r.label.lines[2], "       MARY ANN");
+    EXPECT_EQ(r.label.whole_name_line, "TOMMY SMITH & MARY ANN");
+    EXPECT_EQ(r.label.number_in_party, 2);
+
+    // The next household starts with no answer: hidden without one counts as CANCEL.
+    modals.on("Frmchildprint", [](platform::Window& w) { w.hide(); });
+    r = show_child_print(family(3), sheet(Sheet::Standard), false);
+    EXPECT_EQ(r.print_or_cancel_flag, "C");
+    EXPECT_EQ(r.label.lines[1], "");
 }
 
 }  // namespace
