@@ -8,6 +8,7 @@
 #include "platform/msgbox.h"
 #include "printing/frmSetUpReturn.h"
 #include "printing/modReturnLabels.h"
+#include "printing/modSetUpPrinters.h"
 #include "shell/frmOVRA.h"
 
 using platform::form;
@@ -257,7 +258,10 @@ void frmprint::build(QWidget* w, frmprint_ui::Controls& c) {
     platform::on_click(c.Comcancel, [this] { Comcancel_Click(); });
 }
 
-void frmprint::Form_Load() {}
+void frmprint::Form_Load() {
+    auto& printers = form<modSetUpPrinters>();
+    if (!printers.printer_table_loaded) printers.load_printer_table();
+}
 
 void frmprint::Comcancel_Click() {
     unload();

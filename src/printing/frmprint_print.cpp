@@ -69,8 +69,7 @@ void frmprint::comprint_Click() {
 }
 
 void frmprint::select_printer() {
-    platform::printer().select_by_name(ui().cmbPrinter->currentText());
-    TopPosition = 5;
+    TopPosition = form<modSetUpPrinters>().select_printer(ui().cmbPrinter->currentText());
 }
 
 // Runs one printout of households as one print command, with PRINT and CANCEL off meanwhile.

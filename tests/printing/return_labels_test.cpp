@@ -26,7 +26,8 @@ protected:
         return_lines_ = {QString(), "JO PUBLIC", "1234 ELM STREET APT 56", "SPRINGFIELD, IL 62701"};
     }
     // Chooses the printer and return labels, then presses PRINT, answering the load prompt.
-    void print_on(const QString& printer, int answer = platform::vbOK, const std::function<void()>& set_up = {}) {
+    void print_on(const QString& printer, int answer = platform::vbOK,
+                  const std::function<void()>& set_up = {}) {
         in_dialog([&](Dialog& d) {
             d.cmbPrinter->setCurrentIndex(d.cmbPrinter->findText(printer));
             click(d.Optprint4);
@@ -69,6 +70,23 @@ TEST_F(ReturnLabelsTest, EightyLabelsInFourColumnsAndTwentyRows) {
             }
         }
     }
+}
+
+TEST_F(ReturnLabelsTest, RowsFollowThePrintersCalibration) {
+    common::PrinterTable table;
+    for (auto& slot : table) slot.name = " ";
+    table[0] = {"PDF", 0};
+    table[1] = {"Office", 9};
+    common::write_printer_table(path("printers.ovr"), table);
+    start_with(1);
+    auto& rec = platform::use_print_recorder();
+    print_on("PDF");
+    print_on("Office");
+    ASSERT_EQ(rec.texts.size(), 480u);
+    EXPECT_NEAR(rec.texts[0].y, 1 / 16.0, 1e-9);
+    EXPECT_NEAR(rec.texts[19 * 12].y, 153 / 16.0, 1e-9);
+    EXPECT_EQ(rec.texts[240].device, "Office");
+    EXPECT_NEAR(rec.texts[240].y, 10 / 16.0, 1e-9);
 }
 
 TEST_F(ReturnLabelsTest, CancelledOrFailedPrintsAreNotReportedAsPrinted) {
@@ -121,7 +139,8 @@ TEST_F(ReturnLabelsTest, FirstPrintSetsUpTheLinesAndFillsARealSheet) {
         EXPECT_TRUE(inside) << w.text.toStdString() << " at " << w.box.x() << ", " << w.box.y();
     }
     for (int row = 0; row < 20; ++row)
-        for (int column = 0; column < 4; ++column) EXPECT_EQ(on_label[row][column], 7) << row << ", " << column;
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(on_label[row][column], 7) << row << ", " << column;
 }
 
 }  // namespace
