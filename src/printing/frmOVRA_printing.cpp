@@ -23,10 +23,10 @@ void frmOVRA::Comprintrec_Click() {
     c.Frame2->setVisible(true);
     c.Frame5->setVisible(false);
     c.lblselwarning->setText(QString());
-    for (QWidget* w : {static_cast<QWidget*>(c.optprint1), static_cast<QWidget*>(c.Optprint2),
-                       static_cast<QWidget*>(c.Optprint3), static_cast<QWidget*>(c.chkallrecs),
-                       static_cast<QWidget*>(c.Option1), static_cast<QWidget*>(c.Option2),
-                       static_cast<QWidget*>(c.Chkchildsel), static_cast<QWidget*>(c.chkTrack)})
+    // In this order; their values stay as they are.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c.optprint1, c.Optprint2, c.Optprint3, c.chkallrecs,
+                                         c.Option1, c.Option2, c.Chkchildsel, c.chkTrack})
         w->setEnabled(false);
     for (int i = 1; i <= 12; ++i) c.Check[i]->setEnabled(false);
     for (QWidget* w : {c.Option3, c.Option4, c.Option5, c.Option6, c.Option7}) w->setEnabled(false);

@@ -57,6 +57,17 @@ TEST_F(PrintDialogTest, OpensWithTheUsersCategoriesPrintersAndHouseholds) {
     EXPECT_FALSE(dialog().is_loaded());
 }
 
+TEST_F(PrintDialogTest, EscAndTheCloseBoxCancelTheDialog) {
+    start_with(1);
+    modals.on("frmprint", [](platform::Window& w) { w.escape_key(); });
+    click(main().ui().Comprintrec);
+    EXPECT_FALSE(dialog().is_loaded());
+    modals.on("frmprint", [](platform::Window& w) { w.close_box(); });
+    main().ui().MnuFilePrint->trigger();
+    EXPECT_FALSE(dialog().is_loaded());
+    EXPECT_EQ(main().print_flag, "N");
+}
+
 TEST_F(PrintDialogTest, WithoutPrinterQueuesThePdfDeviceIsChosen) {
     start_with(1);
     platform::printer().set_installed_queues(QStringList{});
