@@ -3,6 +3,11 @@
 #include "common/display_name.h"
 #include "common/records.h"
 #include "common/vbstring.h"
+#include "platform/application.h"
+#include "platform/errors.h"
+#include "platform/printer.h"
+#include "printing/household_pass.h"
+#include "shell/frmOVRA.h"
 #include "shell/frmdatabase.h"
 
 namespace printing::address_book {
@@ -102,3 +107,81 @@ bool read_second_address(const QString& record_key, SecondAddress& out) {
 }
 
 }  // namespace printing::address_book
+
+namespace printing {
+
+namespace {
+
+// One household's page, as its own job.
+void print_page(platform::Printer& p, const address_book::Page& page) {
+    using namespace address_book;
+    p.set_ScaleMode(platform::kScaleInches);
+    p.set_FontName(QStringLiteral("Times New Roman"));
+    p.set_CurrentX(kLeftInches);
+    p.set_CurrentY(kTopInches);
+    for (const Line& line : page_lines(page)) {
+        p.set_FontSize(line.size);
+        p.set_FontBold(line.bold);
+        if (line.text.isEmpty() && line.tab == 0) {
+            p.Print();
+            continue;
+        }
+        p.set_CurrentX(kLeftInches);
+        if (line.tab > 0)
+            p.Print({line.text, platform::Tab(line.tab), line.tab_text});
+        else
+            p.Print({line.text});
+    }
+    p.set_FontSize(10);
+    p.set_FontBold(false);
+    p.EndDoc();
+}
+
+}  // namespace
+
+PrintResult print_address_book(const PrintRequest& request) {
+    PrintResult result;
+    if (request.choice == RecordChoice::ByCategory && !request.any_category_chosen()) {
+        result.message = QStringLiteral("CHOOSE AT LEAST 1 CATEGORY");
+        return result;
+    }
+    const bool selected =
+        request.choice != RecordChoice::All && request.choice != RecordChoice::ByCategory;
+    if (selected && request.selected_count() == 0) {
+        result.message = QStringLiteral("CHOOSE AT LEAST 1 NAME");
+        result.clear_categories = true;
+        return result;
+    }
+    platform::PrintCommand command(QStringLiteral("Address book.pdf"));
+    if (command.cancelled()) {
+        result.message = QStringLiteral("PRINT CANCELLED");
+        return result;
+    }
+    const bool clear_categories = request.choice != RecordChoice::ByCategory;
+    address_book::Page page;
+    const auto& main = platform::form<frmOVRA>();
+    for (int i = 1; i <= 12; ++i) page.category_names[i] = main.heading[i];
+    platform::Printer& p = platform::printer();
+    int printed = 0;
+    try {
+        visit_households(request, [&](const RecordImage& h) {
+            page.h = h;
+            page.second = {};
+            page.has_second_address = h.second_address_flag == QLatin1String("Y") &&
+                                      address_book::read_second_address(h.record_key, page.second);
+            ++printed;
+            print_page(p, page);
+        });
+        command.finish();
+    } catch (const platform::VbError& e) {
+        result = printing_failed(e.description());
+        result.clear_categories = clear_categories;
+        return result;
+    }
+    result.printed = printed;
+    result.message = printed_of_records(printed, request);
+    result.clear_categories = clear_categories;
+    return result;
+}
+
+}  // namespace printing
