@@ -33,16 +33,10 @@ std::vector<Line> page_lines(const Page& page) {
     small(QStringLiteral("HOME FAX:   ") + h.home_fax);
     small();
 
-    const bool person2 = !h.lastname2.isEmpty();
-    const QString joiner = person2 ? QStringLiteral("-") : QString();
-    QString name2 = h.firstname2 + QLatin1Char(' ');
     // Without a last name 2 there is no double name, whatever the flags say.
-    if (!person2 || h.hyphen != QLatin1String("Y"))
-        name2 += h.lastname2;
-    else if (h.name_reverse == QLatin1String("Y"))
-        name2 += h.lastname1 + joiner + h.lastname2;
-    else
-        name2 += h.lastname2 + joiner + h.lastname1;
+    const bool person2 = !h.lastname2.isEmpty();
+    const QString name2 =
+        h.firstname2 + QLatin1Char(' ') + (person2 ? second_surname(h) : QString());
     lines.push_back(
         {12, true, h.firstname1 + QLatin1Char(' ') + h.lastname1, kSecondPersonColumn, name2});
 
