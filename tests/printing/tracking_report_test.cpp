@@ -90,12 +90,9 @@ TEST_F(TrackingReport, ExitCloseBoxAndEscapeAllMeanNoReport) {
         type(c.txtFileName, "PARTY");
         c.cmdEnter->window()->close();
     }));
-    EXPECT_FALSE(ask([](auto& c) { QTest::keyClick(c.txtFileName, Qt::Key_Escape); }));
-    // A later dialog starts afresh.
     EXPECT_FALSE(ask([](auto& c) {
-        EXPECT_EQ(c.txtFileName->text(), "");
-        EXPECT_TRUE(c.lblDescription->isVisibleTo(c.lblDescription->window()));
-        c.cmdExit->click();
+        EXPECT_EQ(c.txtFileName->text(), "");  // each showing starts afresh
+        QTest::keyClick(c.txtFileName, Qt::Key_Escape);
     }));
 }
 
