@@ -1,0 +1,215 @@
+// The children window filled for one household: captions, names, and rows by family size.
+#include "printing/child_print_setup.h"
+
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "platform/controls.h"
+#include "printing/label_run.h"
+#include "reports/Frmchildprint.h"
+
+using namespace printing;
+using platform::form;
+using platform::top;
+
+namespace {
+
+class ChildPrintSetUp : public testing_support::OvraTest {
+protected:
+    static RecordImage family(int children, const QString& first2 = QStringLiteral("JANE")) {
+        RecordImage h;
+        h.record_key = "SMITH, JOHN";
+        h.firstname1 = "JOHN";
+        h.lastname1 = "SMITH";
+        h.firstname2 = first2;
+        h.lastname2 = first2.isEmpty() ? QString() : QStringLiteral("SMITH");
+        h.title1 = "None";
+        h.hyphen = h.name_reverse = h.family_flag = "N";
+        const char* names[] = {"", "TOMMY", "MARY ANN  ", "SUE", "BOB", "AL", "JO"};
+        for (int k = 1; k <= children; ++k) h.child[k] = names[k];
+        h.number_of_children = children;
+        return h;
+    }
+    static LabelOptions sheet(Sheet s, bool track = false) {
+        LabelOptions o;
+        o.sheet = s;
+        o.track = track;
+        o.child_print_by_category = true;
+        return o;
+    }
+    Frmchildprint_ui::Controls& ui() { return form<Frmchildprint>().ui(); }
+};
+
+TEST_F(ChildPrintSetUp, CaptionsAndNames) {
+    RecordImage h = family(2);
+    set_up_child_print(h, sheet(Sheet::Standard), false);
+    auto& w = form<Frmchildprint>();
+    EXPECT_EQ(ui().Label[1]->text(), "TOMMY SMITH");
+    EXPECT_EQ(w.dialog.last_name_flag[1], "N");
+    EXPECT_EQ(ui().Label[2]->text(), "MARY ANN  ");  // the first blank splits; shown as stored
+    EXPECT_EQ(w.dialog.first_name[2], "MARY");
+    EXPECT_EQ(w.dialog.last_name[2], "ANN");
+    EXPECT_EQ(w.dialog.last_name_flag[2], "Y");
+    EXPECT_EQ(ui().Label[3]->text(), "");
+    EXPECT_EQ(w.dialog.parent_type, "PARENTS");
+    EXPECT_EQ(ui().Label[8]->text(), "TO THE PARENTS OF ");
+    EXPECT_EQ(ui().Label[9]->text(), "THE SMITH FAMILY");
+    EXPECT_EQ(w.dialog.name_hold, "THE SMITH FAMILY");
+    EXPECT_EQ(ui().Label[10]->text(), "JOHN && JANE SMITH");
+    EXPECT_EQ(w.dialog.mailing_label_hold, "JOHN & JANE SMITH");
+    EXPECT_TRUE(ui().Option1->isChecked());
+
+    // A one-person household, its second surname a single blank.
+    RecordImage single = family(1, QString());
+    single.lastname2 = " ";
+    set_up_child_print(single, sheet(Sheet::Standard), false);
+    EXPECT_EQ(w.dialog.parent_type, "PARENT");
+    EXPECT_EQ(ui().Label[8]->text(), "TO THE PARENT OF ");
+    EXPECT_EQ(ui().Label[9]->text(), "JOHN SMITH && FAMILY");
+    EXPECT_EQ(w.dialog.name_hold, "JOHN SMITH & FAMILY");
+    // Nothing of the two-child household is left.
+    EXPECT_EQ(w.dialog.last_name_flag[2], "N");
+    EXPECT_EQ(w.dialog.first_name[2], "");
+}
+
+TEST_F(ChildPrintSetUp, EachSetUpForgetsTheLastAnswer) {
+    auto& w = form<Frmchildprint>();
+    set_up_child_print(family(3), sheet(Sheet::Standard), false);
+    w.print_or_cancel_flag = "P";
+    w.hold_line[1] = "THE SMITH CHILDREN";
+    w.number_in_party = 3;
+    ui().Option3->setChecked(true);
+    set_up_child_print(family(2), sheet(Sheet::Standard), false);
+    EXPECT_EQ(w.print_or_cancel_flag, "");
+    EXPECT_EQ(w.hold_line[1], "");
+    EXPECT_TRUE(ui().Option1->isChecked());
+    EXPECT_FALSE(ui().Option3->isChecked());
+    // Esc is CANCEL.
+    form<Frmchildprint>().escape_key();
+    EXPECT_EQ(w.print_or_cancel_flag, "C");
+    EXPECT_FALSE(w.is_loaded());
+}
+
+TEST_F(ChildPrintSetUp, RowsByNumberOfChildren) {
+    struct Row {
+        int children;
+        int line2, label8, line3, option2, option3, line4, buttons;
+    } rows[] = {
+        {1, 1560, 1755, 2160, 2355, 2715, 3120, 3360},
+        {2, 1920, 2115, 2520, 2715, 3075, 3480, 3720},
+        {3, 2280, 2835, 3240, 3360, 3720, 4080, 4440},
+        {4, 2640, 3195, 3600, 3720, 4080, 4440, 4800},
+        {5, 3000, 3550, 3960, 4080, 4440, 4800, 5160},
+        {6, 3360, 3910, 4320, 4440, 4800, 5160, 5520},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.children);
+        set_up_child_print(family(r.children), sheet(Sheet::Standard), false);
+        auto& c = ui();
+        EXPECT_EQ(c.Line2->y1(), r.line2);
+        EXPECT_EQ(top(c.Label[8]), r.label8);
+        EXPECT_EQ(c.Line3->y1(), r.line3);
+        EXPECT_EQ(top(c.Option2), r.option2);
+        EXPECT_EQ(top(c.Label[10]), r.option3);
+        EXPECT_EQ(c.Line4->y1(), r.line4);
+        EXPECT_EQ(c.LineLeft->y2(), r.line4);
+        EXPECT_EQ(c.LineRight->y2(), r.line4);
+        EXPECT_EQ(top(c.cmdPrint), r.buttons);
+        EXPECT_EQ(top(c.cmdCancel), r.buttons);
+        for (int k = 1; k <= 6; ++k)
+            EXPECT_EQ(c.Label[k]->isHidden(), k > r.children) << "Label" << k;
+        EXPECT_EQ(c.Check[1]->isHidden(), r.children == 1);
+        EXPECT_EQ(c.Check[7]->isHidden(), r.children <= 2);
+        EXPECT_EQ(c.Label[7]->isHidden(), r.children == 2);
+        EXPECT_FALSE(c.Check[8]->isHidden());
+        EXPECT_EQ(form<Frmchildprint>().window_height(), Frmchildprint::kDesignHeight);
+    }
+    // The three-child row keeps its own label tops.
+    set_up_child_print(family(3), sheet(Sheet::Standard), false);
+    EXPECT_EQ(top(ui().Check[7]), 2400);
+    EXPECT_EQ(top(ui().Label[7]), 2475);
+    EXPECT_EQ(top(ui().Check[8]), 2760);
+}
+
+TEST_F(ChildPrintSetUp, OneChildEmptiesThePromptAndMovesLeftWithoutParents) {
+    set_up_child_print(family(1), sheet(Sheet::Standard), false);
+    EXPECT_EQ(ui().Lbltitle->text(), "");
+    EXPECT_EQ(ui().Label[7]->text(), "");
+    EXPECT_EQ(platform::left(ui().Label[1]), 1440);
+
+    set_up_child_print(family(1), sheet(Sheet::Invite), false);
+    auto& c = ui();
+    EXPECT_TRUE(c.Check[8]->isHidden());
+    EXPECT_TRUE(c.Label[8]->isHidden());
+    EXPECT_TRUE(c.Line2->isHidden());
+    EXPECT_TRUE(c.Line3->isHidden());
+    EXPECT_EQ(platform::left(c.Label[1]), 1080);
+    EXPECT_EQ(top(c.Option2), 1515);
+    EXPECT_EQ(top(c.Option3), 1875);
+    EXPECT_EQ(c.Line4->y1(), 2280);
+    EXPECT_EQ(top(c.cmdPrint), 2520);
+}
+
+TEST_F(ChildPrintSetUp, TrackMovesTheGroupChoicesUnderTheLastRow) {
+    // Two children: under the second child's row, Line2 gone.
+    set_up_child_print(family(2), sheet(Sheet::Standard, true), false);
+    auto& c = ui();
+    EXPECT_TRUE(c.Line2->isHidden());
+    EXPECT_EQ(c.Line3->y1(), 1515 + 405);
+    EXPECT_EQ(top(c.Option2), 1920 + 195);
+    EXPECT_EQ(top(c.Label[10]), 2115 + 360);
+    EXPECT_EQ(c.Line4->y1(), 2475 + 405);
+    EXPECT_EQ(top(c.cmdPrint), 2880 + 240);
+    EXPECT_EQ(form<Frmchildprint>().window_height(), 3120 + 975);
+
+    // Four children: under the all-children row.
+    set_up_child_print(family(4), sheet(Sheet::Standard, true), false);
+    EXPECT_FALSE(ui().Line2->isHidden());
+    EXPECT_EQ(ui().Line3->y1(), 2835 + 405);
+    EXPECT_EQ(top(ui().cmdPrint), 2835 + 405 + 195 + 360 + 405 + 240);
+}
+
+TEST_F(ChildPrintSetUp, SelectedPrintingWithInviteClosesTheBoxUnderLine3) {
+    set_up_child_print(family(3), sheet(Sheet::Invite), true);
+    auto& c = ui();
+    EXPECT_TRUE(c.Check[8]->isHidden());
+    for (QWidget* x : std::initializer_list<QWidget*>{c.Option1, c.Option2, c.Option3, c.Label[9],
+                                                      c.Label[10], c.Line4})
+        EXPECT_TRUE(x->isHidden()) << x->objectName().toStdString();
+    EXPECT_EQ(c.Line3->y1(), 2475 + 405);
+    EXPECT_EQ(c.LineLeft->y2(), 2880);
+    EXPECT_EQ(top(c.cmdPrint), 3120);
+    EXPECT_EQ(form<Frmchildprint>().window_height(), 3120 + 975);
+}
+
+TEST_F(ChildPrintSetUp, TheWindowsAnswerReachesTheRun) {
+    // Closed with Esc: CANCEL, whatever the last household's answer was.
+    modals.on("Frmchildprint", [](platform::Window& w) { w.escape_key(); });
+    ChildPrintResult r = show_child_print(family(2), sheet(Sheet::Standard), false);
+    EXPECT_EQ(r.print_or_cancel_flag, "C");
+
+    modals.on("Frmchildprint", [](platform::Window& w) {
+        auto& c = static_cast<Frmchildprint&>(w);
+        EXPECT_EQ(c.ui().Label[1]->text(), "TOMMY SMITH");
+        c.print_or_cancel_flag = "P";
+        c.hold_line[1] = "TOMMY SMITH &";
+        c.hold_line[2] = "       MARY ANN";
+        c.LongNameFlag = true;
+        c.whole_name_line = "TOMMY SMITH & MARY ANN";
+        c.number_in_party = 2;
+        c.unload();
+    });
+    r = show_child_print(family(2), sheet(Sheet::Standard), false);
+    EXPECT_EQ(r.print_or_cancel_flag, "P");
+    EXPECT_EQ(r.label.lines[2], "       MARY ANN");
+    EXPECT_EQ(r.label.whole_name_line, "TOMMY SMITH & MARY ANN");
+    EXPECT_EQ(r.label.number_in_party, 2);
+
+    // The next household starts with no answer: hidden without one counts as CANCEL.
+    modals.on("Frmchildprint", [](platform::Window& w) { w.hide(); });
+    r = show_child_print(family(3), sheet(Sheet::Standard), false);
+    EXPECT_EQ(r.print_or_cancel_flag, "C");
+    EXPECT_EQ(r.label.lines[1], "");
+}
+
+}  // namespace
