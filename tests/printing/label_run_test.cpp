@@ -169,14 +169,20 @@ TEST_F(LabelRunTest, SinglePrintCountsWhatTheWindowPrinted) {
     request.lines.insert(request.lines.begin(), {two.keyname, two.keyname, true});
     request.choice = RecordChoice::Selected;
     request.single_print = true;
+    request.start_standard = 7;
     int printed_by_window = 1;
     QString shown;
-    out.windows.single = [&](const SingleLabelNames& n) {
-        shown = n.spouse2;
-        return printed_by_window;
+    int position = 0;
+    out.windows.single = [&](const RecordImage& h, int at) {
+        shown = h.firstname2;
+        position = at;
+        return SinglePrintResult{printed_by_window, true};
     };
-    EXPECT_EQ(run().message, "PRINTED 1 OF 3 LABELS");
-    EXPECT_EQ(shown, "JANE SMITH");
+    PrintResult r = run();
+    EXPECT_EQ(r.message, "PRINTED 1 OF 3 LABELS");
+    EXPECT_TRUE(r.deselect_lines);
+    EXPECT_EQ(shown, "JANE");
+    EXPECT_EQ(position, 7);
     EXPECT_TRUE(sheets.empty());  // the window printed its own sheet
 
     printed_by_window = 0;  // cancelled, or its label set aside
@@ -189,7 +195,7 @@ TEST_F(LabelRunTest, SinglePrintCountsWhatTheWindowPrinted) {
     EXPECT_EQ(run().message, "PRINTED 1 OF 3 LABELS");
     EXPECT_EQ(shown, "");
     ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_EQ(sheets[0].line1, (std::map<int, QString>{{1, "ANN H001"}}));
+    EXPECT_EQ(sheets[0].line1, (std::map<int, QString>{{7, "ANN H001"}}));
 }
 
 TEST_F(LabelRunTest, ChildPrintWindowsInBothPasses) {
@@ -208,7 +214,7 @@ TEST_F(LabelRunTest, ChildPrintWindowsInBothPasses) {
     ChildPrintResult answer;
     answer.print_or_cancel_flag = "P";
     answer.labels_printed = 1;
-    out.windows.child = [&](const RecordImage& h) {
+    out.windows.child = [&](const RecordImage& h, int) {
         ++windows;
         EXPECT_EQ(h.number_of_children, 2);
         return answer;
