@@ -65,12 +65,18 @@ TEST(ChildNameLines, JoinedNamesByTheChildrensSurnames) {
         {{"ANN", "BOB", "CARL JONES", "DORA"}, ticked({1, 4}), "ANN & DORA SMITH", "", 2},
         {{"ANN", "BOB"}, ticked({2}), "BOB SMITH", "", 1},
         {{"ANN", "BOB"}, ticked({2}, true), "TO THE PARENTS OF ", five + "BOB SMITH", 1},
-        {{"ANN", "BOB", "CARL"}, ticked({1, 3}, true), "TO THE PARENTS OF ",
-         five + "ANN & CARL SMITH", 2},
+        {{"ANN", "BOB", "CARL"},
+         ticked({1, 3}, true),
+         "TO THE PARENTS OF ",
+         five + "ANN & CARL SMITH",
+         2},
         // More than two ticked: all the children, by the family's line.
         {{"ANN", "BOB", "CARL"}, ticked({1, 2, 3}), "THE SMITH CHILDREN", "", 3},
-        {{"ANN", "BOB", "CARL", "DORA"}, ticked({1, 2, 4}, true), "TO THE PARENTS OF ",
-         five + "THE SMITH CHILDREN", 4},
+        {{"ANN", "BOB", "CARL", "DORA"},
+         ticked({1, 2, 4}, true),
+         "TO THE PARENTS OF ",
+         five + "THE SMITH CHILDREN",
+         4},
         // A household of one child: that child, ticked or not.
         {{"ANN"}, ticked({}), "ANN SMITH", "", 1},
         {{"ANN"}, ticked({}, true), "TO THE PARENTS OF ", five + "ANN SMITH", 1},
@@ -117,7 +123,8 @@ TEST(LongNames, SplitAtAmpersandHyphenOrTheLastBlankWithinTheLimit) {
     const Case cases[] = {
         {"CHRISTOPHER SMITH & ALEXANDRA JONES", 33, "CHRISTOPHER SMITH &",
          seven + " ALEXANDRA JONES"},
-        {"CHRISTOPHER SMITH-ALEXANDRA JONESY", 33, "CHRISTOPHER SMITH-", seven + "ALEXANDRA JONESY"},
+        {"CHRISTOPHER SMITH-ALEXANDRA JONESY", 33, "CHRISTOPHER SMITH-",
+         seven + "ALEXANDRA JONESY"},
         {"ALEXANDRA CHRISTINA MONTGOMERY SMITH", 33, "ALEXANDRA CHRISTINA MONTGOMERY",
          seven + "SMITH"},
         // A blank right at the limit still leaves the first part within it.
