@@ -48,6 +48,9 @@ void frmTrackGrid::build(QWidget* w, frmTrackGrid_ui::Controls& c) {
     c.grdTrack->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.grdTrack->setSelectionMode(QAbstractItemView::SingleSelection);
     c.grdTrack->verticalHeader()->hide();
+    // The grid's small font keeps a whole phone number inside its 1200-twip column.
+    c.grdTrack->setFont(QFont(QStringLiteral("Arial"), 8));
+    c.grdTrack->verticalHeader()->setDefaultSectionSize(platform::tw(285));
     c.grdTrack->horizontalHeader()->setHighlightSections(false);
     c.txtEditCell = platform::make_text(w, "txtEditCell", 0, 240, 6180, 8520, 315);
 
@@ -92,6 +95,8 @@ void frmTrackGrid::Form_Load() {
     }
     for (int k = 1; k < row_count_; ++k) set_row(k, invitees[size_t(k - 1)]);
     invitees.clear();
+    // Start on the first name, with the edit box showing what it edits.
+    if (row_count_ > 1) grid->setCurrentCell(0, 1);
 }
 
 void frmTrackGrid::follow_current_cell() {
