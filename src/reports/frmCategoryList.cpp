@@ -5,6 +5,10 @@
 #include "lookup/record_list.h"
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/errors.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "printouts.h"
 #include "shell/frmdatabase.h"
 
 frmCategoryList::frmCategoryList() : Form(QStringLiteral("frmCategoryList")) {}
@@ -70,7 +74,18 @@ void frmCategoryList::list_current_row() {
 }
 
 void frmCategoryList::cmdPrint_Click() {
-    // Printed through the printer object.
+    auto& c = ui();
+    QStringList lines;
+    for (int i = 0; i < c.List1->count(); ++i) lines << c.List1->item(i)->text();
+    try {
+        platform::PrintCommand command(QStringLiteral("Category list.pdf"));
+        if (command.cancelled()) return;
+        reports::print_category_list(platform::printer(), c.lblCategory->text(), lines);
+        command.finish();
+    } catch (const platform::VbError& e) {
+        platform::msgbox(e.description(), platform::vbExclamation, QStringLiteral("PRINT FAILED"));
+        return;
+    }
     unload();
 }
 

@@ -1,6 +1,17 @@
 #include "frmTrackSetup.h"
 
+#include <QDate>
+
+#include "frmTrackGrid.h"
+#include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/errors.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "printouts.h"
+#include "tracking_dates.h"
+
+using platform::form;
 
 frmTrackSetup::frmTrackSetup() : Form(QStringLiteral("frmTrackSetup")) {}
 
@@ -28,6 +39,28 @@ void frmTrackSetup::build(QWidget* w, frmTrackSetup_ui::Controls& c) {
 }
 
 void frmTrackSetup::cmdPrint_Click() {
+    auto& c = ui();
+    if (!c.chkYes->isChecked() && !c.ChkNo->isChecked() && !c.chkUnrespond->isChecked())
+        for (QCheckBox* box : {c.chkYes, c.ChkNo, c.chkUnrespond}) platform::set_value(box, 1);
+    auto& grid = form<frmTrackGrid>();
+    auto& g = grid.ui();
+    reports::TrackingPrintout heading;
+    heading.report_name = g.lblFileName->text();
+    heading.today = reports::short_date(QDate::currentDate());
+    heading.response_date = g.lblResponse->text();
+    heading.party_date = g.lblParty->text();
+    heading.yes = c.chkYes->isChecked();
+    heading.no = c.ChkNo->isChecked();
+    heading.unanswered = c.chkUnrespond->isChecked();
+    try {
+        platform::PrintCommand command(QStringLiteral("Tracking report.pdf"));
+        if (command.cancelled()) return;
+        reports::print_tracking_report(platform::printer(), heading, grid.grid_invitees());
+        command.finish();
+    } catch (const platform::VbError& e) {
+        platform::msgbox(e.description(), platform::vbExclamation, QStringLiteral("PRINT FAILED"));
+        return;
+    }
     unload();
 }
 

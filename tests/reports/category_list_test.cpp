@@ -38,6 +38,7 @@ protected:
         QStringList lines;
         modals.on("frmCategoryList", [&](platform::Window& w) {
             auto& c = form<frmCategoryList>().ui();
+            snapshot(w.widget(), "frmCategoryList");
             EXPECT_EQ(w.caption(), "Category List");
             EXPECT_EQ(w.help_context_id(), 120);
             EXPECT_EQ(c.lblCategory->text(), m().heading[button]);

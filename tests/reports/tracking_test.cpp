@@ -38,7 +38,8 @@ protected:
 
     // Chooses `file` in the chooser with its GET REPORT (or DELETE REPORT) button.
     void choose(const QString& file) {
-        modals.on("frmGetTrackingFile", [file](platform::Window&) {
+        modals.on("frmGetTrackingFile", [file](platform::Window& w) {
+            snapshot(w.widget(), "frmGetTrackingFile");
             auto& c = form<frmGetTrackingFile>().ui();
             const auto found = c.filGetTracking->findItems(file, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1);
@@ -61,6 +62,7 @@ TEST_F(Tracking, ViewEditAddAndCloseWritesTheReportBack) {
     choose("Spring party.trk");
     modals.on("frmTrackGrid", [&](platform::Window&) {
         auto& g = form<frmTrackGrid>().ui();
+        snapshot(form<frmTrackGrid>().widget(), "frmTrackGrid");
         EXPECT_EQ(g.lblFileName->text(), "SPRING PARTY");
         EXPECT_EQ(g.lblParty->text(), reports::short_date(kToday.addDays(30)));
         EXPECT_EQ(g.grdTrack->rowCount(), 2);
@@ -176,6 +178,7 @@ TEST_F(Tracking, EmptyReportAndAnUpdateThatOnlyMovesTheDates) {
             click(u.btnSubmit);
             EXPECT_TRUE(w.is_shown());
             EXPECT_EQ(u.lblStatus->text(), "RESPONSE DATE MUST BE IN FUTURE");
+            snapshot(w.widget(), "frmTrackUpdate");
             click(u.cmdCancel);
         });
         click(g.cmdAlter);
