@@ -87,6 +87,7 @@ void frmTrackUpdate::build(QWidget* w, frmTrackUpdate_ui::Controls& c) {
         platform::make_button(w, "btnSubmit", QStringLiteral("SUBMIT"), 1320, 3600, 1455, 435);
     c.cmdCancel =
         platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 3240, 3600, 1455, 435);
+    c.btnSubmit->setDefault(true);
     platform::on_click(c.btnSubmit, [this] { btnSubmit_Click(); });
     platform::on_click(c.cmdCancel, [this] { cmdCancel_Click(); });
 }

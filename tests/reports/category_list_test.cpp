@@ -1,6 +1,7 @@
 #include <QListWidget>
 
 #include "fixture.h"
+#include "platform/printer.h"
 #include "reports/frmCategoryList.h"
 #include "shell/frmOVRA.h"
 #include "shell/modCategory_setup.h"
@@ -65,8 +66,14 @@ TEST_F(CategoryList, ListsTheCategorysHouseholdsByDisplayNameInOrder) {
                            "JONES, BOB & MARY", "SMITH, ANNE AND FAMILY", "SMITH, JOHN"}));
 }
 
-TEST_F(CategoryList, AnEmptyAddressBookGivesAnEmptyList) {
+TEST_F(CategoryList, AnEmptyAddressBookGivesAnEmptyListThatPrintsItsHeadingOnly) {
     EXPECT_TRUE(shown(2).isEmpty());
+    auto& rec = platform::use_print_recorder();
+    modals.on("frmCategoryList",
+              [](platform::Window&) { click(form<frmCategoryList>().ui().cmdPrint); });
+    click(m().ui().cmdButton[2]);
+    ASSERT_EQ(rec.texts.size(), 2u);
+    EXPECT_EQ(rec.texts[0].text, "CATEGORY LIST FOR FRIENDS");
 }
 
 }  // namespace
