@@ -228,6 +228,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
     connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
     connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
+    connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click", [this] { mnuSetupPrinters_Click(); });
     connect_item(c.mnuViewTrackingReports, "mnuViewTrackingReports_Click",
                  [this] { mnuViewTrackingReports_Click(); });
     connect_item(c.mnuDeleteTrackingReports, "mnuDeleteTrackingReports_Click",
