@@ -1,7 +1,9 @@
 #include "reports/printouts.h"
 
 #include <QListWidget>
+#include <cmath>
 #include <map>
+#include <optional>
 
 #include "common/tracking_file.h"
 #include "fixture.h"
@@ -136,18 +138,21 @@ TEST_F(Printouts, TrackingReportPdfKeepsEveryWordOnItsPage) {
     EXPECT_EQ(pdfs.suggested().value(0).section('/', -1), "Tracking report.pdf");
     ASSERT_EQ(testing_support::pdf_page_count(pdf), 2);
     const auto words = testing_support::pdf_words(pdf);
-    double number_left = 0, name_right = 0;
+    const QRectF printable = platform::pdf_device_geometry().printable;
+    std::optional<testing_support::PdfWord> family;
     for (const auto& w : words) {
-        // Inside the printable area of a Letter page (1/4 in margins).
-        EXPECT_GE(w.box.left(), 0.25 - 0.01) << w.text.toStdString();
-        EXPECT_LE(w.box.right(), 8.25 + 0.01) << w.text.toStdString();
-        EXPECT_LE(w.box.bottom(), 10.75 + 0.01) << w.text.toStdString();
-        if (w.page == 1 && w.text == "NUMBER") number_left = w.box.left();
-        if (w.page == 1 && w.text == "FAMILY") name_right = w.box.right();
+        // Every word inside the device's printable area of the Letter page.
+        EXPECT_TRUE(printable.adjusted(-0.01, -0.01, 0.01, 0.01).contains(w.box))
+            << w.text.toStdString();
+        if (w.page == 1 && w.text == "FAMILY") family = w;
     }
-    // The long name is kept clear of the number column.
-    EXPECT_GT(name_right, 0);
-    EXPECT_LT(name_right, number_left);
+    // The long name is kept clear of its line's number in party.
+    ASSERT_TRUE(family);
+    const auto number = std::find_if(words.begin(), words.end(), [&](const auto& w) {
+        return w.page == 1 && w.text == "2" && std::abs(w.box.top() - family->box.top()) < 0.05;
+    });
+    ASSERT_NE(number, words.end());
+    EXPECT_LT(family->box.right(), number->box.left());
     QStringList page2;
     for (const auto& w : words)
         if (w.page == 2) page2 << w.text;
