@@ -261,6 +261,13 @@ void frmOVRA::Timer1_Timer() { show_clock(); }
 void frmOVRA::comnewrecord_Click() { new_record_setup(); }
 
 void frmOVRA::new_record_setup() {
+    new_record_layout();
+    auto& record = form<frmAddressRecord>();
+    record.set_help_context_id(1000);
+    record.show_modal();
+}
+
+void frmOVRA::new_record_layout() {
     auto& record = form<frmAddressRecord>();
     record.chkchildren = 0;
     // A new household starts with no second address of its own or of the previous one.
@@ -316,8 +323,6 @@ void frmOVRA::new_record_setup() {
         children.Txtchild[i]->setEnabled(true);
     }
     initialize_color();
-    record.set_help_context_id(1000);
-    record.show_modal();
 }
 
 void frmOVRA::set_up_category_checks() {

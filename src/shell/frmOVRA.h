@@ -122,6 +122,8 @@ public:
     void mnuSetupPrinters_Click();
 
     void new_record_setup();
+    // Clears the record form and its dialogs for a new household, without showing it.
+    void new_record_layout();
 
     // Record lookup: the picker's launchers and the household list loader.
     void edit_record_start();
