@@ -1,13 +1,8 @@
 #include "frmprint.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include "platform/application.h"
-#include "platform/errors.h"
-#include "platform/msgbox.h"
-#include "printing/frmSetUpReturn.h"
-#include "printing/modReturnLabels.h"
 #include "printing/modSetUpPrinters.h"
 #include "shell/frmOVRA.h"
 
