@@ -254,6 +254,8 @@ void frmprint::build(QWidget* w, frmprint_ui::Controls& c) {
 }
 
 void frmprint::Form_Load() {
+    TopPosition = 0;
+    Cancelmessage.clear();
     auto& printers = form<modSetUpPrinters>();
     if (!printers.printer_table_loaded) printers.load_printer_table();
 }
