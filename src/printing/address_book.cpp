@@ -4,7 +4,6 @@
 #include "common/records.h"
 #include "common/vbstring.h"
 #include "platform/application.h"
-#include "platform/errors.h"
 #include "platform/printer.h"
 #include "printing/household_pass.h"
 #include "shell/frmOVRA.h"
@@ -146,35 +145,20 @@ PrintResult print_address_book(const PrintRequest& request) {
         result.clear_categories = true;
         return result;
     }
-    platform::PrintCommand command(QStringLiteral("Address book.pdf"));
-    if (command.cancelled()) {
-        result.message = QStringLiteral("PRINT CANCELLED");
-        return result;
-    }
-    const bool clear_categories = request.choice != RecordChoice::ByCategory;
     address_book::Page page;
     const auto& main = platform::form<frmOVRA>();
     for (int i = 1; i <= 12; ++i) page.category_names[i] = main.heading[i];
     platform::Printer& p = platform::printer();
-    int printed = 0;
-    try {
-        visit_households(request, [&](const RecordImage& h) {
-            page.h = h;
-            page.second = {};
-            page.has_second_address = h.second_address_flag == QLatin1String("Y") &&
-                                      address_book::read_second_address(h.record_key, page.second);
-            ++printed;
-            print_page(p, page);
-        });
-        command.finish();
-    } catch (const platform::VbError& e) {
-        result = printing_failed(e.description());
-        result.clear_categories = clear_categories;
-        return result;
-    }
-    result.printed = printed;
-    result.message = printed_of_records(printed, request);
-    result.clear_categories = clear_categories;
+    visit_households(request, [&](const RecordImage& h) {
+        page.h = h;
+        page.second = {};
+        page.has_second_address = h.second_address_flag == QLatin1String("Y") &&
+                                  address_book::read_second_address(h.record_key, page.second);
+        ++result.printed;
+        print_page(p, page);
+    });
+    result.message = printed_of_records(result.printed, request);
+    result.clear_categories = request.choice != RecordChoice::ByCategory;
     return result;
 }
 

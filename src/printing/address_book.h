@@ -6,7 +6,9 @@
 
 #include "printing/record_image.h"
 
-// The address book: one page per household.
+// The address book: one page per household, each its own job. Its run, print_address_book
+// (print_request.h), draws within the caller's print command; a printer error reaches the caller
+// as a VbError.
 namespace printing::address_book {
 
 // The household's second address as the page prints it.

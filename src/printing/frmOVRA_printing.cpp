@@ -1,5 +1,6 @@
 // The main window's part of printing: opening the print dialog and the return-label set-up.
 #include <QComboBox>
+#include <QStyle>
 
 #include "platform/application.h"
 #include "platform/printer.h"
@@ -9,6 +10,21 @@
 #include "shell/frmOVRA.h"
 
 using platform::form;
+
+namespace {
+
+// A long name of wide letters is drawn a little smaller rather than cut off.
+void fit_caption(QCheckBox* box) {
+    QFont font = box->font();
+    const int room = box->width() -
+                     box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                     box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 2;
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(box->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    box->setFont(font);
+}
+
+}  // namespace
 
 void frmOVRA::Comprintrec_Click() {
     if (record_count_shown() > 0) {
@@ -53,8 +69,10 @@ void frmOVRA::print_check() {
     auto& c = form<frmprint>().ui();
     for (int i = 1; i <= 12; ++i) c.Check[i]->setEnabled(true);
     for (int i = 1; i <= 12; ++i) platform::set_value(c.Check[i], 0);
-    for (int i = 1; i <= 12; ++i)
+    for (int i = 1; i <= 12; ++i) {
         c.Check[i]->setText(form<FrmHeadingCreate>().ui().Text[i]->text());
+        fit_caption(c.Check[i]);
+    }
     // A category not in use leaves its box's place empty.
     for (int i = 1; i <= 12; ++i) c.Check[i]->setVisible(!c.Check[i]->text().isEmpty());
     try {

@@ -1,13 +1,8 @@
 #include "frmprint.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include "platform/application.h"
-#include "platform/errors.h"
-#include "platform/msgbox.h"
-#include "printing/frmSetUpReturn.h"
-#include "printing/modReturnLabels.h"
 #include "printing/modSetUpPrinters.h"
 #include "shell/frmOVRA.h"
 
@@ -259,6 +254,8 @@ void frmprint::build(QWidget* w, frmprint_ui::Controls& c) {
 }
 
 void frmprint::Form_Load() {
+    TopPosition = 0;
+    Cancelmessage.clear();
     auto& printers = form<modSetUpPrinters>();
     if (!printers.printer_table_loaded) printers.load_printer_table();
 }

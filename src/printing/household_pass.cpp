@@ -22,11 +22,4 @@ QString printed_of_records(int printed, const PrintRequest& request) {
     return QStringLiteral("PRINTED %1 OF %2 RECORDS").arg(printed).arg(request.line_count());
 }
 
-PrintResult printing_failed(const QString& description) {
-    PrintResult result;
-    result.failed = true;
-    result.message = QStringLiteral("PRINTING FAILED: ") + description.toUpper();
-    return result;
-}
-
 }  // namespace printing

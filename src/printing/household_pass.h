@@ -17,7 +17,4 @@ void visit_households(const PrintRequest& request,
 // The run's closing message: "PRINTED x OF n RECORDS", n being the whole list.
 QString printed_of_records(int printed, const PrintRequest& request);
 
-// A printer that failed ends the run with this, never with "PRINTED ...".
-PrintResult printing_failed(const QString& description);
-
 }  // namespace printing

@@ -73,7 +73,6 @@ private:
                                        image_.home_phone);
         if (label.too_long) {
             if (out_.too_long) *out_.too_long << invalid_label_entries(label.lines, sheet_);
-            ++invalid_count_;
             page_[position_] = {};
             --position_;
             return;
@@ -250,7 +249,6 @@ private:
     bool label_placed_ = false;
     bool pending_ = false;
     int printed_ = 0;
-    int invalid_count_ = 0;
     RecordImage image_;
     LabelOutcome outcome_;
     int single_labels_ = 0;

@@ -1,6 +1,5 @@
 #include "phone_list.h"
 
-#include "platform/errors.h"
 #include "platform/printer.h"
 #include "printing/household_pass.h"
 
@@ -58,38 +57,23 @@ PrintResult print_phone_list(const PrintRequest& request) {
         result.message = QStringLiteral("CHOOSE AT LEAST 1 CATEGORY");
         return result;
     }
-    platform::PrintCommand command(QStringLiteral("Phone list.pdf"));
-    if (command.cancelled()) {
-        result.message = QStringLiteral("PRINT CANCELLED");
-        return result;
-    }
-    const bool clear_categories = request.choice != RecordChoice::ByCategory;
     platform::Printer& p = platform::printer();
-    int printed = 0;
-    try {
-        visit_households(request, [&](const RecordImage& h) {
-            const auto lines = phone_list::entry_lines(h, request.numbers_only);
-            if (lines.empty()) return;
-            ++printed;
-            p.set_ScaleMode(platform::kScaleTwips);
-            p.set_FontName(QStringLiteral("News Gothic MT"));
-            p.set_FontSize(8.28);
-            p.Print();
-            for (const phone_list::EntryLine& l : lines)
-                p.Print({platform::Tab(phone_list::kNameColumn), l.name,
-                         platform::Tab(phone_list::kFirstNumberColumn), l.first,
-                         platform::Tab(phone_list::kSecondNumberColumn), l.second});
-        });
-        p.EndDoc();
-        command.finish();
-    } catch (const platform::VbError& e) {
-        result = printing_failed(e.description());
-        result.clear_categories = clear_categories;
-        return result;
-    }
-    result.printed = printed;
-    result.message = printed_of_records(printed, request);
-    result.clear_categories = clear_categories;
+    visit_households(request, [&](const RecordImage& h) {
+        const auto lines = phone_list::entry_lines(h, request.numbers_only);
+        if (lines.empty()) return;
+        ++result.printed;
+        p.set_ScaleMode(platform::kScaleTwips);
+        p.set_FontName(QStringLiteral("News Gothic MT"));
+        p.set_FontSize(8.28);
+        p.Print();
+        for (const phone_list::EntryLine& l : lines)
+            p.Print({platform::Tab(phone_list::kNameColumn), l.name,
+                     platform::Tab(phone_list::kFirstNumberColumn), l.first,
+                     platform::Tab(phone_list::kSecondNumberColumn), l.second});
+    });
+    p.EndDoc();
+    result.message = printed_of_records(result.printed, request);
+    result.clear_categories = request.choice != RecordChoice::ByCategory;
     return result;
 }
 

@@ -7,7 +7,8 @@
 #include "printing/record_image.h"
 
 // The phone list: one entry per household, its names on the left and its labelled numbers in
-// two columns on the right.
+// two columns on the right. Its run, print_phone_list (print_request.h), draws as one job within
+// the caller's print command; a printer error reaches the caller as a VbError.
 namespace printing::phone_list {
 
 // Tab columns of the News Gothic 8.28 pt list.

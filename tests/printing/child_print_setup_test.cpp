@@ -18,11 +18,10 @@ class ChildPrintSetUp : public testing_support::OvraTest {
 protected:
     static RecordImage family(int children, const QString& first2 = QStringLiteral("JANE")) {
         RecordImage h;
-        h.record_key = "SMITH, JOHN";
         h.firstname1 = "JOHN";
         h.lastname1 = "SMITH";
         h.firstname2 = first2;
-        h.lastname2 = first2.isEmpty() ? QString() : QStringLiteral("SMITH");
+        h.lastname2 = first2.isEmpty() ? QStringLiteral(" ") : QStringLiteral("SMITH");
         h.title1 = "None";
         h.hyphen = h.name_reverse = h.family_flag = "N";
         const char* names[] = {"", "TOMMY", "MARY ANN  ", "SUE", "BOB", "AL", "JO"};
@@ -30,64 +29,46 @@ protected:
         h.number_of_children = children;
         return h;
     }
-    static LabelOptions sheet(Sheet s, bool track = false) {
+    void set_up(int children, Sheet s = Sheet::Standard, bool track = false,
+                bool selected = false) {
         LabelOptions o;
         o.sheet = s;
         o.track = track;
         o.child_print_by_category = true;
-        return o;
+        set_up_child_print(family(children), o, selected);
     }
-    Frmchildprint_ui::Controls& ui() { return form<Frmchildprint>().ui(); }
+    Frmchildprint& w() { return form<Frmchildprint>(); }
+    Frmchildprint_ui::Controls& ui() { return w().ui(); }
 };
 
-TEST_F(ChildPrintSetUp, CaptionsAndNames) {
-    RecordImage h = family(2);
-    set_up_child_print(h, sheet(Sheet::Standard), false);
-    auto& w = form<Frmchildprint>();
-    EXPECT_EQ(ui().Label[1]->text(), "TOMMY SMITH");
-    EXPECT_EQ(w.dialog.last_name_flag[1], "N");
-    EXPECT_EQ(ui().Label[2]->text(), "MARY ANN  ");  // the first blank splits; shown as stored
-    EXPECT_EQ(w.dialog.first_name[2], "MARY");
-    EXPECT_EQ(w.dialog.last_name[2], "ANN");
-    EXPECT_EQ(w.dialog.last_name_flag[2], "Y");
-    EXPECT_EQ(ui().Label[3]->text(), "");
-    EXPECT_EQ(w.dialog.parent_type, "PARENTS");
-    EXPECT_EQ(ui().Label[8]->text(), "TO THE PARENTS OF ");
-    EXPECT_EQ(ui().Label[9]->text(), "THE SMITH FAMILY");
-    EXPECT_EQ(w.dialog.name_hold, "THE SMITH FAMILY");
-    EXPECT_EQ(ui().Label[10]->text(), "JOHN && JANE SMITH");
-    EXPECT_EQ(w.dialog.mailing_label_hold, "JOHN & JANE SMITH");
-    EXPECT_TRUE(ui().Option1->isChecked());
+TEST_F(ChildPrintSetUp, CaptionsAndNamesForEachHousehold) {
+    set_up(2);
+    auto& c = ui();
+    EXPECT_EQ(c.Label[1]->text(), "TOMMY SMITH");
+    EXPECT_EQ(w().dialog.last_name_flag[1], "N");
+    EXPECT_EQ(c.Label[2]->text(), "MARY ANN  ");  // the first blank splits; shown as stored
+    EXPECT_EQ(w().dialog.first_name[2], "MARY");
+    EXPECT_EQ(w().dialog.last_name[2], "ANN");
+    EXPECT_EQ(w().dialog.last_name_flag[2], "Y");
+    EXPECT_EQ(w().dialog.parent_type, "PARENTS");
+    EXPECT_EQ(c.Label[8]->text(), "TO THE PARENTS OF ");
+    EXPECT_EQ(c.Label[9]->text(), "THE SMITH FAMILY");
+    EXPECT_EQ(c.Label[10]->text(), "JOHN && JANE SMITH");
+    EXPECT_EQ(w().dialog.mailing_label_hold, "JOHN & JANE SMITH");
 
-    // A one-person household, its second surname a single blank.
-    RecordImage single = family(1, QString());
-    single.lastname2 = " ";
-    set_up_child_print(single, sheet(Sheet::Standard), false);
-    EXPECT_EQ(w.dialog.parent_type, "PARENT");
+    // The next household: one person, last name 2 a blank; nothing of the last one is left.
+    w().print_or_cancel_flag = "P";
+    w().hold_line[1] = "THE SMITH CHILDREN";
+    ui().Option3->setChecked(true);
+    set_up_child_print(family(1, {}), LabelOptions{}, false);
+    EXPECT_EQ(w().dialog.parent_type, "PARENT");
     EXPECT_EQ(ui().Label[8]->text(), "TO THE PARENT OF ");
     EXPECT_EQ(ui().Label[9]->text(), "JOHN SMITH && FAMILY");
-    EXPECT_EQ(w.dialog.name_hold, "JOHN SMITH & FAMILY");
-    // Nothing of the two-child household is left.
-    EXPECT_EQ(w.dialog.last_name_flag[2], "N");
-    EXPECT_EQ(w.dialog.first_name[2], "");
-}
-
-TEST_F(ChildPrintSetUp, EachSetUpForgetsTheLastAnswer) {
-    auto& w = form<Frmchildprint>();
-    set_up_child_print(family(3), sheet(Sheet::Standard), false);
-    w.print_or_cancel_flag = "P";
-    w.hold_line[1] = "THE SMITH CHILDREN";
-    w.number_in_party = 3;
-    ui().Option3->setChecked(true);
-    set_up_child_print(family(2), sheet(Sheet::Standard), false);
-    EXPECT_EQ(w.print_or_cancel_flag, "");
-    EXPECT_EQ(w.hold_line[1], "");
+    EXPECT_EQ(w().dialog.name_hold, "JOHN SMITH & FAMILY");
+    EXPECT_EQ(w().dialog.last_name_flag[2], "N");
+    EXPECT_EQ(w().print_or_cancel_flag, "");
+    EXPECT_EQ(w().hold_line[1], "");
     EXPECT_TRUE(ui().Option1->isChecked());
-    EXPECT_FALSE(ui().Option3->isChecked());
-    // Esc is CANCEL.
-    form<Frmchildprint>().escape_key();
-    EXPECT_EQ(w.print_or_cancel_flag, "C");
-    EXPECT_FALSE(w.is_loaded());
 }
 
 TEST_F(ChildPrintSetUp, RowsByNumberOfChildren) {
@@ -104,7 +85,7 @@ TEST_F(ChildPrintSetUp, RowsByNumberOfChildren) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.children);
-        set_up_child_print(family(r.children), sheet(Sheet::Standard), false);
+        set_up(r.children);
         auto& c = ui();
         EXPECT_EQ(c.Line2->y1(), r.line2);
         EXPECT_EQ(top(c.Label[8]), r.label8);
@@ -112,104 +93,74 @@ TEST_F(ChildPrintSetUp, RowsByNumberOfChildren) {
         EXPECT_EQ(top(c.Option2), r.option2);
         EXPECT_EQ(top(c.Label[10]), r.option3);
         EXPECT_EQ(c.Line4->y1(), r.line4);
-        EXPECT_EQ(c.LineLeft->y2(), r.line4);
         EXPECT_EQ(c.LineRight->y2(), r.line4);
-        EXPECT_EQ(top(c.cmdPrint), r.buttons);
         EXPECT_EQ(top(c.cmdCancel), r.buttons);
-        for (int k = 1; k <= 6; ++k)
-            EXPECT_EQ(c.Label[k]->isHidden(), k > r.children) << "Label" << k;
+        for (int k = 1; k <= 6; ++k) EXPECT_EQ(c.Label[k]->isHidden(), k > r.children) << k;
         EXPECT_EQ(c.Check[1]->isHidden(), r.children == 1);
         EXPECT_EQ(c.Check[7]->isHidden(), r.children <= 2);
         EXPECT_EQ(c.Label[7]->isHidden(), r.children == 2);
-        EXPECT_FALSE(c.Check[8]->isHidden());
-        EXPECT_EQ(form<Frmchildprint>().window_height(), Frmchildprint::kDesignHeight);
+        EXPECT_EQ(c.Lbltitle->text().isEmpty(), r.children == 1);
+        EXPECT_EQ(w().window_height(), Frmchildprint::kDesignHeight);
     }
-    // The three-child row keeps its own label tops.
-    set_up_child_print(family(3), sheet(Sheet::Standard), false);
-    EXPECT_EQ(top(ui().Check[7]), 2400);
-    EXPECT_EQ(top(ui().Label[7]), 2475);
-    EXPECT_EQ(top(ui().Check[8]), 2760);
+    EXPECT_EQ(top(ui().Check[7]), 3550);
 }
 
-TEST_F(ChildPrintSetUp, OneChildEmptiesThePromptAndMovesLeftWithoutParents) {
-    set_up_child_print(family(1), sheet(Sheet::Standard), false);
-    EXPECT_EQ(ui().Lbltitle->text(), "");
-    EXPECT_EQ(ui().Label[7]->text(), "");
-    EXPECT_EQ(platform::left(ui().Label[1]), 1440);
+TEST_F(ChildPrintSetUp, WithoutTheParentsRowTheChoicesMoveUp) {
+    // One child, Invite: the child's name moves left, the inner lines go.
+    set_up(1, Sheet::Invite);
+    EXPECT_TRUE(ui().Check[8]->isHidden() && ui().Label[8]->isHidden());
+    EXPECT_TRUE(ui().Line2->isHidden() && ui().Line3->isHidden());
+    EXPECT_EQ(platform::left(ui().Label[1]), 1080);
+    EXPECT_EQ(top(ui().Option2), 1515);
+    EXPECT_EQ(top(ui().Option3), 1875);
+    EXPECT_EQ(ui().Line4->y1(), 2280);
+    EXPECT_EQ(top(ui().cmdPrint), 2520);
 
-    set_up_child_print(family(1), sheet(Sheet::Invite), false);
+    // Two children, Track: under the second child's row.
+    set_up(2, Sheet::Standard, true);
+    EXPECT_TRUE(ui().Line2->isHidden());
+    EXPECT_EQ(ui().Line3->y1(), 1515 + 405);
+    EXPECT_EQ(top(ui().Label[9]), 1920 + 195);
+    EXPECT_EQ(ui().Line4->y1(), 2115 + 360 + 405);
+    EXPECT_EQ(w().window_height(), 2880 + 240 + 975);
+
+    // Selected Printing, Invite, three children: the group choices go, the box closes at Line3.
+    set_up(3, Sheet::Invite, false, true);
     auto& c = ui();
-    EXPECT_TRUE(c.Check[8]->isHidden());
-    EXPECT_TRUE(c.Label[8]->isHidden());
-    EXPECT_TRUE(c.Line2->isHidden());
-    EXPECT_TRUE(c.Line3->isHidden());
-    EXPECT_EQ(platform::left(c.Label[1]), 1080);
-    EXPECT_EQ(top(c.Option2), 1515);
-    EXPECT_EQ(top(c.Option3), 1875);
-    EXPECT_EQ(c.Line4->y1(), 2280);
-    EXPECT_EQ(top(c.cmdPrint), 2520);
-}
-
-TEST_F(ChildPrintSetUp, TrackMovesTheGroupChoicesUnderTheLastRow) {
-    // Two children: under the second child's row, Line2 gone.
-    set_up_child_print(family(2), sheet(Sheet::Standard, true), false);
-    auto& c = ui();
-    EXPECT_TRUE(c.Line2->isHidden());
-    EXPECT_EQ(c.Line3->y1(), 1515 + 405);
-    EXPECT_EQ(top(c.Option2), 1920 + 195);
-    EXPECT_EQ(top(c.Label[10]), 2115 + 360);
-    EXPECT_EQ(c.Line4->y1(), 2475 + 405);
-    EXPECT_EQ(top(c.cmdPrint), 2880 + 240);
-    EXPECT_EQ(form<Frmchildprint>().window_height(), 3120 + 975);
-
-    // Four children: under the all-children row.
-    set_up_child_print(family(4), sheet(Sheet::Standard, true), false);
-    EXPECT_FALSE(ui().Line2->isHidden());
-    EXPECT_EQ(ui().Line3->y1(), 2835 + 405);
-    EXPECT_EQ(top(ui().cmdPrint), 2835 + 405 + 195 + 360 + 405 + 240);
-}
-
-TEST_F(ChildPrintSetUp, SelectedPrintingWithInviteClosesTheBoxUnderLine3) {
-    set_up_child_print(family(3), sheet(Sheet::Invite), true);
-    auto& c = ui();
-    EXPECT_TRUE(c.Check[8]->isHidden());
-    for (QWidget* x : std::initializer_list<QWidget*>{c.Option1, c.Option2, c.Option3, c.Label[9],
-                                                      c.Label[10], c.Line4})
+    for (QWidget* x : {static_cast<QWidget*>(c.Option1), static_cast<QWidget*>(c.Option3),
+                       static_cast<QWidget*>(c.Label[9]), static_cast<QWidget*>(c.Line4)})
         EXPECT_TRUE(x->isHidden()) << x->objectName().toStdString();
     EXPECT_EQ(c.Line3->y1(), 2475 + 405);
     EXPECT_EQ(c.LineLeft->y2(), 2880);
     EXPECT_EQ(top(c.cmdPrint), 3120);
-    EXPECT_EQ(form<Frmchildprint>().window_height(), 3120 + 975);
+    EXPECT_EQ(w().window_height(), 3120 + 975);
 }
 
 TEST_F(ChildPrintSetUp, TheWindowsAnswerReachesTheRun) {
-    // Closed with Esc: CANCEL, whatever the last household's answer was.
+    // Closed with Esc: CANCEL.
     modals.on("Frmchildprint", [](platform::Window& w) { w.escape_key(); });
-    ChildPrintResult r = show_child_print(family(2), sheet(Sheet::Standard), false);
-    EXPECT_EQ(r.print_or_cancel_flag, "C");
+    EXPECT_EQ(show_child_print(family(2), {}, false).print_or_cancel_flag, "C");
 
-    modals.on("Frmchildprint", [](platform::Window& w) {
-        auto& c = static_cast<Frmchildprint&>(w);
-        EXPECT_EQ(c.ui().Label[1]->text(), "TOMMY SMITH");
+    modals.on("Frmchildprint", [](platform::Window& win) {
+        auto& c = static_cast<Frmchildprint&>(win);
         c.print_or_cancel_flag = "P";
-        c.hold_line[1] = "TOMMY SMITH &";
         c.hold_line[2] = "       MARY ANN";
         c.LongNameFlag = true;
         c.whole_name_line = "TOMMY SMITH & MARY ANN";
         c.number_in_party = 2;
         c.unload();
     });
-    r = show_child_print(family(2), sheet(Sheet::Standard), false);
+    ChildPrintResult r = show_child_print(family(2), {}, false);
     EXPECT_EQ(r.print_or_cancel_flag, "P");
     EXPECT_EQ(r.label.lines[2], "       MARY ANN");
     EXPECT_EQ(r.label.whole_name_line, "TOMMY SMITH & MARY ANN");
     EXPECT_EQ(r.label.number_in_party, 2);
 
-    // The next household starts with no answer: hidden without one counts as CANCEL.
+    // Hidden without an answer counts as CANCEL, with none of the last household's lines.
     modals.on("Frmchildprint", [](platform::Window& w) { w.hide(); });
-    r = show_child_print(family(3), sheet(Sheet::Standard), false);
+    r = show_child_print(family(3), {}, false);
     EXPECT_EQ(r.print_or_cancel_flag, "C");
-    EXPECT_EQ(r.label.lines[1], "");
+    EXPECT_EQ(r.label.lines[2], "");
 }
 
 }  // namespace

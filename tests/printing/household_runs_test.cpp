@@ -4,6 +4,7 @@
 #include "fixture.h"
 #include "pdf_words.h"
 #include "platform/cursor.h"
+#include "platform/errors.h"
 #include "platform/printer.h"
 #include "printing/print_request.h"
 #include "shell/frmdatabase.h"
@@ -152,15 +153,14 @@ TEST_F(HouseholdRuns, PhoneListSkipsAVanishedHouseholdAndRunsOntoNewPages) {
     EXPECT_EQ(rec->texts.back().page, rec->jobs[0].pages);
 }
 
-TEST_F(HouseholdRuns, APrinterFailureEndsTheRunWithoutPrintedMessage) {
+TEST_F(HouseholdRuns, APrinterFailureEndsTheRunAndReachesTheCaller) {
     add(smiths(), true);
     request.choice = RecordChoice::Selected;
     rec->fail_next_begin = true;
-    const PrintResult phones = phone_list();
-    EXPECT_TRUE(phones.failed);
-    EXPECT_EQ(phones.message, "PRINTING FAILED: THE PRINTER PDF COULD NOT PRINT.");
+    EXPECT_THROW(phone_list(), platform::VbError);
     rec->fail_next_begin = true;
-    EXPECT_TRUE(address_book().failed);
+    EXPECT_THROW(address_book(), platform::VbError);
+    EXPECT_TRUE(rec->texts.empty());
 }
 
 TEST_F(HouseholdRuns, AddressBookPrintsOnePageJobPerHouseholdInItsFonts) {
@@ -245,10 +245,17 @@ TEST_F(HouseholdRunsOnPaper, PhoneListAndAddressBookReadRight) {
     lee.cell_phone_1 = "555-0200";
     add(lee);
     request.choice = RecordChoice::All;
+    // Each run inside its print command, as PRINT starts it.
     pdfs.expect(path("phones.pdf"));
-    EXPECT_EQ(phone_list().message, "PRINTED 2 OF 2 RECORDS");
+    {
+        platform::PrintCommand command("Phone list.pdf");
+        EXPECT_EQ(phone_list().message, "PRINTED 2 OF 2 RECORDS");
+    }
     pdfs.expect(path("book.pdf"));
-    EXPECT_EQ(address_book().message, "PRINTED 2 OF 2 RECORDS");
+    {
+        platform::PrintCommand command("Address book.pdf");
+        EXPECT_EQ(address_book().message, "PRINTED 2 OF 2 RECORDS");
+    }
     EXPECT_EQ(testing_support::pdf_page_count(path("book.pdf")), 2);
 
     // Everything on the paper; number columns line up, clear of the names and of each other.

@@ -102,8 +102,10 @@ TEST_F(LabelRunPdf, StandardSheetsHoldEveryWordOnItsLabel) {
     expect_words_on_their_labels(pdf, sheets::standard(), 5);
 }
 
-TEST_F(LabelRunPdf, ShippingAndInviteSheetsToo) {
-    request.lines.resize(24);
+TEST_F(LabelRunPdf, ShippingAndInviteSheetsByCategoryWithTitles) {
+    request.choice = RecordChoice::ByCategory;
+    request.category[1] = 1;
+    request.title = true;
     expect_words_on_their_labels(print(Sheet::Shipping, "labels-5163.pdf"), sheets::shipping(), 5);
     pages.clear();
     expect_words_on_their_labels(print(Sheet::Invite, "labels-5662.pdf"), sheets::invite(), 3);

@@ -13,7 +13,6 @@ namespace color = platform::color;
 
 namespace {
 
-const QString kLoad5167 = QStringLiteral("LOAD AVERY 5167 LABELS INTO PRINTER");
 constexpr int kLoadStyle = platform::vbOKCancel + platform::vbExclamation;
 
 class PrintCommandTest : public PrintDialogTest {

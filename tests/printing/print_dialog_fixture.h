@@ -17,11 +17,6 @@ using Dialog = frmprint_ui::Controls;
 // Opens the print dialog from the main window and acts in it as a user.
 class PrintDialogTest : public testing_support::OvraTest {
 protected:
-    void SetUp() override {
-        OvraTest::SetUp();
-        recorder_ = nullptr;
-    }
-
     // Households SMITH, JOHN .. in the book, category names as given ("" = not in use).
     void start_with(int households,
                     const std::vector<QString>& categories = {"FRIENDS", "FAMILY", "WORK"}) {
@@ -55,6 +50,5 @@ protected:
     }
     static int selected_lines(const QListWidget* list) { return int(list->selectedItems().size()); }
 
-    platform::PrintRecorder* recorder_;
     std::array<QString, 4> return_lines_{};
 };

@@ -123,6 +123,8 @@ TEST_F(ReturnLabelsTest, FirstPrintSetsUpTheLinesAndFillsARealSheet) {
     });
     EXPECT_EQ(message_, "PRINTED 80 RETURN LABELS");
     EXPECT_EQ(main().ReturnLabel[1], "MAXIMILIAN W WORTHINGTON");
+    ASSERT_EQ(pdfs.suggested().size(), 1);
+    EXPECT_TRUE(pdfs.suggested()[0].endsWith("/Return labels 5167.pdf"));
 
     const auto words = testing_support::pdf_words(pdf);
     EXPECT_EQ(testing_support::pdf_page_count(pdf), 1);
