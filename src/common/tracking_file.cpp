@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <climits>
 
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -86,13 +87,11 @@ QString item_text(const write_line::Item& item) {
 
 }  // namespace
 
-TrackingReport parse_report(const QByteArray& bytes, const QString& file_name) {
-    const auto records = split_records(write_line::decode(bytes));
-    if (records.empty()) damaged(file_name, QStringLiteral("IT IS EMPTY"));
+namespace {
 
-    const auto& head = records.front();
+TrackingHeader parse_header(const std::vector<write_line::Item>& head, const QString& file_name) {
     if (head.size() != 4) damaged(file_name, QStringLiteral("ITS HEADING IS INCOMPLETE"));
-    TrackingReport report;
+    TrackingHeader header;
     bool count_ok = false;
     qint64 count = -1;
     if (const auto* n = std::get_if<qint64>(&head[0])) {
@@ -101,19 +100,42 @@ TrackingReport parse_report(const QByteArray& bytes, const QString& file_name) {
     } else if (const auto* t = std::get_if<QString>(&head[0])) {
         count = t->trimmed().toLongLong(&count_ok);
     }
-    if (!count_ok || count < 0)
+    if (!count_ok || count < 0 || count > INT_MAX)
         damaged(file_name, QStringLiteral("ITS INVITEE COUNT IS NOT A NUMBER"));
-    report.header.name = item_text(head[1]);
+    header.count = int(count);
+    header.name = item_text(head[1]);
     const auto* response = std::get_if<QDate>(&head[2]);
     const auto* party = std::get_if<QDate>(&head[3]);
     if (!response || !party) damaged(file_name, QStringLiteral("ITS DATES ARE NOT DATES"));
-    report.header.response_date = *response;
-    report.header.party_date = *party;
+    header.response_date = *response;
+    header.party_date = *party;
+    return header;
+}
 
+QByteArray read_bytes(const QString& path) {
+    try {
+        return platform::read_file(path);
+    } catch (const VbError& e) {
+        const QString file_name = QFileInfo(path).fileName();
+        if (e.number() == platform::kErrFileNotFound)
+            throw VbError(e.number(),
+                          QStringLiteral("THE TRACKING REPORT %1 CANNOT BE FOUND").arg(file_name));
+        throw VbError(e.number(),
+                      QStringLiteral("THE TRACKING REPORT %1 CANNOT BE READ").arg(file_name));
+    }
+}
+
+}  // namespace
+
+TrackingReport parse_report(const QByteArray& bytes, const QString& file_name) {
+    const auto records = split_records(write_line::decode(bytes));
+    if (records.empty()) damaged(file_name, QStringLiteral("IT IS EMPTY"));
+    TrackingReport report;
+    report.header = parse_header(records.front(), file_name);
     const qsizetype present = qsizetype(records.size()) - 1;
-    if (present < count)
+    if (present < report.header.count)
         damaged(file_name, QStringLiteral("ITS HEADING COUNTS %1 INVITEES BUT IT HOLDS %2")
-                               .arg(count)
+                               .arg(report.header.count)
                                .arg(present));
     for (qsizetype r = 1; r < qsizetype(records.size()); ++r) {
         const auto& items = records[r];
@@ -127,18 +149,14 @@ TrackingReport parse_report(const QByteArray& bytes, const QString& file_name) {
 }
 
 TrackingReport read_report(const QString& path) {
+    return parse_report(read_bytes(path), QFileInfo(path).fileName());
+}
+
+TrackingHeader read_header(const QString& path) {
     const QString file_name = QFileInfo(path).fileName();
-    QByteArray bytes;
-    try {
-        bytes = platform::read_file(path);
-    } catch (const VbError& e) {
-        if (e.number() == platform::kErrFileNotFound)
-            throw VbError(e.number(),
-                          QStringLiteral("THE TRACKING REPORT %1 CANNOT BE FOUND").arg(file_name));
-        throw VbError(e.number(),
-                      QStringLiteral("THE TRACKING REPORT %1 CANNOT BE READ").arg(file_name));
-    }
-    return parse_report(bytes, file_name);
+    const auto records = split_records(write_line::decode(read_bytes(path)));
+    if (records.empty()) damaged(file_name, QStringLiteral("IT IS EMPTY"));
+    return parse_header(records.front(), file_name);
 }
 
 }  // namespace common::tracking

@@ -50,6 +50,8 @@ void write_report(const QString& path, const TrackingReport& report, PartyNumber
 // header or date, a record without its four items, fewer invitees than the header counts).
 // A header counting fewer invitees than the file holds keeps them all and gives the true count.
 TrackingReport read_report(const QString& path);
+// Only the header record, with the same checks (the invitee records are not looked at).
+TrackingHeader read_header(const QString& path);
 // The same checks on bytes already read; `file_name` names the file in messages.
 TrackingReport parse_report(const QByteArray& bytes, const QString& file_name);
 

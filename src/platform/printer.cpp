@@ -69,6 +69,11 @@ QFont print_font(const QString& asked, double size, bool bold, int stretch) {
     return font;
 }
 
+QSizeF drawn_size(const DrawnText& t) {
+    const QFont font = print_font(t.font, t.size, t.bold, t.stretch);
+    return {width_in(font, t.text), metrics(font).lineSpacing() / kMeasureDpi};
+}
+
 PageGeometry pdf_device_geometry() {
     return {};
 }

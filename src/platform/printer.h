@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -46,14 +47,18 @@ struct DrawnText {
     int stretch = 100;  // percent; below 100 when the text was condensed to fit
 };
 
+// The width of a drawn text and the height of its line, in inches, in the face drawn.
+QSizeF drawn_size(const DrawnText& text);
+
 // Where the printable area lies on the page, in inches from the page's top-left corner.
 struct PageGeometry {
     double page_width = 8.5;
     double page_height = 11;
-    QRectF printable{0.25, 0.25, 8.0, 10.5};
+    QRectF printable{0.25, 0.25, 8.5 - 0.25 - 1.0 / 6, 11 - 0.25 - 1.0 / 6};
 };
 // The PDF device models the laser printers the sheets were drawn for: US Letter, printable
-// area inset 1/4 in.
+// area inset 1/4 in from the left and top edges (1/6 in from the others), so the last label
+// row fits above the bottom at every line number the calibration offers.
 PageGeometry pdf_device_geometry();
 
 // What the printer object draws through: the real one (QPrinter + QPainter) or a recorder.

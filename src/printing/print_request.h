@@ -90,12 +90,16 @@ bool find_list_record(const ListLine& line);
 bool check_record_categories(const PrintRequest& request);
 
 // The runs the dialog's PRINT starts. Each reads only the request, the database and the
-// current printer, and reports in its result.
+// current printer, and reports in its result. Before a run starts, the dialog has made the
+// chosen printer current, refused By Category without a chosen category, and opened the print
+// command (the PDF device's file is already chosen); it turns PRINT and CANCEL off while the
+// run lasts. A printer error may be thrown (VbError): the dialog reports the failure.
 PrintResult print_phone_list(const PrintRequest& request);
 PrintResult print_address_book(const PrintRequest& request);
 PrintResult print_mailing_labels(const PrintRequest& request);
-// The quick-label window, after the sheet's load prompt was answered OK. printed is 1 when it
-// printed its label; a cancel hands back its own message.
+// The quick-label window, after the sheet's load prompt was answered OK: two address boxes
+// ("Address 1", "Address 2") on the Standard and Shipping sheets, one ("Address") on the Invite
+// sheet. printed is 1 when it printed its label; a cancel hands back its own message.
 PrintResult print_quick_label(const PrintRequest& request);
 
 }  // namespace printing

@@ -217,6 +217,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordEdit, "MnuRecordEdit_Click", [this] { Comeditrecord_Click(); });
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
+    connect_item(c.mnuEditReturnLabels, "mnuEditReturnLabels_Click", [this] { mnuEditReturnLabels_Click(); });
     connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
     connect_item(c.MnuCmpDB, "MnuCmpDB_Click", [this] { MnuCmpDB_Click(); });
     connect_item(c.MnuBUDB, "MnuBUDB_Click", [this] { MnuBUDB_Click(); });
@@ -228,6 +229,11 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
     connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
     connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
+    connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click", [this] { mnuSetupPrinters_Click(); });
+    connect_item(c.mnuViewTrackingReports, "mnuViewTrackingReports_Click",
+                 [this] { mnuViewTrackingReports_Click(); });
+    connect_item(c.mnuDeleteTrackingReports, "mnuDeleteTrackingReports_Click",
+                 [this] { mnuDeleteTrackingReports_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -340,21 +346,12 @@ void frmOVRA::Comeditrecord_Click() { edit_record_start(); }
 
 void frmOVRA::Combrowserecord_Click() { browse_record_start(); }
 
-void frmOVRA::Comprintrec_Click() {}
-
 void frmOVRA::Comquit_Click() {
     unload();
     platform::App::current().end_program();
 }
 
 void frmOVRA::MnuExit_Click() { Comquit_Click(); }
-
-void frmOVRA::cmdButton_Click(int row) {
-    auto& c = ui();
-    if (c.Label[row]->text().isEmpty()) return;
-    if (c.lblcatcount[row]->text() == QLatin1String("0")) return;
-    // The category list opens here once the printouts are built.
-}
 
 void frmOVRA::MnuEditCat_Click() {
     auto& editor = form<FrmHeadingCreate>();
