@@ -40,9 +40,6 @@ struct Controls {
     QPushButton* cmdEnter = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdMainMenu = nullptr;
-
-    // The widget of a control the click rules move.
-    QWidget* widget(changes::Ctl c) const;
 };
 }  // namespace frmRemoveName_ui
 
@@ -151,6 +148,7 @@ private:
     // Who ends up with the household's Children or Address row.
     enum class Goes { nowhere, staying, leaving };
 
+    QWidget* control(changes::Ctl c);
     void rule_clicked(changes::Ctl c);
     void show_rules();
     // Before each use of the verifier: the keys this change has already given a household.

@@ -1,6 +1,5 @@
 // The remove-names window: its controls mirror the click rules of changes::RemoveNameRules, and
 // ENTER carries the chosen change out.
-#include <QApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -44,46 +43,9 @@ QPixmap box_picture(QWidget* w, bool ticked) {
 
 }  // namespace
 
-QWidget* frmRemoveName_ui::Controls::widget(Ctl c) const {
-    switch (c) {
-        case Ctl::optName1:
-            return optName1;
-        case Ctl::optName2:
-            return optName2;
-        case Ctl::optDeath1:
-            return optDeath1;
-        case Ctl::optSplit1:
-            return optSplit1;
-        case Ctl::optDeath2:
-            return optDeath2;
-        case Ctl::optSplit2:
-            return optSplit2;
-        case Ctl::chkkeep1:
-            return chkkeep1;
-        case Ctl::chkKeep2:
-            return chkKeep2;
-        case Ctl::chkChild1:
-            return chkChild1;
-        case Ctl::chkChild2:
-            return chkChild2;
-        case Ctl::chkSecondAddress:
-            return chkSecondAddress;
-        case Ctl::optMoveAddress1:
-            return optMoveAddress1;
-        case Ctl::optKeepAddress1:
-            return optKeepAddress1;
-        case Ctl::optMoveAddress2:
-            return optMoveAddress2;
-        case Ctl::optKeepAddress2:
-            return optKeepAddress2;
-        case Ctl::chkAddressDelete:
-            return chkAddressDelete;
-        case Ctl::imgCheckboxOn:
-            return imgCheckboxOn;
-        case Ctl::imgCheckboxOff:
-            return imgCheckboxOff;
-    }
-    return nullptr;
+// Each control the rules move carries the rule model's name for it.
+QWidget* frmRemoveName::control(Ctl c) {
+    return widget()->findChild<QWidget*>(QLatin1String(changes::control_name(c)));
 }
 
 frmRemoveName::frmRemoveName() : Form(QStringLiteral("frmRemoveName")) {}
@@ -158,7 +120,7 @@ void frmRemoveName::build(QWidget* w, frmRemoveName_ui::Controls& c) {
 
     for (int i = 0; i < changes::kRemoveNameControls; ++i) {
         const Ctl ctl = static_cast<Ctl>(i);
-        QWidget* x = c.widget(ctl);
+        QWidget* x = control(ctl);
         if (auto* o = dynamic_cast<platform::OptionButton*>(x))
             platform::on_chosen(o, [this, ctl] { rule_clicked(ctl); });
         else if (auto* b = qobject_cast<QCheckBox*>(x); b && ctl != Ctl::chkAddressDelete)
@@ -199,12 +161,11 @@ void frmRemoveName::Form_Load() {
 }
 
 void frmRemoveName::show_rules() {
-    auto& c = ui();
     showing_rules_ = true;
     for (int i = 0; i < changes::kRemoveNameControls; ++i) {
         const Ctl ctl = static_cast<Ctl>(i);
         const auto& s = rules_[ctl];
-        QWidget* x = c.widget(ctl);
+        QWidget* x = control(ctl);
         x->setEnabled(s.enabled);
         x->setVisible(s.visible);
         if (auto* b = qobject_cast<QAbstractButton*>(x)) b->setChecked(s.value);
@@ -214,7 +175,7 @@ void frmRemoveName::show_rules() {
 
 void frmRemoveName::rule_clicked(Ctl c) {
     if (showing_rules_) return;
-    QWidget* x = ui().widget(c);
+    QWidget* x = control(c);
     if (auto* box = qobject_cast<QCheckBox*>(x))
         rules_.set_tick(c, box->isChecked());
     else
