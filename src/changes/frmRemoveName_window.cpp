@@ -197,7 +197,8 @@ void frmRemoveName::cmdEnter_Click() {
                            original_firstname1, original_lastname1, original_firstname2,
                            original_lastname2, new_keyname, new_firstname1, new_lastname1,
                            original_record, new_record, children_image, second_address_image);
-    const auto saved = images;
+    const auto saved =
+        std::apply([](const auto&... value) { return std::make_tuple(value...); }, images);
     auto done_verifying = [this] {
         claimed_keys_.clear();
         form<frmVerifyNames>().free_keys.clear();

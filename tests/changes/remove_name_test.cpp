@@ -402,7 +402,12 @@ TEST_F(RemoveName, ARowTheDatabaseRefusesRollsTheWholeChangeBack) {
         click(w.chkkeep1);
         accept_names(2);
         click(w.cmdEnter);
+        // The window is as it was before ENTER.
         EXPECT_TRUE(change().is_shown());
+        EXPECT_EQ(QStringList({change().original_keyname, change().original_firstname1,
+                               change().original_firstname2, change().new_keyname}),
+                  QStringList({"SMITH, JOHN", "JOHN", "JANE", ""}));
+        EXPECT_EQ(change().original_record.home_email_1, "john@home.example");
         click(w.cmdMainMenu);
     });
     EXPECT_EQ(read("ovra.mdb"), before);
