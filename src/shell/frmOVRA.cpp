@@ -228,6 +228,11 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
     connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
     connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
+    connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click", [this] { mnuSetupPrinters_Click(); });
+    connect_item(c.mnuViewTrackingReports, "mnuViewTrackingReports_Click",
+                 [this] { mnuViewTrackingReports_Click(); });
+    connect_item(c.mnuDeleteTrackingReports, "mnuDeleteTrackingReports_Click",
+                 [this] { mnuDeleteTrackingReports_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -348,13 +353,6 @@ void frmOVRA::Comquit_Click() {
 }
 
 void frmOVRA::MnuExit_Click() { Comquit_Click(); }
-
-void frmOVRA::cmdButton_Click(int row) {
-    auto& c = ui();
-    if (c.Label[row]->text().isEmpty()) return;
-    if (c.lblcatcount[row]->text() == QLatin1String("0")) return;
-    // The category list opens here once the printouts are built.
-}
 
 void frmOVRA::MnuEditCat_Click() {
     auto& editor = form<FrmHeadingCreate>();

@@ -115,6 +115,7 @@ public:
     void MnuResDB_Click();
     void MnuHelpAbout_Click();
     void mnuVantrelPress_Click();
+    void mnuSetupPrinters_Click();
 
     void new_record_setup();
     // Clears the record form and its dialogs for a new household, without showing it.
@@ -134,6 +135,9 @@ public:
     void set_up_category_checks();
     void initialize_color();
     void mnuComments_Click();
+    // Tracking reports (reports/frmOVRA_reports.cpp, with cmdButton_Click).
+    void mnuViewTrackingReports_Click();
+    void mnuDeleteTrackingReports_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();
