@@ -315,10 +315,14 @@ TEST_F(RemoveName, ATakenKeyIsRefusedAndAClosedVerifierWritesNothing) {
             type(v.txtCity, "AUSTIN");
             type(v.txtState, "TX");
             type(v.txtZip, "73301");
-            for (const char* taken : {"LEE", "park"}) {
-                type(v.txtlastname2, taken);
+            const std::pair<const char*, const char*> refused[] = {
+                {"LEE", "NAME ALREADY ON DATABASE"},
+                {"park", "NAME ALREADY ON DATABASE"},
+                {"RAY, JR", "NO COMMA IN A NAME"}};
+            for (const auto& [name, message] : refused) {
+                type(v.txtlastname2, name);
                 click(v.cmdContinue);
-                EXPECT_EQ(v.lblWarning->text(), "NAME ALREADY ON DATABASE") << taken;
+                EXPECT_EQ(v.lblWarning->text(), message) << name;
                 EXPECT_EQ(back_color(v.txtlastname2), color::kLightRed);
             }
             verifier().close_box();
