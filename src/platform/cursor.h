@@ -63,9 +63,12 @@ public:
     EditMode edit_mode() const { return mode_; }
     void delete_row();
 
+    // A transaction begun inside another is a savepoint: its rollback undoes only its own rows.
     void begin_trans();
     void commit_trans();
     void rollback();
+    // False also when the database ended the transaction by itself after a failure.
+    bool in_transaction() const;
 
     // Writes a compacted copy of the closed database `source` into the new file `destination`.
     static void compact_database(const QString& source, const QString& destination);
@@ -91,9 +94,21 @@ private:
     sqlite3* db_ = nullptr;
     QHash<QString, sqlite3_stmt*> statements_;
 
+    // What refresh learns of a table, kept for the connection's life.
+    struct TableInfo {
+        QString name;
+        QStringList columns;
+        QHash<QString, int> column_index;  // by the name as stored and in lower case
+        QString insert_sql, update_sql, first_sql, seek_sql, next_sql;
+    };
+    QHash<QString, TableInfo> tables_;  // by lower-case record source
+
     QString table_;
     QStringList columns_;
     QHash<QString, int> column_index_;
+    QString insert_sql_, update_sql_, first_sql_, seek_sql_, next_sql_;
+    int key_column_ = -1;
+    mutable int next_column_ = 0;
     QString index_;
     bool no_match_ = false;
     bool bof_ = true;
@@ -105,7 +120,7 @@ private:
     QVector<QVariant> row_;
     EditMode mode_ = EditMode::None;
     QVector<QVariant> buffer_;
-    bool in_transaction_ = false;
+    int transaction_depth_ = 0;
 };
 
 // Begins a transaction on the cursor and rolls it back unless committed.
