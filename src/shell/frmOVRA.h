@@ -132,6 +132,9 @@ public:
     void set_up_category_checks();
     void initialize_color();
     void mnuComments_Click();
+    // Import and export.
+    void mnuImport_Click();
+    void mnuExport_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();
