@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include <QFileInfo>
+#include <climits>
 
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -62,9 +63,13 @@ void write_storefile(const QString& path, const StorefileRecord& rec) {
 
 ReadStatus read_printer_table(const QString& path, PrinterTable& table) {
     return read_items(path, [&table](write_line::Reader& in) {
+        // A slot is taken only whole: a damaged record leaves it and the rest as they were.
         for (PrinterSlot& slot : table) {
-            slot.name = in.read_text();
-            slot.line = to_int(in.read_integer());
+            const QString name = in.read_text();
+            const qint64 line = in.read_integer();
+            if (line < SHRT_MIN || line > SHRT_MAX)
+                throw VbError(platform::kErrTypeMismatch, QStringLiteral("Line number out of range"));
+            slot = {name, int(line)};
         }
     });
 }

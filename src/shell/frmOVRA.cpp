@@ -230,6 +230,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
     connect_item(c.mnuImport, "mnuImport_Click", [this] { mnuImport_Click(); });
     connect_item(c.mnuExport, "mnuExport_Click", [this] { mnuExport_Click(); });
+    connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click", [this] { mnuSetupPrinters_Click(); });
 }
 
 void frmOVRA::Form_Load() {

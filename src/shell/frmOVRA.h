@@ -115,6 +115,7 @@ public:
     void MnuResDB_Click();
     void MnuHelpAbout_Click();
     void mnuVantrelPress_Click();
+    void mnuSetupPrinters_Click();
 
     void new_record_setup();
 
