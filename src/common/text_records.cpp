@@ -145,6 +145,7 @@ bool RecordReader::read_item(QString& item) {
     item.clear();
     skip_blanks();
     if (pos_ < text_.size() && text_[pos_] == QLatin1Char('"')) {
+        const int first_line = line_;
         ++pos_;
         for (;;) {
             if (pos_ >= text_.size()) return false;
@@ -165,11 +166,14 @@ bool RecordReader::read_item(QString& item) {
                 ++line_;
             }
         }
-        // Text after the closing quote is kept, so nothing of a sloppy item is lost.
+        // Text after the closing quote is kept, so nothing of a sloppy item is lost; but a quote
+        // closed on a later line with text after it was a stray quote that swallowed lines.
         const qsizetype start = pos_;
         while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !is_line_end(text_[pos_]))
             ++pos_;
-        item += without_trailing_blanks(text_.mid(start, pos_ - start));
+        const QString rest = without_trailing_blanks(text_.mid(start, pos_ - start));
+        if (!rest.isEmpty() && line_ != first_line) return false;
+        item += rest;
         return true;
     }
     const qsizetype start = pos_;
@@ -180,6 +184,13 @@ bool RecordReader::read_item(QString& item) {
     return true;
 }
 
+void RecordReader::resume_after_first_line(const Record& record) {
+    pos_ = record.start;
+    line_ = record.line;
+    while (!at_line_end()) ++pos_;
+    skip_line_end();
+}
+
 bool RecordReader::next(Record& record) {
     for (;;) {
         skip_blanks();
@@ -188,9 +199,9 @@ bool RecordReader::next(Record& record) {
             skip_line_end();
             continue;
         }
-        const qsizetype start = pos_;
         record = Record{};
         record.line = line_;
+        record.start = pos_;
         bool any_text = false;
         for (;;) {
             QString item;
@@ -198,10 +209,7 @@ bool RecordReader::next(Record& record) {
                 // Only the line the quote opened on is spoilt; the next line starts afresh.
                 record.problem = Record::Problem::UnclosedQuote;
                 record.last_line = record.line;
-                pos_ = start;
-                while (!at_line_end()) ++pos_;
-                line_ = record.line;
-                skip_line_end();
+                resume_after_first_line(record);
                 return true;
             }
             any_text = any_text || !item.isEmpty();

@@ -30,6 +30,7 @@ struct Record {
     int last_line = 0;  // last line it took
     QStringList items;
     Problem problem = Problem::None;
+    qsizetype start = 0;  // where it begins in the text
 };
 
 // Splits text into records (RFC 4180): a record ends at a line end outside quotes (CR LF, LF
@@ -37,13 +38,17 @@ struct Record {
 // closing quote and may hold commas and line ends, "" inside it being one quote; a quote inside
 // an unquoted item is an ordinary character. Blanks around an unquoted item and before an
 // opening quote are dropped. An unquoted #NULL# reads as empty. Lines with no item text are
-// skipped. A quote that is never closed spoils its own line only: reading goes on at the next.
+// skipped. A quote that is never closed, or closed on a later line with more text after it,
+// spoils its own line only: reading goes on at the next.
 class RecordReader {
 public:
     explicit RecordReader(QString text);
 
     // The next record; false at the end.
     bool next(Record& record);
+    // Reads on from the line after the record's first: for a record over several lines that
+    // turned out wrong, so that it spoils one line only.
+    void resume_after_first_line(const Record& record);
 
 private:
     bool at_line_end() const;

@@ -233,6 +233,15 @@ void frmExport::export_record(QIODevice& out) {
     items.emplace_back(names.first_name1);
     items.emplace_back(names.last_name1);
     for (int i : household_columns()) items.push_back(item(row[i]));
+    // Person 2's surname as it reads, joined to last name 1 as the flags say: the import takes
+    // the flags back from the hyphen, so a household comes back as it went out.
+    const QString last2 = value("last name 2").toString();
+    if (value("last name hyphen").toString() == QLatin1String("Y") && !last2.isEmpty() &&
+        last2 != names.last_name1) {
+        const bool reverse = value("last-name-reverse").toString() == QLatin1String("Y");
+        items[7] = reverse ? names.last_name1 + QLatin1Char('-') + last2
+                           : last2 + QLatin1Char('-') + names.last_name1;
+    }
 
     // A household whose side row is missing still writes its line, with those items empty.
     auto side = [&](bool wanted, const QHash<QString, SideItems>& rows, int count) {

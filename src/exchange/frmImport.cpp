@@ -14,6 +14,7 @@
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
 #include "platform/msgbox.h"
+#include "printing/FrmInvalid.h"
 #include "shell/frmOVRA.h"
 #include "shell/frmdatabase.h"
 
@@ -163,12 +164,13 @@ void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
 }
 
 void frmImport::Form_Load() {
-    auto& c = ui();
     for (int i = 1; i <= kMaxColumns; ++i) {
-        c.LblImport[i]->setText(QString());
+        ui().LblImport[i]->setText(QString());
         import_fields[i].clear();
     }
     open_import_file();
+    if (!is_loaded()) return;
+    auto& c = ui();
     for (int i = 1; i <= kMaxColumns; ++i) {
         const bool used = i <= fieldfinder;
         set_back_color(c.LblImport[i], used ? kLabelColor : color::kGrey);
@@ -248,6 +250,13 @@ void frmImport::read_import_line() {
             return;
         }
         if (record_.problem == Problem::UnclosedQuote) {
+            refuse(QString(), QStringLiteral("QUOTE NOT CLOSED"));
+            continue;
+        }
+        if (record_.items.size() > fieldfinder && record_.last_line > record_.line) {
+            // A quote opened here and closed lines later: only this line is lost.
+            record_.last_line = record_.line;
+            reader_->resume_after_first_line(record_);
             refuse(QString(), QStringLiteral("QUOTE NOT CLOSED"));
             continue;
         }
@@ -350,8 +359,8 @@ void frmImport::run_import() {
                 import_record();
             }
             if (!data.in_transaction()) {
-                failure = QStringLiteral("The import stopped at %1: %2")
-                              .arg(line_text(record_), refused.value(refused.size() - 1));
+                failure = QStringLiteral("The import stopped at %1")
+                              .arg(refused.value(refused.size() - 1));
             } else {
                 run->commit();
             }
@@ -379,10 +388,9 @@ void frmImport::run_import() {
         return;
     }
     if (!refused.isEmpty()) {
-        hide();
+        unload();
         show_refused(refused_other_ == 0 ? QStringLiteral("DUPLICATE RECORDS")
                                          : QStringLiteral("RECORDS NOT IMPORTED"));
-        unload();
         return;
     }
     hide();
@@ -485,9 +493,10 @@ void frmImport::import_record() {
 }
 
 void frmImport::show_refused(const QString& heading) {
-    QStringList shown = refused.mid(0, 20);
-    if (refused.size() > shown.size())
-        shown << QStringLiteral("... and %1 more").arg(refused.size() - shown.size());
-    platform::msgbox(heading + QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')),
-                     platform::vbExclamation, QStringLiteral("Import Completed"));
+    auto& list = form<FrmInvalid>();
+    list.clear_list();
+    for (const QString& line : std::as_const(refused)) list.add_entry(line);
+    list.set_heading(heading);
+    list.set_help_context_id(6101);
+    list.show_modal();
 }
