@@ -72,6 +72,7 @@ protected:
                 EXPECT_EQ(list.ui().lblHeading->text(), heading);
                 EXPECT_EQ(list.help_context_id(), 6101);
                 *lines = list.entries();
+                snapshot(list.widget(), "FrmInvalid-import");
                 click(list.ui().Command2);
             });
         });

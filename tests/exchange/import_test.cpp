@@ -83,6 +83,7 @@ TEST_F(Import, TheMappingChecksRunInOrderWithTheirTextsAndColours) {
         EXPECT_EQ(back_color(c.txtSelection[3]), color::kLightRed);
         EXPECT_EQ(back_color(c.txtSelection[9]), color::kLightRed);
         EXPECT_EQ(back_color(c.txtSelection[4]), color::kWindow);
+        snapshot(w.widget(), "frmImport");
 
         click(c.cmdCancel);
     });
