@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
+#include <climits>
 #include <cstdio>
 
 #include "common/schema.h"
@@ -187,52 +188,51 @@ int main(int argc, char** argv) {
     std::printf("%10s %11s %11s %7s %11s %11s %7s\n", "households", "export ms", "floor ms",
                 "ratio", "import ms", "floor ms", "ratio");
     for (int n : sizes) {
-        QTemporaryDir from_dir, to_dir, floor_dir;
+        QTemporaryDir from_dir;
         const QString source = from_dir.filePath("ovra.mdb");
         common::schema::create_database(source);
         generate_households(source, n);
         const QString exported = from_dir.filePath("export.txt");
         const QString raw_exported = from_dir.filePath("raw.txt");
         QElapsedTimer clock;
+        // The machine is shared: each figure is the best of three runs.
+        qint64 export_ms = LLONG_MAX, export_floor = LLONG_MAX, import_ms = LLONG_MAX, import_floor = LLONG_MAX;
+        int imported = 0;
+        for (int run = 0; run < 3; ++run) {
+            {
+                platform::App app(from_dir.path());
+                start(app);
+                QFile out(exported);
+                out.open(QIODevice::WriteOnly);
+                auto& exporter = form<frmExport>();
+                exporter.ui().optAll->setChecked(true);
+                clock.start();
+                exporter.write_export(out);
+                out.close();
+                export_ms = std::min(export_ms, clock.elapsed());
+            }
+            clock.restart();
+            raw_export(source, raw_exported);
+            export_floor = std::min(export_floor, clock.elapsed());
 
-        qint64 export_ms;
-        {
-            platform::App app(from_dir.path());
-            start(app);
-            QFile out(exported);
-            out.open(QIODevice::WriteOnly);
-            auto& exporter = form<frmExport>();
-            exporter.ui().optAll->setChecked(true);
-            clock.start();
-            exporter.write_export(out);
-            out.close();
-            export_ms = clock.elapsed();
-        }
-        clock.restart();
-        raw_export(source, raw_exported);
-        const qint64 export_floor = clock.elapsed();
+            QTemporaryDir floor_dir, to_dir;
+            const QString floor_db = floor_dir.filePath("ovra.mdb");
+            common::schema::create_database(floor_db);
+            clock.restart();
+            raw_import(exported, floor_db);
+            import_floor = std::min(import_floor, clock.elapsed());
 
-        const QString floor_db = floor_dir.filePath("ovra.mdb");
-        common::schema::create_database(floor_db);
-        clock.restart();
-        raw_import(exported, floor_db);
-        const qint64 import_floor = clock.elapsed();
-
-        common::schema::create_database(to_dir.filePath("ovra.mdb"));
-        qint64 import_ms;
-        int imported;
-        {
+            common::schema::create_database(to_dir.filePath("ovra.mdb"));
             platform::App app(to_dir.path());
             start(app);
             auto& import = form<frmImport>();
             import.filename = exported;
             auto& c = import.ui();
-            for (int k = 1; k <= frmImport::kBoxes; ++k)
-                c.txtSelection[k]->setText(QString::number(k));
+            for (int k = 1; k <= frmImport::kBoxes; ++k) c.txtSelection[k]->setText(QString::number(k));
             c.lstFirstLine->setCurrentRow(0);
             clock.restart();
             import.cmdProceed_Click();
-            import_ms = clock.elapsed();
+            import_ms = std::min(import_ms, clock.elapsed());
             imported = household_count();
         }
         if (imported != n) std::printf("imported %d of %d households\n", imported, n);

@@ -92,6 +92,7 @@ void DataControl::raise_sqlite(int code, const QString& what) const {
 
 sqlite3_stmt* DataControl::prepare(const QString& sql) {
     require_open();
+    end_walk();
     if (auto it = statements_.constFind(sql); it != statements_.constEnd()) return it.value();
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
@@ -103,12 +104,14 @@ sqlite3_stmt* DataControl::prepare(const QString& sql) {
 }
 
 void DataControl::finalize_all() {
+    end_walk();
     for (sqlite3_stmt* s : std::as_const(statements_)) sqlite3_finalize(s);
     statements_.clear();
 }
 
 void DataControl::exec(const char* sql) {
     require_open();
+    end_walk();
     char* error = nullptr;
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &error);
     sqlite3_free(error);
@@ -213,7 +216,7 @@ void DataControl::refresh() {
         info.seek_sql =
             QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
                 .arg(table);
-        info.next_sql = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT 1").arg(table);
+        info.walk_sql = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid").arg(table);
         known = tables_.insert(source, info);
     }
     table_ = known->name;
@@ -223,7 +226,7 @@ void DataControl::refresh() {
     update_sql_ = known->update_sql;
     first_sql_ = known->first_sql;
     seek_sql_ = known->seek_sql;
-    next_sql_ = known->next_sql;
+    walk_sql_ = known->walk_sql;
     key_column_ = column_index_.value(QStringLiteral("keyname"), -1);
     sqlite3_stmt* first = prepare(first_sql_);
     const bool any = position(first);
@@ -244,7 +247,17 @@ void DataControl::clear_current() {
 
 bool DataControl::position(sqlite3_stmt* stmt) {
     Reset r{stmt};
-    const int rc = sqlite3_step(stmt);
+    return load_row(stmt, sqlite3_step(stmt));
+}
+
+void DataControl::end_walk() {
+    if (!walk_) return;
+    sqlite3_reset(walk_);
+    sqlite3_clear_bindings(walk_);
+    walk_ = nullptr;
+}
+
+bool DataControl::load_row(sqlite3_stmt* stmt, int rc) {
     if (rc == SQLITE_ROW) {
         current_ = sqlite3_column_int64(stmt, 0);
         const int n = sqlite3_column_count(stmt);
@@ -312,11 +325,27 @@ void DataControl::move_next() {
     require_table();
     if (eof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     drop_buffer();
-    sqlite3_stmt* stmt;
+    bof_ = false;
     if (index_.isEmpty()) {
-        stmt = prepare(next_sql_);
-        bind(stmt, 1, position_rowid_);
-    } else {
+        // A walk in stored order steps one statement from row to row until anything else
+        // uses the connection.
+        if (!walk_) {
+            walk_ = prepare(walk_sql_);
+            bind(walk_, 1, position_rowid_);
+        }
+        bool any = false;
+        try {
+            any = load_row(walk_, sqlite3_step(walk_));
+        } catch (...) {
+            end_walk();
+            throw;
+        }
+        if (!any) end_walk();
+        eof_ = !any;
+        return;
+    }
+    sqlite3_stmt* stmt;
+    {
         stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
                                       "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT 1")
                            .arg(quoted_table(), order_by()));

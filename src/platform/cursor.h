@@ -83,6 +83,9 @@ private:
     void exec(const char* sql);
     // Runs a row query: position on its first result or clear the current row.
     bool position(sqlite3_stmt* stmt);
+    // Takes the row a step gave (rc), or clears the current row at the end.
+    bool load_row(sqlite3_stmt* stmt, int rc);
+    void end_walk();
     void clear_current();
     void drop_buffer() { mode_ = EditMode::None; buffer_.clear(); }
     QString order_by() const;
@@ -99,14 +102,16 @@ private:
         QString name;
         QStringList columns;
         QHash<QString, int> column_index;  // by the name as stored and in lower case
-        QString insert_sql, update_sql, first_sql, seek_sql, next_sql;
+        QString insert_sql, update_sql, first_sql, seek_sql, walk_sql;
     };
     QHash<QString, TableInfo> tables_;  // by lower-case record source
 
     QString table_;
     QStringList columns_;
     QHash<QString, int> column_index_;
-    QString insert_sql_, update_sql_, first_sql_, seek_sql_, next_sql_;
+    QString insert_sql_, update_sql_, first_sql_, seek_sql_, walk_sql_;
+    // The statement of a walk in stored order while move_next steps it; null otherwise.
+    sqlite3_stmt* walk_ = nullptr;
     int key_column_ = -1;
     mutable int next_column_ = 0;
     QString index_;
