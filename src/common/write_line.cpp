@@ -13,20 +13,28 @@ using text_records::utf8_sequence;
 
 QByteArray format(const std::vector<Item>& items) {
     QString line;
+    line.reserve(256);
     bool first = true;
     for (const Item& item : items) {
         if (!first) line += QLatin1Char(',');
         first = false;
         if (const auto* text = std::get_if<QString>(&item)) {
-            QString escaped = *text;
-            escaped.replace(QLatin1String("\""), QLatin1String("\"\""));
-            line += QLatin1Char('"') + escaped + QLatin1Char('"');
+            line += QLatin1Char('"');
+            if (text->contains(QLatin1Char('"'))) {
+                QString escaped = *text;
+                escaped.replace(QLatin1String("\""), QLatin1String("\"\""));
+                line += escaped;
+            } else {
+                line += *text;
+            }
+            line += QLatin1Char('"');
         } else if (const auto* number = std::get_if<qint64>(&item)) {
             line += QString::number(*number);
         } else if (const auto* real = std::get_if<double>(&item)) {
             line += QLocale::c().toString(*real, 'g', 15);
         } else if (const auto* date = std::get_if<QDate>(&item)) {
-            line += QLatin1Char('#') + date->toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('#');
+            line +=
+                QLatin1Char('#') + date->toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('#');
         } else if (std::holds_alternative<Null>(item)) {
             line += QLatin1String("#NULL#");
         }
@@ -62,10 +70,13 @@ Reader::Reader(const QByteArray& bytes) : text_(decode(bytes)) {}
 
 Reader::Reader(QString text) : text_(std::move(text)) {}
 
-bool Reader::at_end() const { return pos_ >= text_.size(); }
+bool Reader::at_end() const {
+    return pos_ >= text_.size();
+}
 
 void Reader::skip_blanks() {
-    while (pos_ < text_.size() && (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t')))
+    while (pos_ < text_.size() &&
+           (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t')))
         ++pos_;
 }
 
@@ -92,7 +103,8 @@ void Reader::end_item() {
 
 Item Reader::read() {
     skip_blanks();
-    if (at_end()) throw VbError(platform::kErrInputPastEnd, QStringLiteral("Input past end of file"));
+    if (at_end())
+        throw VbError(platform::kErrInputPastEnd, QStringLiteral("Input past end of file"));
     const QChar c = text_[pos_];
     if (c == QLatin1Char('"')) {
         QString value;
@@ -113,14 +125,15 @@ Item Reader::read() {
         return value;
     }
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && text_[pos_] != QLatin1Char('\r') &&
-           text_[pos_] != QLatin1Char('\n'))
+    while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') &&
+           text_[pos_] != QLatin1Char('\r') && text_[pos_] != QLatin1Char('\n'))
         ++pos_;
     const QString raw = text_.mid(start, pos_ - start).trimmed();
     end_item();
     if (raw.isEmpty()) return std::monostate{};
     if (raw.size() >= 2 && raw.startsWith(QLatin1Char('#')) && raw.endsWith(QLatin1Char('#'))) {
-        const QDate date = QDate::fromString(raw.mid(1, raw.size() - 2), QStringLiteral("yyyy-MM-dd"));
+        const QDate date =
+            QDate::fromString(raw.mid(1, raw.size() - 2), QStringLiteral("yyyy-MM-dd"));
         if (date.isValid()) return date;
     }
     bool ok = false;
@@ -136,7 +149,8 @@ QString Reader::read_text() {
     if (const auto* text = std::get_if<QString>(&item)) return *text;
     if (const auto* number = std::get_if<qint64>(&item)) return QString::number(*number);
     if (const auto* real = std::get_if<double>(&item)) return QLocale::c().toString(*real, 'g', 15);
-    if (const auto* date = std::get_if<QDate>(&item)) return date->toString(QStringLiteral("yyyy-MM-dd"));
+    if (const auto* date = std::get_if<QDate>(&item))
+        return date->toString(QStringLiteral("yyyy-MM-dd"));
     return QString();
 }
 

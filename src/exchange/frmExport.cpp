@@ -222,9 +222,8 @@ void frmExport::export_record(QIODevice& out) {
     }
     // The row's fields in the table's order, which the cursor finds fastest.
     const QStringList& fields = common::schema::household_fields();
-    QVariantList row;
-    row.reserve(fields.size());
-    for (const QString& f : fields) row << data.field(f);
+    std::array<QVariant, 40> row;
+    for (int i = 0; i < fields.size() && i < 40; ++i) row[i] = data.field(fields[i]);
     auto value = [&](const char* name) { return row[fields.indexOf(QLatin1String(name))]; };
     const QString key = value("keyname").toString();
     const common::KeyNames names = common::split_keyname(key);
