@@ -665,10 +665,9 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
             return Outcome::Duplicate;
         case Outcome::Failed:
             error_flag = "yes";
-            if (report_failure)
-                platform::msgbox(QStringLiteral("The household could not be saved; nothing was changed.\n%1")
-                                     .arg(failure_reason),
-                                 platform::vbExclamation, QStringLiteral("Save Failed"));
+            platform::msgbox(QStringLiteral("The household could not be saved; nothing was changed.\n%1")
+                                 .arg(failure_reason),
+                             platform::vbExclamation, QStringLiteral("Save Failed"));
             return Outcome::Failed;
     }
 

@@ -117,9 +117,7 @@ public:
     // the household's own row in edit), then its second-address and children rows, all in one
     // transaction. Leaves the cursor on the household.
     Outcome add_record();
-    // A failed add_record tells the user unless a caller reports it itself; why it failed
-    // stays here.
-    bool report_failure = true;
+    // Why the last store failed.
     QString failure_reason;
     // The same writer without the form: a new household as typed (keyname set), stored as the
     // form would store it. Leaves the form alone.
