@@ -68,7 +68,8 @@ ReadStatus read_printer_table(const QString& path, PrinterTable& table) {
             const QString name = in.read_text();
             const qint64 line = in.read_integer();
             if (line < SHRT_MIN || line > SHRT_MAX)
-                throw VbError(platform::kErrTypeMismatch, QStringLiteral("Line number out of range"));
+                throw VbError(platform::kErrTypeMismatch,
+                              QStringLiteral("Line number out of range"));
             slot = {name, int(line)};
         }
     });

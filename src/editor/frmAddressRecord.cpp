@@ -503,6 +503,7 @@ void frmAddressRecord::refresh_main_window() {
 }
 
 void frmAddressRecord::Comcancel_Click() {
+    if (may_close && !may_close()) return;
     if (addnew_pending == QLatin1String("yes")) platform::resume_next([] { Data1().cancel_update(); });
     addnew_pending = "no";
     unlock_fields();
@@ -648,7 +649,7 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
         second->fax = d.TxtFax->text();
     }
 
-    switch (store_household(household_from_form(), old_key, children, second)) {
+    switch (store_household(household_from_form(), old_key, children, second, rows_with_save)) {
         case Outcome::Stored: break;
         case Outcome::Duplicate:
             set_back_color(c.TxtFirstName1, color::kLightRed);
@@ -691,13 +692,14 @@ frmAddressRecord::Outcome frmAddressRecord::add_household(common::AddressRecord 
     auto& data = Data1();
     use_household_table();
     data.add_new();
-    return store_household(normalized(std::move(household)), QString(), children, second);
+    return store_household(normalized(std::move(household)), QString(), children, second, {});
 }
 
 frmAddressRecord::Outcome frmAddressRecord::store_household(const common::AddressRecord& household,
                                                             const QString& old_key,
                                                             std::optional<common::ChildrenRecord> children,
-                                                            std::optional<common::SecondAddressRecord> second) {
+                                                            std::optional<common::SecondAddressRecord> second,
+                                                            const std::function<void()>& more_rows) {
     auto& data = Data1();
     const QString& key = household.keyname;
     household.write_to(data);
@@ -745,6 +747,7 @@ frmAddressRecord::Outcome frmAddressRecord::store_household(const common::Addres
             open_table(QStringLiteral("Children"));
             if (seek_key(key)) data.delete_row();
         }
+        if (more_rows) more_rows();
         use_household_table();
         seek_key(key);
         t.commit();

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "common/records.h"
@@ -132,6 +133,12 @@ public:
     QString error_flag;
     QString addnew_pending;
 
+    // Set by a household change that ends in this form's SAVE: rows the change writes in the
+    // save's own transaction, and the question asked before the form closes without saving
+    // (false keeps it open).
+    std::function<void()> rows_with_save;
+    std::function<bool()> may_close;
+
 protected:
     void build(QWidget* form, frmAddressRecord_ui::Controls& c) override;
     void Form_Load() override;
@@ -141,11 +148,12 @@ private:
     void place_family_label();
     void mark(QWidget* control);
     common::AddressRecord household_from_form();
-    // Writes the household into the cursor's pending row and its side rows in one transaction;
-    // old_key is the household's key before an edit.
+    // Writes the household into the cursor's pending row and its side rows in one transaction,
+    // with more_rows if given; old_key is the household's key before an edit.
     Outcome store_household(const common::AddressRecord& household, const QString& old_key,
                             std::optional<common::ChildrenRecord> children,
-                            std::optional<common::SecondAddressRecord> second);
+                            std::optional<common::SecondAddressRecord> second,
+                            const std::function<void()>& more_rows);
     void add_category_counts();
     void subtract_category_counts();
     void update_category_counts();

@@ -100,6 +100,8 @@ void frmSetUpPrinters::Form_Load() {
 void frmSetUpPrinters::cmdComplete_Click() {
     auto& c = ui();
     const QString name = c.cmbPrinter->currentText();
+    // An empty name would read as a free slot.
+    if (name.isEmpty()) return;
     bool whole = false;
     const int line = c.cmbLineNumber->currentText().trimmed().toInt(&whole);
     if (!whole || line < 1 || line > 10) {

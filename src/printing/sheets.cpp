@@ -71,11 +71,11 @@ const LabelSheet& invite() {
         s.labels = 14;
         s.rows = 7;
         s.columns = 2;
-        s.label_width = 4;
+        s.label_width = 4.25;
         s.label_height = 4.0 / 3;
         s.top_margin = 5.0 / 6;
-        s.left_margin = 0.15625;
-        s.column_pitch = 4.1875;
+        s.left_margin = 0;
+        s.column_pitch = 4.25;
         s.row_pitch = 4.0 / 3;
         s.lines = 3;
         s.font = QStringLiteral("Papyrus");

@@ -47,7 +47,7 @@ struct LabelSheet {
 const LabelSheet& standard();
 // Avery 5163, 10 shipping labels 4 x 2 in.
 const LabelSheet& shipping();
-// Avery 5662, 14 labels 4 x 1 1/3 in.
+// Avery 5662, 14 labels 4 1/4 x 1 1/3 in, edge to edge across the sheet.
 const LabelSheet& invite();
 // Avery 5167, 80 return-address labels 1 3/4 x 1/2 in. Printed with absolute columns, so tabs
 // holds none; return_label_columns gives their left edges.

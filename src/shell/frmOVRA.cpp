@@ -231,6 +231,10 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuImport, "mnuImport_Click", [this] { mnuImport_Click(); });
     connect_item(c.mnuExport, "mnuExport_Click", [this] { mnuExport_Click(); });
     connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click", [this] { mnuSetupPrinters_Click(); });
+    connect_item(c.mnuViewTrackingReports, "mnuViewTrackingReports_Click",
+                 [this] { mnuViewTrackingReports_Click(); });
+    connect_item(c.mnuDeleteTrackingReports, "mnuDeleteTrackingReports_Click",
+                 [this] { mnuDeleteTrackingReports_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -262,6 +266,13 @@ void frmOVRA::Timer1_Timer() { show_clock(); }
 void frmOVRA::comnewrecord_Click() { new_record_setup(); }
 
 void frmOVRA::new_record_setup() {
+    new_record_layout();
+    auto& record = form<frmAddressRecord>();
+    record.set_help_context_id(1000);
+    record.show_modal();
+}
+
+void frmOVRA::new_record_layout() {
     auto& record = form<frmAddressRecord>();
     record.chkchildren = 0;
     // A new household starts with no second address of its own or of the previous one.
@@ -317,8 +328,6 @@ void frmOVRA::new_record_setup() {
         children.Txtchild[i]->setEnabled(true);
     }
     initialize_color();
-    record.set_help_context_id(1000);
-    record.show_modal();
 }
 
 void frmOVRA::set_up_category_checks() {
@@ -346,13 +355,6 @@ void frmOVRA::Comquit_Click() {
 }
 
 void frmOVRA::MnuExit_Click() { Comquit_Click(); }
-
-void frmOVRA::cmdButton_Click(int row) {
-    auto& c = ui();
-    if (c.Label[row]->text().isEmpty()) return;
-    if (c.lblcatcount[row]->text() == QLatin1String("0")) return;
-    // The category list opens here once the printouts are built.
-}
 
 void frmOVRA::MnuEditCat_Click() {
     auto& editor = form<FrmHeadingCreate>();

@@ -118,6 +118,8 @@ public:
     void mnuSetupPrinters_Click();
 
     void new_record_setup();
+    // Clears the record form and its dialogs for a new household, without showing it.
+    void new_record_layout();
 
     // Record lookup: the picker's launchers and the household list loader.
     void edit_record_start();
@@ -136,6 +138,9 @@ public:
     // Import and export.
     void mnuImport_Click();
     void mnuExport_Click();
+    // Tracking reports (reports/frmOVRA_reports.cpp, with cmdButton_Click).
+    void mnuViewTrackingReports_Click();
+    void mnuDeleteTrackingReports_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();

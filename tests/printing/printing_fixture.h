@@ -27,7 +27,7 @@ struct RealSheet {
 };
 inline constexpr RealSheet kAvery5160{3, 30, 2.625, 1, 0.5, 0.1875, 2.75, 1};
 inline constexpr RealSheet kAvery5163{2, 10, 4, 2, 0.5, 0.15625, 4.1875, 2};
-inline constexpr RealSheet kAvery5662{2, 14, 4, 4.0 / 3, 5.0 / 6, 0.15625, 4.1875, 4.0 / 3};
+inline constexpr RealSheet kAvery5662{2, 14, 4.25, 4.0 / 3, 5.0 / 6, 0, 4.25, 4.0 / 3};
 
 // The box a recorded text covers on the page.
 inline QRectF drawn_box(const platform::RecordedText& t, const platform::PageGeometry& g) {

@@ -55,6 +55,9 @@ TEST_F(SheetPrinterTest, RowsStartAtTheOffsetOfTheSheet) {
         EXPECT_DOUBLE_EQ(find("P1-L1")->y, (top + 4) / 16.0);
         EXPECT_DOUBLE_EQ(find("P6-L1")->y, (top + 20) / 16.0);
         EXPECT_DOUBLE_EQ(find("P30-L1")->y, (top + 4 + 9 * 16) / 16.0);
+        // The last row stays on the sheet's one page at the largest line number.
+        EXPECT_EQ(rec->jobs.back().pages, 1);
+        EXPECT_EQ(find("P30-L5")->page, 1);
 
         rec->clear();
         m.print_shipping_sheet();
