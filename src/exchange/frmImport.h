@@ -37,7 +37,6 @@ public:
     int fieldfinder = 0;
     bool EOF_ = true;
     bool blDuplicateFlag = false;
-    int intCounter = 0;
 
     // Households and lines left out of the last run, each with its line number and reason.
     QStringList refused;

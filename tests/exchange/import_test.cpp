@@ -266,6 +266,31 @@ TEST_F(Import, AHouseholdTheDatabaseRefusesLeavesNoRowBehindAndTheRunGoesOn) {
     EXPECT_EQ(count_rows("Address"), 1);
 }
 
+TEST_F(Import, ARunTheDatabaseAbandonsIsReportedAndLeavesTheAddressBookAsItWas) {
+    store_household(household("OLD", "ONE"));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(db,
+                     "CREATE TRIGGER gone BEFORE INSERT ON OVRAData WHEN NEW.keyname = 'KID, BAD' "
+                     "BEGIN SELECT RAISE(ROLLBACK, 'database is locked'); END",
+                     nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(db);
+    msgs.expect(
+        "The import stopped at LINE 3: BAD KID - NOT SAVED: Cannot write the row: database is "
+        "locked\n"
+        "Nothing was imported; the address book is as it was.",
+        platform::vbOK, platform::vbExclamation, "Import Failed");
+    open_import(csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP", "Good,One,1 A St,Salem,OR,97301",
+                     "Bad,Kid,2 B St,Salem,OR,97301", "Good,Two,3 C St,Salem,OR,97301"}),
+                [](frmImport& w) {
+                    proceed(w, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6}, 0);
+                });
+    EXPECT_EQ(count_rows("OVRAData"), 1);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "1");
+}
+
 TEST_F(Import, ASpreadsheetCsvImportsWithItsHeaderLineOrAsData) {
     const QByteArray file =
         "\xEF\xBB\xBF" +
