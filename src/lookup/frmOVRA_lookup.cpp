@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/errors.h"
 #include "platform/msgbox.h"
+#include "printing/frmprint.h"
 #include "shell/frmOVRA.h"
 #include "shell/frmdatabase.h"
 
@@ -119,10 +120,16 @@ void frmOVRA::count_records() {
     record_total = Data1().record_count();
 }
 
+// The print dialog lists every household under its full display name, whatever mode the
+// picker was last in.
+QString frmOVRA::list_filter() {
+    return print_flag == QLatin1String("Y") ? QString() : form<FrmGetAddress>().caption();
+}
+
 void frmOVRA::load_record_list() {
     records_found = 0;
     listed_lines_.clear();
-    const QString title = form<FrmGetAddress>().caption();
+    const QString title = list_filter();
     try {
         count_records();
         Data1().move_first();
@@ -131,12 +138,15 @@ void frmOVRA::load_record_list() {
     } catch (const platform::VbError&) {
         // An empty table lists nothing.
     }
-    fill_sorted(form<FrmGetAddress>().ui().LstGetAddress1, std::move(listed_lines_));
+    QListWidget* target = print_flag == QLatin1String("Y")
+                              ? form<frmprint>().ui().lstselection
+                              : form<FrmGetAddress>().ui().LstGetAddress1;
+    fill_sorted(target, std::move(listed_lines_));
     listed_lines_.clear();
 }
 
 void frmOVRA::load_record_list_rest() {
-    const QString title = form<FrmGetAddress>().caption();
+    const QString title = list_filter();
     for (int i = 2; i <= record_total; ++i) {
         Data1().move_next();
         list_current_row(title);
@@ -158,7 +168,8 @@ void frmOVRA::list_current_row(const QString& picker_title) {
     const int children = d.field(QStringLiteral("childflag")).toInt();
     const bool move_children = picker_title == QLatin1String("Move Children");
     const QString line = common::display_name(
-        key, first2, d.field(QStringLiteral("last name 2")), common::text_field(d, QStringLiteral("last name hyphen")),
+        key, first2, d.field(QStringLiteral("last name 2")),
+        common::text_field(d, QStringLiteral("last name hyphen")),
         common::text_field(d, QStringLiteral("last-name-reverse")), children, !move_children);
 
     if (picker_title == QLatin1String("SWITCH") && !first2.isEmpty()) return;

@@ -217,6 +217,7 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordEdit, "MnuRecordEdit_Click", [this] { Comeditrecord_Click(); });
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
+    connect_item(c.mnuEditReturnLabels, "mnuEditReturnLabels_Click", [this] { mnuEditReturnLabels_Click(); });
     connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
     connect_item(c.MnuCmpDB, "MnuCmpDB_Click", [this] { MnuCmpDB_Click(); });
     connect_item(c.MnuBUDB, "MnuBUDB_Click", [this] { MnuBUDB_Click(); });
@@ -346,8 +347,6 @@ void frmOVRA::initialize_color() {
 void frmOVRA::Comeditrecord_Click() { edit_record_start(); }
 
 void frmOVRA::Combrowserecord_Click() { browse_record_start(); }
-
-void frmOVRA::Comprintrec_Click() {}
 
 void frmOVRA::Comquit_Click() {
     unload();

@@ -102,6 +102,10 @@ public:
     void Comeditrecord_Click();
     void Combrowserecord_Click();
     void Comprintrec_Click();
+    // Printing: the print dialog's opening and the return-label set-up.
+    void initialize_print();
+    void print_check();
+    void mnuEditReturnLabels_Click();
     void Comquit_Click();
     void MnuExit_Click();
     void cmdButton_Click(int row);
@@ -168,5 +172,6 @@ private:
     struct PickerMode;
     bool prepare_picker(const PickerMode& mode);
     void list_current_row(const QString& picker_title);
+    QString list_filter();
     std::vector<RecordLine> listed_lines_;
 };
