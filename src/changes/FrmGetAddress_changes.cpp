@@ -1,8 +1,9 @@
-// The record picker's part of the household changes: switching names and choosing a child to
-// move, each run on the household the picker has just loaded into the record form.
+// The record picker's part of the household changes: switching names, choosing a child to move
+// and opening the remove-names window, each run on the household the picker has just loaded.
 #include "Frmchildmove.h"
 #include "common/display_name.h"
 #include "common/keyname.h"
+#include "common/records.h"
 #include "common/vbstring.h"
 #include "editor/Frmaddress2.h"
 #include "editor/Frmchildren.h"
@@ -127,10 +128,7 @@ void FrmGetAddress::set_up_Switch_Names() {
         row.second_address = second_found ? QStringLiteral("Y") : QStringLiteral("N");
 
         change.table_name = QStringLiteral("OVRAData");
-        if (!change.delete_keyname_row())
-            throw platform::VbError(
-                platform::kErrNoCurrentRecord,
-                QStringLiteral("The household %1 is no longer in the address book.").arg(old_key));
+        if (!change.delete_keyname_row()) throw changes::missing_household(old_key);
         open_table(QStringLiteral("OVRAData"));
         Data1().add_new();
         row.write_to(Data1());
@@ -165,6 +163,34 @@ void FrmGetAddress::set_up_Switch_Names() {
     check.set_help_context_id(8030);
     check.show_modal();
     unload();
+}
+
+void FrmGetAddress::set_up_alter_names() {
+    // The picker has just sought the chosen household: it is the cursor's current row.
+    const auto& d = Data1();
+    keyname = common::text_field(d, QStringLiteral("keyname"));
+    auto& change = form<frmRemoveName>();
+    change.keyname = common::rtrim(keyname);
+    const auto names = common::split_keyname(change.keyname);
+    change.lastname1 = names.last_name1;
+    change.firstname1 = names.first_name1;
+    change.firstname2 = common::text_field(d, QStringLiteral("first name 2"));
+    change.lastname2 = common::text_field(d, QStringLiteral("last name 2"));
+    change.name_reverse = common::text_field(d, QStringLiteral("last-name-reverse"));
+    change.hyphen = common::text_field(d, QStringLiteral("last name hyphen"));
+    change.childflag = d.field(QStringLiteral("childflag")).toInt();
+    change.addressflag = common::text_field(d, QStringLiteral("second address"));
+    // The record form is not used: the window reads the row itself.
+    drop_buffer();
+
+    auto& c = change.ui();
+    c.lblName1->setText(change.firstname1 + QLatin1Char(' ') + change.lastname1);
+    c.lblName2->setText(change.firstname2 + QLatin1Char(' ') +
+                        changes::shown_last_name2(change.lastname1, change.lastname2, change.hyphen,
+                                                  change.name_reverse));
+    hide();
+    change.set_help_context_id(8060);
+    change.show_modal();
 }
 
 void FrmGetAddress::set_up_childmove() {

@@ -38,14 +38,14 @@ int count_children(const std::array<QString, 7>& child) {
 
 }  // namespace changes
 
-namespace {
+namespace changes {
 
-VbError missing_row(const QString& key) {
+VbError missing_household(const QString& key) {
     return VbError(platform::kErrNoCurrentRecord,
                    QStringLiteral("The household %1 is no longer in the address book.").arg(key));
 }
 
-}  // namespace
+}  // namespace changes
 
 common::AddressRecord frmRemoveName::new_record_image() {
     common::AddressRecord r;
@@ -62,14 +62,24 @@ common::AddressRecord frmRemoveName::new_record_image() {
 void frmRemoveName::read_original_record() {
     original_record = common::AddressRecord::read_from(Data1());
     original_record.keyname = original_keyname = keyname;
-    if (!original_record.option1) original_record.option1 = QStringLiteral("1");
+    // Imported households may hold no value in their code fields.
+    auto& r = original_record;
+    auto or_default = [](QString& field, const char* value) {
+        if (field.isEmpty()) field = QString::fromLatin1(value);
+    };
+    if (!r.option1 || r.option1->isEmpty()) r.option1 = QStringLiteral("1");
+    or_default(r.option2, "0");
+    for (QString* flag : {&r.foreign_check, &r.last_name_check, &r.last_name_hyphen,
+                          &r.last_name_reverse, &r.second_address})
+        or_default(*flag, "N");
+    for (int n = 1; n <= 12; ++n) or_default(r.category[n], "N");
     original_firstname2 = original_record.first_name_2;
     original_lastname2 = original_record.last_name_2;
 }
 
 void frmRemoveName::seek_edit_record() {
     open_table(QStringLiteral("OVRAData"));
-    if (!seek_key(keyname)) throw missing_row(keyname);
+    if (!seek_key(keyname)) throw changes::missing_household(keyname);
     Data1().edit();
 }
 

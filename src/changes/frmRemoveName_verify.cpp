@@ -79,7 +79,7 @@ bool frmRemoveName::verify_new_name() {
     d.txtlastname2->setText(new_lastname1);
     show_address(d, new_record);
     dialog.keys_to_write = [this, &d] {
-        return QStringList{key_of(d.txtlastname2->text(), new_firstname1)};
+        return claimed_keys_ + QStringList{key_of(d.txtlastname2->text(), new_firstname1)};
     };
     if (!run(dialog, 8120)) return false;
     new_lastname1 = d.txtlastname2->text();
@@ -98,8 +98,8 @@ bool frmRemoveName::verify_names_address() {
     show_spouse_row(d, new_firstname1, new_lastname1);
     show_address(d, original_record);
     dialog.keys_to_write = [this, &d] {
-        return QStringList{key_of(d.txtlastname2->text(), original_firstname1),
-                           key_of(d.txtLastName1->text(), new_firstname1)};
+        return claimed_keys_ + QStringList{key_of(d.txtlastname2->text(), original_firstname1),
+                                           key_of(d.txtLastName1->text(), new_firstname1)};
     };
     if (!run(dialog, 8130)) return false;
     new_lastname1 = d.txtLastName1->text().toUpper();
@@ -126,8 +126,8 @@ bool frmRemoveName::check_name1() {
     // The person of the main row keeps the first name shown beside it, and so does the spouse.
     const bool main_moves_out = split_name_flag == QLatin1String("N");
     dialog.keys_to_write = [this, &d] {
-        return QStringList{key_of(d.txtlastname2->text(), original_firstname1),
-                           key_of(d.txtLastName1->text(), original_firstname2)};
+        return claimed_keys_ + QStringList{key_of(d.txtlastname2->text(), original_firstname1),
+                                           key_of(d.txtLastName1->text(), original_firstname2)};
     };
     if (!run(dialog, 8130)) return false;
     const QString main_last = d.txtlastname2->text();
@@ -159,7 +159,7 @@ bool frmRemoveName::verify_remaining_names() {
     platform::set_top(d.cmdContinue, 1800);
     platform::set_client_size(dialog.widget(), 6480, 2565 - 435);
     dialog.keys_to_write = [this, &d] {
-        return QStringList{key_of(d.txtlastname2->text(), original_firstname2)};
+        return claimed_keys_ + QStringList{key_of(d.txtlastname2->text(), original_firstname2)};
     };
     if (!run(dialog, 8120)) return false;
     original_lastname2 = d.txtlastname2->text();

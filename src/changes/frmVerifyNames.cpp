@@ -15,6 +15,11 @@ using platform::form;
 using platform::set_back_color;
 namespace color = platform::color;
 
+namespace {
+// A key is "LAST, FIRST": a comma inside a name would split it in the wrong place.
+const QString kNoComma = QStringLiteral("NO COMMA IN A NAME");
+}  // namespace
+
 frmVerifyNames::frmVerifyNames() : Form(QStringLiteral("frmVerifyNames")) {}
 
 void frmVerifyNames::build(QWidget* w, frmVerifyNames_ui::Controls& c) {
@@ -123,6 +128,8 @@ void frmVerifyNames::cmdContinue_Click() {
         const QString spouse = c.txtLastName1->text();
         if (is_blank(spouse)) {
             refuse(c.txtLastName1, QStringLiteral("ENTER LAST NAME"));
+        } else if (spouse.contains(QLatin1Char(','))) {
+            refuse(c.txtLastName1, kNoComma);
         } else {
             if (switching) {
                 if (spouse.mid(1, spouse.size() - 2).contains(QLatin1Char('-'))) {
@@ -171,6 +178,8 @@ void frmVerifyNames::cmdContinue_Click() {
     if (is_blank(main_box)) {
         refuse(c.txtlastname2,
                switching ? QStringLiteral("ENTER NAME") : QStringLiteral("ENTER LAST NAME"));
+    } else if (main_box.contains(QLatin1Char(','))) {
+        refuse(c.txtlastname2, kNoComma);
     } else {
         QStringList keys;
         if (switching) {

@@ -3,75 +3,45 @@
 #include <QLocale>
 
 #include "platform/errors.h"
+#include "text_records.h"
 
 namespace common::write_line {
 
 using platform::VbError;
+using text_records::cp1252_char;
+using text_records::utf8_sequence;
 
 QByteArray format(const std::vector<Item>& items) {
     QString line;
+    line.reserve(256);
     bool first = true;
     for (const Item& item : items) {
         if (!first) line += QLatin1Char(',');
         first = false;
         if (const auto* text = std::get_if<QString>(&item)) {
-            QString escaped = *text;
-            escaped.replace(QLatin1String("\""), QLatin1String("\"\""));
-            line += QLatin1Char('"') + escaped + QLatin1Char('"');
+            line += QLatin1Char('"');
+            if (text->contains(QLatin1Char('"'))) {
+                QString escaped = *text;
+                escaped.replace(QLatin1String("\""), QLatin1String("\"\""));
+                line += escaped;
+            } else {
+                line += *text;
+            }
+            line += QLatin1Char('"');
         } else if (const auto* number = std::get_if<qint64>(&item)) {
             line += QString::number(*number);
         } else if (const auto* real = std::get_if<double>(&item)) {
             line += QLocale::c().toString(*real, 'g', 15);
         } else if (const auto* date = std::get_if<QDate>(&item)) {
-            line += QLatin1Char('#') + date->toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('#');
+            line +=
+                QLatin1Char('#') + date->toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('#');
+        } else if (std::holds_alternative<Null>(item)) {
+            line += QLatin1String("#NULL#");
         }
     }
     line += QLatin1String("\r\n");
     return line.toUtf8();
 }
-
-namespace {
-
-// Windows-1252 for 0x80..0x9F; the rest of the high half is Latin-1.
-const char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QChar cp1252(unsigned char b) {
-    if (b >= 0x80 && b < 0xA0) return QChar(kCp1252High[b - 0x80]);
-    return QChar(b);
-}
-
-// Length of the valid UTF-8 sequence at p (2..4), or 0.
-int utf8_sequence(const unsigned char* p, qsizetype left, char32_t* out) {
-    const unsigned char b = p[0];
-    int n;
-    char32_t cp;
-    if (b >= 0xC2 && b <= 0xDF) {
-        n = 2;
-        cp = b & 0x1F;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        n = 3;
-        cp = b & 0x0F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        n = 4;
-        cp = b & 0x07;
-    } else {
-        return 0;
-    }
-    if (left < n) return 0;
-    for (int i = 1; i < n; ++i) {
-        if ((p[i] & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (p[i] & 0x3F);
-    }
-    if ((n == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
-        return 0;
-    *out = cp;
-    return n;
-}
-
-}  // namespace
 
 QString decode(const QByteArray& bytes) {
     QString out;
@@ -90,7 +60,7 @@ QString decode(const QByteArray& bytes) {
             out += QString::fromUcs4(&cp, 1);
             i += n;
         } else {
-            out += cp1252(p[i++]);
+            out += cp1252_char(p[i++]);
         }
     }
     return out;
@@ -100,10 +70,13 @@ Reader::Reader(const QByteArray& bytes) : text_(decode(bytes)) {}
 
 Reader::Reader(QString text) : text_(std::move(text)) {}
 
-bool Reader::at_end() const { return pos_ >= text_.size(); }
+bool Reader::at_end() const {
+    return pos_ >= text_.size();
+}
 
 void Reader::skip_blanks() {
-    while (pos_ < text_.size() && (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t')))
+    while (pos_ < text_.size() &&
+           (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t')))
         ++pos_;
 }
 
@@ -130,7 +103,8 @@ void Reader::end_item() {
 
 Item Reader::read() {
     skip_blanks();
-    if (at_end()) throw VbError(platform::kErrInputPastEnd, QStringLiteral("Input past end of file"));
+    if (at_end())
+        throw VbError(platform::kErrInputPastEnd, QStringLiteral("Input past end of file"));
     const QChar c = text_[pos_];
     if (c == QLatin1Char('"')) {
         QString value;
@@ -151,14 +125,15 @@ Item Reader::read() {
         return value;
     }
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && text_[pos_] != QLatin1Char('\r') &&
-           text_[pos_] != QLatin1Char('\n'))
+    while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') &&
+           text_[pos_] != QLatin1Char('\r') && text_[pos_] != QLatin1Char('\n'))
         ++pos_;
     const QString raw = text_.mid(start, pos_ - start).trimmed();
     end_item();
     if (raw.isEmpty()) return std::monostate{};
     if (raw.size() >= 2 && raw.startsWith(QLatin1Char('#')) && raw.endsWith(QLatin1Char('#'))) {
-        const QDate date = QDate::fromString(raw.mid(1, raw.size() - 2), QStringLiteral("yyyy-MM-dd"));
+        const QDate date =
+            QDate::fromString(raw.mid(1, raw.size() - 2), QStringLiteral("yyyy-MM-dd"));
         if (date.isValid()) return date;
     }
     bool ok = false;
@@ -174,7 +149,8 @@ QString Reader::read_text() {
     if (const auto* text = std::get_if<QString>(&item)) return *text;
     if (const auto* number = std::get_if<qint64>(&item)) return QString::number(*number);
     if (const auto* real = std::get_if<double>(&item)) return QLocale::c().toString(*real, 'g', 15);
-    if (const auto* date = std::get_if<QDate>(&item)) return date->toString(QStringLiteral("yyyy-MM-dd"));
+    if (const auto* date = std::get_if<QDate>(&item))
+        return date->toString(QStringLiteral("yyyy-MM-dd"));
     return QString();
 }
 

@@ -8,10 +8,13 @@
 
 // The text record format of every side file: items separated by commas, texts in double
 // quotes (a quote inside doubled), numbers bare, dates as #yyyy-mm-dd#, an empty item as
-// nothing; each record ends with CR LF. Written in UTF-8.
+// nothing, no value as #NULL#; each record ends with CR LF. Written in UTF-8.
 namespace common::write_line {
 
-using Item = std::variant<std::monostate, QString, qint64, double, QDate>;
+// A field that holds no value, written #NULL#.
+struct Null {};
+
+using Item = std::variant<std::monostate, QString, qint64, double, QDate, Null>;
 
 // One record, ended by CR LF.
 QByteArray format(const std::vector<Item>& items);

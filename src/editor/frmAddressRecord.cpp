@@ -561,30 +561,28 @@ void frmAddressRecord::unlock_fields() {
 
 common::AddressRecord frmAddressRecord::household_from_form() {
     auto& c = ui();
-    auto trimmed = [](QLineEdit* b) { return vb_trim(b->text()); };
-    auto upper = [](QLineEdit* b) { return vb_trim(b->text()).toUpper(); };
     auto flag = [](QCheckBox* b) { return platform::value(b) == 1 ? QStringLiteral("Y") : QStringLiteral("N"); };
     common::AddressRecord r;
     r.keyname = keyname;
-    r.home_email_1 = trimmed(c.TxtHomeEmail1);
-    r.work_email_1 = trimmed(c.TxtWorkEmail1);
-    r.work_phone_1 = trimmed(c.TxtWorkPhone1);
-    r.cell_phone_1 = trimmed(c.TxtCellPhone1);
-    r.first_name_2 = upper(c.TxtFirstName2);
-    r.last_name_2 = upper(c.txtlastname2);
-    r.home_email_2 = trimmed(c.TxtHomeEmail2);
-    r.work_email_2 = trimmed(c.TxtWorkEmail2);
-    r.work_phone_2 = trimmed(c.TxtWorkPhone2);
-    r.cell_phone_2 = trimmed(c.TxtCellPhone2);
-    r.address_1 = upper(c.txtaddress1);
-    r.address_2 = upper(c.txtaddress2);
-    r.city = upper(c.txtCity);
-    r.state = upper(c.txtState);
-    r.zip = upper(c.txtZip);
-    r.home_phone = trimmed(c.TxtHomePhone);
-    r.home_fax = trimmed(c.TxtFaxPhone);
-    r.sal1 = c.sal1->text().toUpper();
-    r.sal2 = c.sal2->text().toUpper();
+    r.home_email_1 = c.TxtHomeEmail1->text();
+    r.work_email_1 = c.TxtWorkEmail1->text();
+    r.work_phone_1 = c.TxtWorkPhone1->text();
+    r.cell_phone_1 = c.TxtCellPhone1->text();
+    r.first_name_2 = c.TxtFirstName2->text();
+    r.last_name_2 = c.txtlastname2->text();
+    r.home_email_2 = c.TxtHomeEmail2->text();
+    r.work_email_2 = c.TxtWorkEmail2->text();
+    r.work_phone_2 = c.TxtWorkPhone2->text();
+    r.cell_phone_2 = c.TxtCellPhone2->text();
+    r.address_1 = c.txtaddress1->text();
+    r.address_2 = c.txtaddress2->text();
+    r.city = c.txtCity->text();
+    r.state = c.txtState->text();
+    r.zip = c.txtZip->text();
+    r.home_phone = c.TxtHomePhone->text();
+    r.home_fax = c.TxtFaxPhone->text();
+    r.sal1 = c.sal1->text();
+    r.sal2 = c.sal2->text();
     r.childflag = chkchildren;
     r.foreign_check = flag(c.chkForeign);
     r.last_name_check = flag(c.ChkFamilyLabel);
@@ -600,13 +598,24 @@ common::AddressRecord frmAddressRecord::household_from_form() {
             r.option2 = QString::number(i + 1);
             break;
         }
+    for (int n = 1; n <= 12; ++n) r.category[n] = platform::value(c.Chkcat[n]) == 0 ? "N" : "Y";
+    r.second_address = save_address2_flag;
+    return normalized(std::move(r));
+}
+
+common::AddressRecord frmAddressRecord::normalized(common::AddressRecord r) {
+    for (QString* text : {&r.home_email_1, &r.work_email_1, &r.work_phone_1, &r.cell_phone_1, &r.home_email_2,
+                          &r.work_email_2, &r.work_phone_2, &r.cell_phone_2, &r.home_phone, &r.home_fax})
+        *text = vb_trim(*text);
+    for (QString* text : {&r.first_name_2, &r.last_name_2, &r.address_1, &r.address_2, &r.city, &r.state, &r.zip})
+        *text = vb_trim(*text).toUpper();
+    r.sal1 = r.sal1.toUpper();
+    r.sal2 = r.sal2.toUpper();
     // A household without a second person keeps no title for one.
     if (r.first_name_2.isEmpty()) {
         r.option2 = QStringLiteral("0");
         r.sal2.clear();
     }
-    for (int n = 1; n <= 12; ++n) r.category[n] = platform::value(c.Chkcat[n]) == 0 ? "N" : "Y";
-    r.second_address = save_address2_flag;
     return r;
 }
 
@@ -616,68 +625,51 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
     const bool editing = data.edit_mode() == platform::DataControl::EditMode::Edit;
     const QString old_key = editing ? common::text_field(data, QStringLiteral("keyname")) : QString();
     keyname = common::build_keyname(c.txtLastName1->text(), c.TxtFirstName1->text());
-    household_from_form().write_to(data);
     error_flag = "no";
     addnew_pending = "no";
 
     const bool with_children = chkchildren > 0;
-    try {
-        platform::Transaction t(data);
-        try {
-            data.update();
-        } catch (const platform::VbError& e) {
-            if (e.number() != platform::kErrDuplicateKey) throw;
+    std::optional<common::ChildrenRecord> children;
+    if (with_children) {
+        children.emplace();
+        auto& boxes = form<Frmchildren>().ui();
+        for (int i = 1; i <= 6; ++i) children->child[i] = boxes.Txtchild[i]->text();
+    }
+    std::optional<common::SecondAddressRecord> second;
+    if (save_second_Address) {
+        auto& d = form<Frmaddress2>().ui();
+        second.emplace();
+        second->address1 = d.txtaddress1->text();
+        second->address2 = d.txtaddress2->text();
+        second->city = d.txtCity->text();
+        second->state = d.txtState->text();
+        second->zip = d.txtZip->text();
+        second->foreign_check = platform::value(d.chkForeign) == 1 ? "Y" : "N";
+        second->phone = d.txtPhone->text();
+        second->fax = d.TxtFax->text();
+    }
+
+    switch (store_household(household_from_form(), old_key, children, second, rows_with_save)) {
+        case Outcome::Stored: break;
+        case Outcome::Duplicate:
             set_back_color(c.TxtFirstName1, color::kLightRed);
             set_back_color(c.txtLastName1, color::kLightRed);
-            QFont f = c.lblWarning->font();
-            f.setPointSize(10);
-            c.lblWarning->setFont(f);
+            {
+                QFont f = c.lblWarning->font();
+                f.setPointSize(10);
+                c.lblWarning->setFont(f);
+            }
             c.lblWarning->setText(QStringLiteral("RECORD ALREADY EXISTS"));
             error_flag = "yes";
             // Only a new row is left to discard; a refused edit changed nothing.
             addnew_pending = editing ? "no" : "yes";
             return Outcome::Duplicate;
-        }
-        // A renamed household takes its children and second address along.
-        if (editing && old_key != keyname) {
-            for (const char* table : {"Children", "Address"}) {
-                open_table(QString::fromLatin1(table));
-                if (seek_key(old_key)) {
-                    data.edit();
-                    data.set_field(QStringLiteral("keyname"), keyname);
-                    data.update();
-                }
-            }
-        }
-        if (save_second_Address) save_second_address();
-        if (with_children) {
-            open_table(QStringLiteral("Children"));
-            if (seek_key(keyname)) {
-                data.edit();
-            } else {
-                data.add_new();
-            }
-            common::ChildrenRecord children;
-            children.keyname = keyname;
-            auto& boxes = form<Frmchildren>().ui();
-            for (int i = 1; i <= 6; ++i) children.child[i] = boxes.Txtchild[i]->text();
-            children.write_to(data);
-            data.update();
-        } else if (update_type == QLatin1String("DELETE")) {
-            open_table(QStringLiteral("Children"));
-            if (seek_key(keyname)) data.delete_row();
-        }
-        if (rows_with_save) rows_with_save();
-        open_table(QStringLiteral("OVRAData"));
-        seek_key(keyname);
-        t.commit();
-    } catch (const platform::VbError& e) {
-        error_flag = "yes";
-        platform::resume_next([] { use_household_table(); });
-        platform::msgbox(QStringLiteral("The household could not be saved; nothing was changed.\n%1")
-                             .arg(e.description()),
-                         platform::vbExclamation, QStringLiteral("Save Failed"));
-        return Outcome::Failed;
+        case Outcome::Failed:
+            error_flag = "yes";
+            platform::msgbox(QStringLiteral("The household could not be saved; nothing was changed.\n%1")
+                                 .arg(failure_reason),
+                             platform::vbExclamation, QStringLiteral("Save Failed"));
+            return Outcome::Failed;
     }
 
     // Only now that every row is stored do the form and its dialogs take the outcome.
@@ -694,28 +686,77 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
     return Outcome::Stored;
 }
 
-void frmAddressRecord::save_second_address() {
+frmAddressRecord::Outcome frmAddressRecord::add_household(common::AddressRecord household,
+                                                          const std::optional<common::ChildrenRecord>& children,
+                                                          const std::optional<common::SecondAddressRecord>& second) {
     auto& data = Data1();
-    auto& d = form<Frmaddress2>().ui();
-    open_table(QStringLiteral("Address"));
-    if (seek_key(keyname)) {
-        data.edit();
-    } else {
-        data.add_new();
+    use_household_table();
+    data.add_new();
+    return store_household(normalized(std::move(household)), QString(), children, second, {});
+}
+
+frmAddressRecord::Outcome frmAddressRecord::store_household(const common::AddressRecord& household,
+                                                            const QString& old_key,
+                                                            std::optional<common::ChildrenRecord> children,
+                                                            std::optional<common::SecondAddressRecord> second,
+                                                            const std::function<void()>& more_rows) {
+    auto& data = Data1();
+    const QString& key = household.keyname;
+    household.write_to(data);
+    try {
+        platform::Transaction t(data);
+        try {
+            data.update();
+        } catch (const platform::VbError& e) {
+            if (e.number() != platform::kErrDuplicateKey) throw;
+            return Outcome::Duplicate;
+        }
+        // A renamed household takes its children and second address along.
+        if (!old_key.isEmpty() && old_key != key) {
+            for (const char* table : {"Children", "Address"}) {
+                open_table(QString::fromLatin1(table));
+                if (seek_key(old_key)) {
+                    data.edit();
+                    data.set_field(QStringLiteral("keyname"), key);
+                    data.update();
+                }
+            }
+        }
+        if (second) {
+            open_table(QStringLiteral("Address"));
+            if (seek_key(key)) {
+                data.edit();
+            } else {
+                data.add_new();
+            }
+            second->keyname = key;
+            second->write_to(data);
+            data.update();
+        }
+        if (children) {
+            open_table(QStringLiteral("Children"));
+            if (seek_key(key)) {
+                data.edit();
+            } else {
+                data.add_new();
+            }
+            children->keyname = key;
+            children->write_to(data);
+            data.update();
+        } else if (update_type == QLatin1String("DELETE")) {
+            open_table(QStringLiteral("Children"));
+            if (seek_key(key)) data.delete_row();
+        }
+        if (more_rows) more_rows();
+        use_household_table();
+        seek_key(key);
+        t.commit();
+    } catch (const platform::VbError& e) {
+        failure_reason = e.description();
+        platform::resume_next([] { use_household_table(); });
+        return Outcome::Failed;
     }
-    common::SecondAddressRecord r;
-    r.keyname = keyname;
-    r.address1 = d.txtaddress1->text();
-    r.address2 = d.txtaddress2->text();
-    r.city = d.txtCity->text();
-    r.state = d.txtState->text();
-    r.zip = d.txtZip->text();
-    r.foreign_check = platform::value(d.chkForeign) == 1 ? "Y" : "N";
-    r.phone = d.txtPhone->text();
-    r.fax = d.TxtFax->text();
-    r.write_to(data);
-    data.update();
-    open_table(QStringLiteral("OVRAData"));
+    return Outcome::Stored;
 }
 
 void frmAddressRecord::add_category_counts() {

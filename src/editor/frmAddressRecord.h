@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "common/records.h"
 #include "platform/controls.h"
@@ -117,6 +118,14 @@ public:
     // the household's own row in edit), then its second-address and children rows, all in one
     // transaction. Leaves the cursor on the household.
     Outcome add_record();
+    // Why the last store failed.
+    QString failure_reason;
+    // The same writer without the form: a new household as typed (keyname set), stored as the
+    // form would store it. Leaves the form alone.
+    Outcome add_household(common::AddressRecord household, const std::optional<common::ChildrenRecord>& children,
+                          const std::optional<common::SecondAddressRecord>& second);
+    // The stored form of typed values: names and address upper case, phones and e-mails trimmed.
+    static common::AddressRecord normalized(common::AddressRecord household);
 
     // Forgets everything of the previous household's second address.
     void reset_second_address();
@@ -139,7 +148,12 @@ private:
     void place_family_label();
     void mark(QWidget* control);
     common::AddressRecord household_from_form();
-    void save_second_address();
+    // Writes the household into the cursor's pending row and its side rows in one transaction,
+    // with more_rows if given; old_key is the household's key before an edit.
+    Outcome store_household(const common::AddressRecord& household, const QString& old_key,
+                            std::optional<common::ChildrenRecord> children,
+                            std::optional<common::SecondAddressRecord> second,
+                            const std::function<void()>& more_rows);
     void add_category_counts();
     void subtract_category_counts();
     void update_category_counts();

@@ -76,8 +76,10 @@ void FrmGetAddress::ComGetAddress_Click() {
         set_up_Switch_Names();
         return;
     }
-    // Altering names is a household change built separately.
-    if (mode == QLatin1String("Retrieve Record To Alter")) return;
+    if (mode == QLatin1String("Retrieve Record To Alter")) {
+        set_up_alter_names();
+        return;
+    }
     if (mode == QLatin1String("Retrieve Record To Delete")) {
         delete_record();
         record.set_help_context_id(4200);

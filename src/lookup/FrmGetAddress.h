@@ -49,6 +49,7 @@ public:
     void set_up_Switch_Names();
     void append_surname_to_children();
     void set_up_childmove();
+    void set_up_alter_names();
     // Person 1's last name as loaded, before a switch changes it.
     QString old_lastname1;
 

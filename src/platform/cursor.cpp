@@ -92,6 +92,7 @@ void DataControl::raise_sqlite(int code, const QString& what) const {
 
 sqlite3_stmt* DataControl::prepare(const QString& sql) {
     require_open();
+    end_walk();
     if (auto it = statements_.constFind(sql); it != statements_.constEnd()) return it.value();
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
@@ -103,12 +104,14 @@ sqlite3_stmt* DataControl::prepare(const QString& sql) {
 }
 
 void DataControl::finalize_all() {
+    end_walk();
     for (sqlite3_stmt* s : std::as_const(statements_)) sqlite3_finalize(s);
     statements_.clear();
 }
 
 void DataControl::exec(const char* sql) {
     require_open();
+    end_walk();
     char* error = nullptr;
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &error);
     sqlite3_free(error);
@@ -117,12 +120,13 @@ void DataControl::exec(const char* sql) {
 
 void DataControl::close_database() {
     if (!db_) return;
-    if (in_transaction_) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    in_transaction_ = false;
+    if (transaction_depth_ > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    transaction_depth_ = 0;
     finalize_all();
     sqlite3_close_v2(db_);
     db_ = nullptr;
     opened_name_.clear();
+    tables_.clear();
     table_.clear();
     columns_.clear();
     column_index_.clear();
@@ -171,29 +175,60 @@ void DataControl::refresh() {
     columns_.clear();
     column_index_.clear();
 
-    sqlite3_stmt* find = prepare(QStringLiteral(
-        "SELECT name FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE"));
-    {
-        Reset r{find};
-        bind(find, 1, record_source_);
-        if (sqlite3_step(find) != SQLITE_ROW)
-            throw VbError(kErrTableNotFound,
-                          QStringLiteral("The database engine cannot find the input table '%1'.")
-                              .arg(record_source_));
-        table_ = column_value(find, 0).toString();
-    }
-    sqlite3_stmt* info = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1)"));
-    {
-        Reset r{info};
-        bind(info, 1, table_);
-        while (sqlite3_step(info) == SQLITE_ROW) {
-            const QString name = column_value(info, 0).toString();
-            column_index_.insert(name.toLower(), int(columns_.size()));
-            columns_.append(name);
+    const QString source = record_source_.toLower();
+    auto known = tables_.constFind(source);
+    if (known == tables_.constEnd()) {
+        TableInfo info;
+        sqlite3_stmt* find = prepare(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE"));
+        {
+            Reset r{find};
+            bind(find, 1, record_source_);
+            if (sqlite3_step(find) != SQLITE_ROW)
+                throw VbError(kErrTableNotFound,
+                              QStringLiteral("The database engine cannot find the input table '%1'.")
+                                  .arg(record_source_));
+            info.name = column_value(find, 0).toString();
         }
+        sqlite3_stmt* columns = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1)"));
+        {
+            Reset r{columns};
+            bind(columns, 1, info.name);
+            while (sqlite3_step(columns) == SQLITE_ROW) {
+                const QString name = column_value(columns, 0).toString();
+                info.column_index.insert(name, int(info.columns.size()));
+                info.column_index.insert(name.toLower(), int(info.columns.size()));
+                info.columns.append(name);
+            }
+        }
+        QStringList names, marks, sets;
+        for (int i = 0; i < info.columns.size(); ++i) {
+            names << quote_ident(info.columns[i]);
+            marks << QStringLiteral("?%1").arg(i + 1);
+            sets << QStringLiteral("%1=?%2").arg(names.last()).arg(i + 1);
+        }
+        const QString table = quote_ident(info.name);
+        info.insert_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(','), marks.join(','));
+        info.update_sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
+                              .arg(table, sets.join(','))
+                              .arg(info.columns.size() + 1);
+        info.first_sql = QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1").arg(table);
+        info.seek_sql =
+            QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
+                .arg(table);
+        info.walk_sql = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid").arg(table);
+        known = tables_.insert(source, info);
     }
-    sqlite3_stmt* first = prepare(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2 LIMIT 1")
-                                      .arg(quoted_table(), order_by()));
+    table_ = known->name;
+    columns_ = known->columns;
+    column_index_ = known->column_index;
+    insert_sql_ = known->insert_sql;
+    update_sql_ = known->update_sql;
+    first_sql_ = known->first_sql;
+    seek_sql_ = known->seek_sql;
+    walk_sql_ = known->walk_sql;
+    key_column_ = column_index_.value(QStringLiteral("keyname"), -1);
+    sqlite3_stmt* first = prepare(first_sql_);
     const bool any = position(first);
     bof_ = eof_ = !any;
 }
@@ -212,15 +247,24 @@ void DataControl::clear_current() {
 
 bool DataControl::position(sqlite3_stmt* stmt) {
     Reset r{stmt};
-    const int rc = sqlite3_step(stmt);
+    return load_row(stmt, sqlite3_step(stmt));
+}
+
+void DataControl::end_walk() {
+    if (!walk_) return;
+    sqlite3_reset(walk_);
+    sqlite3_clear_bindings(walk_);
+    walk_ = nullptr;
+}
+
+bool DataControl::load_row(sqlite3_stmt* stmt, int rc) {
     if (rc == SQLITE_ROW) {
         current_ = sqlite3_column_int64(stmt, 0);
         const int n = sqlite3_column_count(stmt);
         row_.resize(n - 1);
         for (int i = 1; i < n; ++i) row_[i - 1] = column_value(stmt, i);
         position_rowid_ = *current_;
-        const int key = column_index_.value(QStringLiteral("keyname"), -1);
-        position_key_ = key >= 0 ? row_[key] : QVariant();
+        position_key_ = key_column_ >= 0 ? row_[key_column_] : QVariant();
         return true;
     }
     if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot read the table"));
@@ -247,9 +291,7 @@ void DataControl::seek(const QString& comparison, const QVariant& key) {
     if (comparison != QLatin1String("="))
         throw VbError(3251, QStringLiteral("Operation is not supported for this type of object."));
     drop_buffer();
-    sqlite3_stmt* stmt = prepare(
-        QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
-            .arg(quoted_table()));
+    sqlite3_stmt* stmt = prepare(seek_sql_);
     bind(stmt, 1, key);
     no_match_ = !position(stmt);
     bof_ = eof_ = false;
@@ -283,12 +325,27 @@ void DataControl::move_next() {
     require_table();
     if (eof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     drop_buffer();
-    sqlite3_stmt* stmt;
+    bof_ = false;
     if (index_.isEmpty()) {
-        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT 1")
-                           .arg(quoted_table()));
-        bind(stmt, 1, position_rowid_);
-    } else {
+        // A walk in stored order steps one statement from row to row until anything else
+        // uses the connection.
+        if (!walk_) {
+            walk_ = prepare(walk_sql_);
+            bind(walk_, 1, position_rowid_);
+        }
+        bool any = false;
+        try {
+            any = load_row(walk_, sqlite3_step(walk_));
+        } catch (...) {
+            end_walk();
+            throw;
+        }
+        if (!any) end_walk();
+        eof_ = !any;
+        return;
+    }
+    sqlite3_stmt* stmt;
+    {
         stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
                                       "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT 1")
                            .arg(quoted_table(), order_by()));
@@ -310,7 +367,11 @@ int DataControl::record_count() {
 
 int DataControl::column(const QString& name) const {
     require_table();
-    const int i = column_index_.value(name.toLower(), -1);
+    // Writers and readers name the fields in the table's order: try the one after the last.
+    if (next_column_ < columns_.size() && columns_[next_column_] == name) return next_column_++;
+    int i = column_index_.value(name, -1);
+    if (i < 0) i = column_index_.value(name.toLower(), -1);
+    if (i >= 0) next_column_ = i + 1;
     if (i < 0) throw VbError(kErrItemNotFound, QStringLiteral("Item not found in this collection: %1").arg(name));
     return i;
 }
@@ -351,20 +412,11 @@ void DataControl::update() {
     require_table();
     if (mode_ == EditMode::None)
         throw VbError(kErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
-    QStringList names;
-    for (const QString& c : columns_) names << quote_ident(c);
     sqlite3_stmt* stmt;
     if (mode_ == EditMode::AddNew) {
-        QStringList marks;
-        for (int i = 1; i <= columns_.size(); ++i) marks << QStringLiteral("?%1").arg(i);
-        stmt = prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(quoted_table(), names.join(','), marks.join(',')));
+        stmt = prepare(insert_sql_);
     } else {
-        QStringList sets;
-        for (int i = 0; i < names.size(); ++i) sets << QStringLiteral("%1=?%2").arg(names[i]).arg(i + 1);
-        stmt = prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
-                           .arg(quoted_table(), sets.join(','))
-                           .arg(columns_.size() + 1));
+        stmt = prepare(update_sql_);
         bind(stmt, int(columns_.size()) + 1, *current_);
     }
     Reset r{stmt};
@@ -374,8 +426,7 @@ void DataControl::update() {
     if (mode_ == EditMode::Edit) {
         if (sqlite3_changes(db_) == 0) throw VbError(kErrNoCurrentRecord, kNoCurrent);
         row_ = buffer_;
-        const int key = column_index_.value(QStringLiteral("keyname"), -1);
-        if (key >= 0) position_key_ = row_[key];
+        if (key_column_ >= 0) position_key_ = row_[key_column_];
     }
     // A new row does not become current, as with the original engine.
     drop_buffer();
@@ -394,21 +445,37 @@ void DataControl::delete_row() {
 }
 
 void DataControl::begin_trans() {
-    if (in_transaction_) throw VbError(3034, QStringLiteral("A transaction is already open."));
-    exec("BEGIN IMMEDIATE");
-    in_transaction_ = true;
+    require_open();
+    // The database may have ended an outer transaction on its own after a failed write.
+    if (transaction_depth_ > 0 && sqlite3_get_autocommit(db_)) transaction_depth_ = 0;
+    exec(transaction_depth_ == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT nested");
+    ++transaction_depth_;
 }
 
 void DataControl::commit_trans() {
-    if (!in_transaction_) throw VbError(3034, QStringLiteral("No transaction is open."));
-    exec("COMMIT");
-    in_transaction_ = false;
+    if (transaction_depth_ == 0) throw VbError(3034, QStringLiteral("No transaction is open."));
+    exec(transaction_depth_ == 1 ? "COMMIT" : "RELEASE nested");
+    --transaction_depth_;
+}
+
+bool DataControl::in_transaction() const {
+    return db_ && transaction_depth_ > 0 && !sqlite3_get_autocommit(db_);
 }
 
 void DataControl::rollback() {
-    if (!in_transaction_) return;
-    in_transaction_ = false;
-    exec("ROLLBACK");
+    if (transaction_depth_ == 0) return;
+    const bool outer = transaction_depth_ == 1;
+    --transaction_depth_;
+    if (!sqlite3_get_autocommit(db_)) {
+        if (outer) {
+            exec("ROLLBACK");
+        } else {
+            exec("ROLLBACK TO nested");
+            exec("RELEASE nested");
+        }
+    } else {
+        transaction_depth_ = 0;
+    }
     drop_buffer();
     // The cached row may hold what was just undone.
     if (current_ && !table_.isEmpty()) {

@@ -63,9 +63,12 @@ public:
     EditMode edit_mode() const { return mode_; }
     void delete_row();
 
+    // A transaction begun inside another is a savepoint: its rollback undoes only its own rows.
     void begin_trans();
     void commit_trans();
     void rollback();
+    // False also when the database ended the transaction by itself after a failure.
+    bool in_transaction() const;
 
     // Writes a compacted copy of the closed database `source` into the new file `destination`.
     static void compact_database(const QString& source, const QString& destination);
@@ -80,6 +83,9 @@ private:
     void exec(const char* sql);
     // Runs a row query: position on its first result or clear the current row.
     bool position(sqlite3_stmt* stmt);
+    // Takes the row a step gave (rc), or clears the current row at the end.
+    bool load_row(sqlite3_stmt* stmt, int rc);
+    void end_walk();
     void clear_current();
     void drop_buffer() { mode_ = EditMode::None; buffer_.clear(); }
     QString order_by() const;
@@ -91,9 +97,23 @@ private:
     sqlite3* db_ = nullptr;
     QHash<QString, sqlite3_stmt*> statements_;
 
+    // What refresh learns of a table, kept for the connection's life.
+    struct TableInfo {
+        QString name;
+        QStringList columns;
+        QHash<QString, int> column_index;  // by the name as stored and in lower case
+        QString insert_sql, update_sql, first_sql, seek_sql, walk_sql;
+    };
+    QHash<QString, TableInfo> tables_;  // by lower-case record source
+
     QString table_;
     QStringList columns_;
     QHash<QString, int> column_index_;
+    QString insert_sql_, update_sql_, first_sql_, seek_sql_, walk_sql_;
+    // The statement of a walk in stored order while move_next steps it; null otherwise.
+    sqlite3_stmt* walk_ = nullptr;
+    int key_column_ = -1;
+    mutable int next_column_ = 0;
     QString index_;
     bool no_match_ = false;
     bool bof_ = true;
@@ -105,7 +125,7 @@ private:
     QVector<QVariant> row_;
     EditMode mode_ = EditMode::None;
     QVector<QVariant> buffer_;
-    bool in_transaction_ = false;
+    int transaction_depth_ = 0;
 };
 
 // Begins a transaction on the cursor and rolls it back unless committed.

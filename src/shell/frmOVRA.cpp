@@ -229,6 +229,8 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
     connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
     connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
+    connect_item(c.mnuImport, "mnuImport_Click", [this] { mnuImport_Click(); });
+    connect_item(c.mnuExport, "mnuExport_Click", [this] { mnuExport_Click(); });
     connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click", [this] { mnuSetupPrinters_Click(); });
     connect_item(c.mnuViewTrackingReports, "mnuViewTrackingReports_Click",
                  [this] { mnuViewTrackingReports_Click(); });

@@ -139,6 +139,9 @@ public:
     void set_up_category_checks();
     void initialize_color();
     void mnuComments_Click();
+    // Import and export.
+    void mnuImport_Click();
+    void mnuExport_Click();
     // Tracking reports (reports/frmOVRA_reports.cpp, with cmdButton_Click).
     void mnuViewTrackingReports_Click();
     void mnuDeleteTrackingReports_Click();

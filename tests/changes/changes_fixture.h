@@ -15,6 +15,7 @@ protected:
     using Verify = frmVerifyNames_ui::Controls;
     using Chooser = Frmchildmove_ui::Controls;
     using Where = frmchildnamemove_ui::Controls;
+    using Remove = frmRemoveName_ui::Controls;
 
     static frmRemoveName& change() { return platform::form<frmRemoveName>(); }
     static frmVerifyNames& verifier() { return platform::form<frmVerifyNames>(); }
@@ -38,6 +39,18 @@ protected:
                               EXPECT_EQ(w.help_context_id(), 8030);
                               click(static_cast<frmCheckEdit&>(w).ui().cmdCancel);
                           });
+                      click(p.ComGetAddress);
+                  });
+    }
+
+    // "Move / Remove Names" on the listed household: the remove-names window gets `act`.
+    void alter(const QString& line, const std::function<void(Remove&)>& act) {
+        in_picker([] { main().ui().mnuMoveRemoveNames->trigger(); },
+                  [&](Picker& p) {
+                      select(line);
+                      modals.on("frmRemoveName", [act](platform::Window& w) {
+                          act(static_cast<frmRemoveName&>(w).ui());
+                      });
                       click(p.ComGetAddress);
                   });
     }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "printing/phone_list.h"
+
+#include <gtest/gtest.h>
 
 using namespace printing;
 using namespace printing::phone_list;

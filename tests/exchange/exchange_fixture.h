@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QAction>
+
+#include "common/settings.h"
+#include "exchange/frmExport.h"
+#include "exchange/frmImport.h"
+#include "fixture.h"
+#include "platform/file_dialog.h"
+#include "printing/FrmInvalid.h"
+#include "shell/frmOVRA.h"
+
+// The program started on an address book with two named categories.
+class ExchangeTest : public testing_support::OvraTest {
+protected:
+    void SetUp() override {
+        OvraTest::SetUp();
+        common::StorefileRecord r;
+        r.heading[1] = "FAMILY";
+        r.heading[2] = " ";
+        r.heading[5] = "FRIENDS";
+        common::write_storefile(path("storefile.ovr"), r);
+        start_program();
+    }
+
+    static frmOVRA& main() { return platform::form<frmOVRA>(); }
+    static void answer_file_dialog(const QString& path) {
+        platform::form<platform::FileDialogSeam>().next_file_names.push_back(path);
+    }
+
+    // Chooses the file in the import menu's dialog and acts in the import window.
+    void open_import(const QByteArray& bytes, const std::function<void(frmImport&)>& act) {
+        write("import.csv", bytes);
+        answer_file_dialog(path("import.csv"));
+        modals.on("frmImport", [act](platform::Window& w) { act(static_cast<frmImport&>(w)); });
+        for (auto& expect : after_import_) expect();
+        after_import_.clear();
+        main().ui().mnuImport->trigger();
+    }
+
+    // Maps box k onto column columns[k - 1] (0 = not mapped), chooses the first line (0 HEADER,
+    // 1 DATA) and presses PROCEED.
+    static void proceed(frmImport& w, const std::vector<int>& columns, int first_line) {
+        auto& c = w.ui();
+        for (int k = 1; k <= frmImport::kBoxes; ++k)
+            type(c.txtSelection[k], QString::number(k <= int(columns.size()) ? columns[k - 1] : 0));
+        if (first_line >= 0) c.lstFirstLine->setCurrentRow(first_line);
+        click(c.cmdProceed);
+    }
+    static std::vector<int> identity(int n = 32) {
+        std::vector<int> v(n);
+        for (int i = 0; i < n; ++i) v[i] = i + 1;
+        return v;
+    }
+
+    // Imports a file of the export's layout (box k = column k) with its header line.
+    void import_completed(const QByteArray& bytes) {
+        open_import(bytes, [](frmImport& w) { proceed(w, identity(), 0); });
+    }
+    void expect_completed() {
+        msgs.expect("Import Completed", platform::vbOK, platform::vbExclamation,
+                    "Import Completed");
+    }
+    // Expects the next import to end in the list of households left out, with its heading;
+    // gives back its lines.
+    QStringList* expect_refused(const QString& heading) {
+        auto lines = std::make_shared<QStringList>();
+        refused_.push_back(lines);
+        after_import_.push_back([this, heading, lines] {
+            modals.on("FrmInvalid", [heading, lines](platform::Window& w) {
+                auto& list = static_cast<FrmInvalid&>(w);
+                EXPECT_EQ(list.ui().lblHeading->text(), heading);
+                EXPECT_EQ(list.help_context_id(), 6101);
+                *lines = list.entries();
+                snapshot(list.widget(), "FrmInvalid-import");
+                click(list.ui().Command2);
+            });
+        });
+        return lines.get();
+    }
+
+    // The bytes the export writes for the chosen option.
+    QByteArray export_file(const std::function<void(frmExport_ui::Controls&)>& choose) {
+        const QString file = path("export.txt");
+        answer_file_dialog(file);
+        modals.on("frmExport", [choose](platform::Window& w) {
+            auto& c = static_cast<frmExport&>(w).ui();
+            choose(c);
+            click(c.cmdExport);
+            EXPECT_EQ(c.lblStatus->text(), "EXPORT FILE CREATED");
+            click(c.cmdCancel);
+        });
+        main().ui().mnuExport->trigger();
+        return read("export.txt");
+    }
+
+    static QByteArray csv(std::initializer_list<const char*> lines) {
+        QByteArray out;
+        for (const char* l : lines) out += QByteArray(l) + "\r\n";
+        return out;
+    }
+
+private:
+    std::vector<std::shared_ptr<QStringList>> refused_;
+    std::vector<std::function<void()>> after_import_;
+};

@@ -1,0 +1,324 @@
+#include <sqlite3.h>
+
+#include <QFile>
+
+#include "common/records.h"
+#include "common/schema.h"
+#include "exchange_fixture.h"
+#include "platform/controls.h"
+
+using common::AddressRecord;
+using common::ChildrenRecord;
+using common::SecondAddressRecord;
+using platform::back_color;
+using platform::form;
+namespace color = platform::color;
+
+namespace {
+
+class Import : public ExchangeTest {
+protected:
+    AddressRecord stored(const QString& key) {
+        const auto row = stored_row<AddressRecord>("OVRAData", key);
+        EXPECT_TRUE(row) << key.toStdString();
+        return row.value_or(AddressRecord{});
+    }
+};
+
+TEST_F(Import, TheMappingChecksRunInOrderWithTheirTextsAndColours) {
+    QByteArray header;
+    for (int i = 1; i <= 20; ++i)
+        header += (i > 1 ? "," : "") + QByteArray("c") + QByteArray::number(i);
+    open_import(header + "\r\n", [](frmImport& w) {
+        auto& c = w.ui();
+        EXPECT_EQ(w.caption(), "Import Utility");
+        EXPECT_EQ(w.help_context_id(), 8210);
+        EXPECT_EQ(c.LblImport[20]->text(), "c20");
+        EXPECT_TRUE(c.cmdField[20]->isEnabled());
+        EXPECT_FALSE(c.cmdField[21]->isEnabled());
+        EXPECT_EQ(back_color(c.LblImport[21]), color::kGrey);
+        auto status = [&c] { return c.lblStatus->text(); };
+        auto set = [](QLineEdit* box, const char* text) { type(box, text); };
+
+        // A field button picks a column that mapping buttons then write.
+        click(c.cmdField[7]);
+        click(c.cmdColumn[14]);
+        click(c.cmdColumn[1]);
+        EXPECT_EQ(c.txtSelection[14]->text(), "7");
+
+        click(c.cmdProceed);
+        EXPECT_EQ(status(), "Please select HEADER or DATA");
+        EXPECT_EQ(back_color(c.lstFirstLine), color::kLightRed);
+
+        c.lstFirstLine->setCurrentRow(0);
+        set(c.txtSelection[30], "x");
+        set(c.txtSelection[5], "");
+        set(c.txtSelection[6], "-1");
+        click(c.cmdProceed);
+        EXPECT_EQ(status(), "Selection Box Not Numeric");
+        EXPECT_EQ(back_color(c.lstFirstLine), color::kWindow);
+        for (int k : {30, 5, 6}) EXPECT_EQ(back_color(c.txtSelection[k]), color::kLightRed) << k;
+        EXPECT_EQ(back_color(c.txtSelection[1]), color::kWindow);
+
+        set(c.txtSelection[30], "0");
+        set(c.txtSelection[5], "0");
+        set(c.txtSelection[6], "21");
+        click(c.cmdProceed);
+        EXPECT_EQ(status(), "Selection Box Must Be Less Than 21");
+        EXPECT_EQ(back_color(c.txtSelection[6]), color::kLightRed);
+
+        set(c.txtSelection[6], "20");
+        click(c.cmdProceed);
+        EXPECT_EQ(status(), "Required Field Cannot Be 0");
+        EXPECT_EQ(back_color(c.txtSelection[6]), color::kWindow);
+        EXPECT_EQ(back_color(c.txtSelection[2]), color::kLightRed);
+        EXPECT_EQ(back_color(c.txtSelection[1]), color::kWindow);
+
+        for (int k : {2, 13, 15, 16, 17}) set(c.txtSelection[k], QByteArray::number(k).constData());
+        set(c.txtSelection[14], "0");
+        set(c.txtSelection[3], "4");
+        set(c.txtSelection[9], "4");
+        click(c.cmdProceed);
+        EXPECT_EQ(status(), "Duplicate Field Numbers");
+        EXPECT_EQ(back_color(c.txtSelection[3]), color::kLightRed);
+        EXPECT_EQ(back_color(c.txtSelection[9]), color::kLightRed);
+        EXPECT_EQ(back_color(c.txtSelection[4]), color::kWindow);
+        snapshot(w.widget(), "frmImport");
+
+        click(c.cmdCancel);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 0);
+}
+
+TEST_F(Import, AFileTheWindowCannotUseIsRefusedWhenItOpens) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {QByteArray("a,").repeated(48) + "b\r\nx\r\n",
+         "The file has 49 columns; at most 48 can be imported."},
+        {"\r\n\r\n", QStringLiteral("The file %1 holds no records.").arg(path("import.csv"))},
+        {QByteArray("\xFF\xFE"
+                    "a\0",
+                    4),
+         "The file is in UTF-16. Save it as UTF-8 or ANSI text and try again."},
+    };
+    for (const auto& [bytes, message] : cases) {
+        write("import.csv", bytes);
+        answer_file_dialog(path("import.csv"));
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Import File");
+        main().ui().mnuImport->trigger();
+    }
+    // Cancelling the file dialog opens nothing.
+    answer_file_dialog(QString());
+    main().ui().mnuImport->trigger();
+    EXPECT_FALSE(form<frmImport>().is_loaded());
+}
+
+TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
+    // Columns: LAST, FIRST, ADDRESS, CITY, STATE, ZIP, LAST2, FIRST2, EMAIL, four children,
+    // second address and city, work phone.
+    const QByteArray file = csv({
+        "LAST,FIRST,ADDRESS,CITY,STATE,ZIP,LAST2,FIRST2,EMAIL,K1,K2,K3,K4,ADDR2,CITY2,WORK",
+        "Smith,John,1 Elm St,Boston,ma,02134,smith-jones,Mary,John.Smith@Example.com,,kim,,  lee "
+        ",1 College Way,Urbana,555-0100 ext a",
+        "Brown,Ann,2 Oak Ave,Salem,OR,97301,JONES-brown,Bob,,   ,,,,,,",
+        "Green,Tom,3 Pine Rd,Salem,OR,97302,JONES-BLACK,Eve,,,,,,,,",
+        "Hall,Ivy,4 Lake Dr,Salem,OR,97303,Hall,Al,,,,,,,,",
+    });
+    std::vector<int> boxes(32, 0);
+    const std::pair<int, int> mapping[] = {
+        {1, 2},  {2, 1},  {3, 16},  {5, 9},   {7, 8},   {8, 7},   {13, 3},  {15, 4},
+        {16, 5}, {17, 6}, {20, 10}, {21, 11}, {22, 12}, {23, 13}, {26, 14}, {28, 15}};
+    for (auto [box, column] : mapping) boxes[box - 1] = column;
+    expect_completed();
+    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
+
+    EXPECT_EQ(count_rows("OVRAData"), 4);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "4");
+    EXPECT_TRUE(main().ui().MnuRecordEdit->isEnabled());
+    EXPECT_TRUE(main().ui().MnuMoveChildren->isEnabled());
+
+    const AddressRecord smith = stored("SMITH, JOHN");
+    EXPECT_EQ(smith.first_name_2, "MARY");
+    EXPECT_EQ(smith.last_name_2, "JONES");
+    EXPECT_EQ(smith.last_name_hyphen, "Y");
+    EXPECT_EQ(smith.last_name_reverse, "Y");
+    EXPECT_EQ(smith.zip, "02134");
+    EXPECT_EQ(smith.state, "MA");
+    EXPECT_EQ(smith.home_email_1, "John.Smith@Example.com");
+    EXPECT_EQ(smith.work_phone_1, "555-0100 EXT A");
+    EXPECT_EQ(smith.option1, "1");
+    EXPECT_EQ(smith.option2, "0");
+    EXPECT_EQ(smith.sal1, "");
+    EXPECT_EQ(smith.foreign_check, "N");
+    EXPECT_EQ(smith.last_name_check, "N");
+    for (int n = 1; n <= 12; ++n) EXPECT_EQ(smith.category[n], "N");
+    // Children come packed; a blank name is no child.
+    EXPECT_EQ(smith.childflag, 2);
+    const auto kids = stored_row<ChildrenRecord>("Children", "SMITH, JOHN");
+    ASSERT_TRUE(kids);
+    EXPECT_EQ(kids->child[1], "KIM");
+    EXPECT_EQ(kids->child[2], "LEE");
+    EXPECT_EQ(kids->child[3], "");
+    EXPECT_EQ(smith.second_address, "Y");
+    const auto second = stored_row<SecondAddressRecord>("Address", "SMITH, JOHN");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->address1, "1 COLLEGE WAY");
+    EXPECT_EQ(second->city, "URBANA");
+
+    // Last name 1 on the right: not reversed. Compared without regard to case.
+    const AddressRecord brown = stored("BROWN, ANN");
+    EXPECT_EQ(brown.last_name_2, "JONES");
+    EXPECT_EQ(brown.last_name_hyphen, "Y");
+    EXPECT_EQ(brown.last_name_reverse, "N");
+    EXPECT_EQ(brown.childflag, 0);
+    EXPECT_EQ(brown.second_address, "N");
+    EXPECT_FALSE(stored_row<ChildrenRecord>("Children", "BROWN, ANN"));
+    EXPECT_FALSE(stored_row<SecondAddressRecord>("Address", "BROWN, ANN"));
+
+    // Neither part is last name 1: the whole name, no hyphen.
+    const AddressRecord green = stored("GREEN, TOM");
+    EXPECT_EQ(green.last_name_2, "JONES-BLACK");
+    EXPECT_EQ(green.last_name_hyphen, "N");
+    EXPECT_EQ(green.last_name_reverse, "N");
+    const AddressRecord hall = stored("HALL, IVY");
+    EXPECT_EQ(hall.last_name_2, "HALL");
+    EXPECT_EQ(hall.last_name_hyphen, "N");
+}
+
+TEST_F(Import, DuplicatesAreListedAndTheStoredHouseholdStaysAsItWas) {
+    AddressRecord old = household("SMITH", "JOHN");
+    old.city = "OLD TOWN";
+    store_household(old);
+    main().show_record_count(1);
+    const QByteArray file =
+        csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP,CHILD,ADDR2",
+             "John,Smith,9 New St,New Town,IL,60601,Kim,1 College Way",
+             "Ann,Jones,1 Main St,Salem,OR,97301,,", "ANN,jones,2 Main St,Salem,OR,97301,,",
+             "Bob,Lee,3 Main St,Salem,OR,97301,,"});
+    std::vector<int> boxes(32, 0);
+    for (auto [box, column] :
+         {std::pair{1, 1}, {2, 2}, {13, 3}, {15, 4}, {16, 5}, {17, 6}, {20, 7}, {26, 8}})
+        boxes[box - 1] = column;
+    const QStringList* lines = expect_refused("DUPLICATE RECORDS");
+    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
+
+    EXPECT_EQ(*lines, QStringList({"LINE 2: JOHN SMITH - RECORD ALREADY EXISTS",
+                                   "LINE 4: ANN JONES - RECORD ALREADY EXISTS"}));
+    EXPECT_EQ(stored("SMITH, JOHN").city, "OLD TOWN");
+    EXPECT_EQ(stored("JONES, ANN").address_1, "1 MAIN ST");
+    EXPECT_EQ(count_rows("OVRAData"), 3);
+    EXPECT_EQ(count_rows("Children"), 0);
+    EXPECT_EQ(count_rows("Address"), 0);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "3");
+}
+
+TEST_F(Import, BadLinesAreListedWithTheirNumbersAndNeverShiftTheHouseholdsAfterThem) {
+    const QByteArray file =
+        csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP", "Ann,Able,1 A St,Salem,OR,97301",
+             "Bob,Baker,2 B St,Salem,OR,97301,extra", "Cy,Cole,3 C St",
+             "\"Dee,Dunn,4 D St,Salem,OR,97301", "", "Eve,Eden,5 E St,Salem,OR,97301",
+             " ,Fox,6 F St,Salem,OR,97301", "Gus,\"Gray, Jr\",7 G St,Salem,OR,97301"});
+    const QStringList* lines = expect_refused("RECORDS NOT IMPORTED");
+    open_import(file, [](frmImport& w) {
+        proceed(w, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6}, 0);
+    });
+
+    EXPECT_EQ(*lines,
+              QStringList({"LINE 3: MORE ITEMS (7) THAN COLUMNS (6)", "LINE 5: QUOTE NOT CLOSED",
+                           "LINE 8: FOX - FIRST NAME 1 IS BLANK",
+                           "LINE 9: GUS GRAY, JR - LAST NAME 1 HOLDS A COMMA"}));
+    EXPECT_EQ(count_rows("OVRAData"), 3);
+    // A short line is padded with empty items.
+    const AddressRecord cole = stored("COLE, CY");
+    EXPECT_EQ(cole.address_1, "3 C ST");
+    EXPECT_EQ(cole.city, "");
+    EXPECT_EQ(stored("EDEN, EVE").address_1, "5 E ST");
+}
+
+TEST_F(Import, AHouseholdTheDatabaseRefusesLeavesNoRowBehindAndTheRunGoesOn) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(
+                  db,
+                  "CREATE TRIGGER no_room BEFORE INSERT ON Children WHEN NEW.keyname = 'KID, BAD' "
+                  "BEGIN SELECT RAISE(ABORT, 'disk is full'); END",
+                  nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    const QByteArray file = csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP,CHILD,ADDR2",
+                                 "Good,One,1 A St,Salem,OR,97301,Amy,1 College Way",
+                                 "Bad,Kid,2 B St,Salem,OR,97301,Ben,2 College Way",
+                                 "Good,Two,3 C St,Salem,OR,97301,Cat,"});
+    std::vector<int> boxes(32, 0);
+    for (auto [box, column] :
+         {std::pair{1, 1}, {2, 2}, {13, 3}, {15, 4}, {16, 5}, {17, 6}, {20, 7}, {26, 8}})
+        boxes[box - 1] = column;
+    const QStringList* lines = expect_refused("RECORDS NOT IMPORTED");
+    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
+
+    ASSERT_EQ(lines->size(), 1);
+    EXPECT_TRUE(lines->at(0).startsWith("LINE 3: BAD KID - NOT SAVED:"))
+        << lines->at(0).toStdString();
+    EXPECT_TRUE(lines->at(0).contains("disk is full"));
+    EXPECT_FALSE(stored_row<AddressRecord>("OVRAData", "KID, BAD"));
+    EXPECT_FALSE(stored_row<SecondAddressRecord>("Address", "KID, BAD"));
+    EXPECT_EQ(count_rows("OVRAData"), 2);
+    EXPECT_EQ(count_rows("Children"), 2);
+    EXPECT_EQ(count_rows("Address"), 1);
+}
+
+TEST_F(Import, ARunTheDatabaseAbandonsIsReportedAndLeavesTheAddressBookAsItWas) {
+    store_household(household("OLD", "ONE"));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(db,
+                     "CREATE TRIGGER gone BEFORE INSERT ON OVRAData WHEN NEW.keyname = 'KID, BAD' "
+                     "BEGIN SELECT RAISE(ROLLBACK, 'database is locked'); END",
+                     nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(db);
+    msgs.expect(
+        "The import stopped at LINE 3: BAD KID - NOT SAVED: Cannot write the row: database is "
+        "locked\n"
+        "Nothing was imported; the address book is as it was.",
+        platform::vbOK, platform::vbExclamation, "Import Failed");
+    open_import(csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP", "Good,One,1 A St,Salem,OR,97301",
+                     "Bad,Kid,2 B St,Salem,OR,97301", "Good,Two,3 C St,Salem,OR,97301"}),
+                [](frmImport& w) {
+                    proceed(w, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6}, 0);
+                });
+    EXPECT_EQ(count_rows("OVRAData"), 1);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "1");
+}
+
+TEST_F(Import, ASpreadsheetCsvImportsWithItsHeaderLineOrAsData) {
+    const QByteArray file =
+        "\xEF\xBB\xBF" +
+        csv({"First,Last,Street,City,State,Zip",
+             "Jos\xC3\xA9,M\xC3\xBCller,\"12 Rue de l'\xC3\x89glise, Apt \"\"B\"\"\",Montr\xC3\xA9"
+             "al,QC,01234",
+             "Zo\xC3\xAB,O'Brien,\"1 Main St, Unit 3\",Salem,OR,97301"});
+    const std::vector<int> boxes = {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6};
+    expect_completed();
+    open_import(file, [&boxes](frmImport& w) {
+        EXPECT_EQ(w.ui().LblImport[1]->text(), "First");
+        proceed(w, boxes, 0);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 2);
+    const AddressRecord jose = stored(QStringLiteral("MÜLLER, JOSÉ"));
+    EXPECT_EQ(jose.address_1, QStringLiteral("12 RUE DE L'ÉGLISE, APT \"B\""));
+    EXPECT_EQ(jose.city, QStringLiteral("MONTRÉAL"));
+    EXPECT_EQ(jose.zip, "01234");
+    EXPECT_EQ(stored(QStringLiteral("O'BRIEN, ZOË")).address_1, "1 MAIN ST, UNIT 3");
+
+    // Read as data, the header line is one more household.
+    QFile::remove(path("ovra.mdb"));
+    common::schema::create_database(path("ovra.mdb"));
+    restart_program();
+    expect_completed();
+    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 1); });
+    EXPECT_EQ(count_rows("OVRAData"), 3);
+    EXPECT_TRUE(stored_row<AddressRecord>("OVRAData", "LAST, FIRST"));
+}
+
+}  // namespace
