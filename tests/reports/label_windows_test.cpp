@@ -131,6 +131,16 @@ TEST_F(LabelWindows, QuickPrintOnShippingPositionTenAndCancel) {
         d.lblselwarning->clear();
         quick_print(d, d.Option7, 45, "5163", [](frmQuickprint& w) { w.escape_key(); });
         EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELED");
+
+        // A printer that fails is reported, never counted.
+        rec->fail_next_begin = true;
+        quick_print(d, d.Option7, 45, "5163", [](frmQuickprint& w) {
+            fill_quick(w.ui(), "bob smith");
+            click(w.ui().cmdPrint);
+        });
+        EXPECT_TRUE(d.lblselwarning->text().startsWith("PRINTING FAILED"))
+            << d.lblselwarning->text().toStdString();
+        EXPECT_EQ(dialog().Cancelmessage, "Y");
     });
     ASSERT_EQ(rec->jobs.size(), 1u);
     const auto words = printed(kAvery5163);
@@ -228,6 +238,17 @@ TEST_F(LabelWindows, SinglePrintPrintsTheChosenPersonAndTheDialogCountsIt) {
         click(d.comprint);
         EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 3 LABELS");
         EXPECT_EQ(selected_lines(d.lstselection), 0);
+
+        // The window's printer fails: the run reports it instead of a count.
+        rec->fail_next_begin = true;
+        select_lines(d.lstselection, {2});
+        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("frmSingle",
+                  [](platform::Window& w) { click(static_cast<frmSingle&>(w).ui().cmdPrint); });
+        click(d.comprint);
+        EXPECT_TRUE(d.lblselwarning->text().startsWith("PRINTING FAILED"))
+            << d.lblselwarning->text().toStdString();
     });
     ASSERT_EQ(rec->jobs.size(), 1u);
     const auto words = printed(kAvery5160);
