@@ -164,12 +164,6 @@ TEST(LongNames, ChildrenLabelCutsAbove33OnStandardAnd32OnShipping) {
     l = compose_child_label(names, two, Sheet::Shipping, kAddress, true);
     EXPECT_FALSE(l.long_name);
     EXPECT_EQ(l.lines[2], "1 MAIN ST");
-
-    // By Category use: only the name lines go back; the run adds the address.
-    names = smith_children({"ALEXANDRA JONES", "CHRISTOPHERR BROWN"});
-    l = compose_child_label(names, two, Sheet::Standard, kAddress, false);
-    EXPECT_EQ(l.lines[2], "        CHRISTOPHERR BROWN");
-    EXPECT_EQ(l.lines[3], "");
 }
 
 TEST(InviteLabels, ProperCaseOfTheSharedRule) {
