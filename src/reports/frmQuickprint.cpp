@@ -4,7 +4,9 @@
 
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/printer.h"
 #include "printing/FrmInvalid.h"
+#include "printing/sheets.h"
 #include "reports/label_window_print.h"
 #include "reports/label_window_text.h"
 
@@ -111,7 +113,15 @@ void frmQuickprint::cmdPrint_Click() {
         invalid.show_modal();
         return;
     }
+    const QString avery = sheet == printing::Sheet::Shipping ? sheets::shipping().avery
+                          : sheet == printing::Sheet::Invite ? sheets::invite().avery
+                                                             : sheets::standard().avery;
     try {
+        platform::PrintCommand command(QStringLiteral("Quick label %1.pdf").arg(avery));
+        if (command.cancelled()) {
+            unload();
+            return;
+        }
         if (sheet == printing::Sheet::Invite) {
             printing::LabelPage page{};
             page[position] = label.lines;
@@ -119,6 +129,7 @@ void frmQuickprint::cmdPrint_Click() {
         } else {
             reports::print_label_sheet(sheet, label.lines, position, TopPosition);
         }
+        command.finish();
         printed = true;
     } catch (const platform::VbError& e) {
         failure = e;

@@ -55,6 +55,8 @@ TEST_F(QuickLabelPdf, FirstAndLastLabelOfTheSheet) {
     in_dialog([this](Dialog& d) {
         expect_on_label(print_at(d, 31, "Quick label 1.pdf"), 1);
         expect_on_label(print_at(d, 44, "Quick label 14.pdf"), 14);
+        // The file is asked for by the window's PRINT, after the label was typed.
+        EXPECT_TRUE(pdfs.suggested().last().endsWith("/Quick label 5662.pdf"));
     });
 }
 
