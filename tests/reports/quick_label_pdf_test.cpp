@@ -55,8 +55,22 @@ TEST_F(QuickLabelPdf, FirstAndLastLabelOfTheSheet) {
     in_dialog([this](Dialog& d) {
         expect_on_label(print_at(d, 31, "Quick label 1.pdf"), 1);
         expect_on_label(print_at(d, 44, "Quick label 14.pdf"), 14);
-        // The file is asked for by the window's PRINT, after the label was typed.
+        // The file is asked for by the window's PRINT, after the label was typed; cancelling
+        // it cancels the label.
         EXPECT_TRUE(pdfs.suggested().last().endsWith("/Quick label 5662.pdf"));
+        msgs.expect("LOAD AVERY 5662 LABELS INTO PRINTER", platform::vbOK);
+        pdfs.expect("");
+        modals.on("frmQuickprint", [](platform::Window& w) {
+            auto& q = static_cast<frmQuickprint&>(w).ui();
+            type(q.txtName, "ANN");
+            type(q.txtaddress1, "1 MAIN ST");
+            type(q.txtCity, "PROVO");
+            type(q.txtState, "UT");
+            type(q.txtZip, "84601");
+            click(q.cmdPrint);
+        });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELED");
     });
 }
 
