@@ -97,6 +97,8 @@ public:
     void ChkFamilyLabel_Click();
     void ChkHyphen_Click();
     void TxtFirstName2_Change();
+    // Empties person 2's details once first name 2 is left empty (leaving the box, saving).
+    void clear_absent_person2();
     void person1_title_chosen(platform::OptionButton* button);
     void person2_title_chosen(platform::OptionButton* button);
 

@@ -35,6 +35,7 @@ void empty_database(const QString& message) {
 // Shows the mode's message and returns false on an empty database; otherwise captions the
 // picker for the mode and fills its list.
 bool frmOVRA::prepare_picker(const PickerMode& mode) {
+    if (!address_book_available()) return false;
     if (record_count_shown() == 0) {
         empty_database(mode.empty_message);
         return false;
@@ -97,14 +98,16 @@ void frmOVRA::mnuMoveRemoveNames_Click() {
 }
 
 void frmOVRA::MnuMoveChildren_Click() {
+    if (!address_book_available()) return;
     if (record_count_shown() == 0) {
         empty_database(QStringLiteral("There are no records to move"));
         return;
     }
     children_found = 0;
     print_flag = "N";
-    prepare_picker({"MOVE CHILDREN", "Move Children", "Retrieve Record To Move", 240, 5351,
-                    "There are no records to move"});
+    if (!prepare_picker({"MOVE CHILDREN", "Move Children", "Retrieve Record To Move", 240, 5351,
+                         "There are no records to move"}))
+        return;
     if (children_found == 0) {
         empty_database(QStringLiteral("There are no children to move"));
         return;
@@ -115,21 +118,20 @@ void frmOVRA::MnuMoveChildren_Click() {
 
 void frmOVRA::count_records() {
     use_household_table();
-    Data1().move_last();
     record_total = Data1().record_count();
+    if (record_total > 0) Data1().move_last();
 }
 
 void frmOVRA::load_record_list() {
     records_found = 0;
     listed_lines_.clear();
     const QString title = form<FrmGetAddress>().caption();
-    try {
-        count_records();
+    count_records();
+    // An empty table lists nothing; any other failure is reported, never shown as a short list.
+    if (record_total > 0) {
         Data1().move_first();
         list_current_row(title);
         load_record_list_rest();
-    } catch (const platform::VbError&) {
-        // An empty table lists nothing.
     }
     fill_sorted(form<FrmGetAddress>().ui().LstGetAddress1, std::move(listed_lines_));
     listed_lines_.clear();
@@ -158,7 +160,8 @@ void frmOVRA::list_current_row(const QString& picker_title) {
     const int children = d.field(QStringLiteral("childflag")).toInt();
     const bool move_children = picker_title == QLatin1String("Move Children");
     const QString line = common::display_name(
-        key, first2, d.field(QStringLiteral("last name 2")), common::text_field(d, QStringLiteral("last name hyphen")),
+        key, first2, d.field(QStringLiteral("last name 2")),
+        common::text_field(d, QStringLiteral("last name hyphen")),
         common::text_field(d, QStringLiteral("last-name-reverse")), children, !move_children);
 
     if (picker_title == QLatin1String("SWITCH") && !first2.isEmpty()) return;

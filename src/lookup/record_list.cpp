@@ -6,13 +6,17 @@
 #include "common/display_name.h"
 
 void fill_sorted(QListWidget* list, std::vector<RecordLine> lines) {
-    std::sort(lines.begin(), lines.end(),
-              [](const RecordLine& a, const RecordLine& b) { return common::display_order(a.text, b.text); });
+    std::vector<QString> texts;
+    texts.reserve(lines.size());
+    for (const RecordLine& line : lines) texts.push_back(line.text);
+    const std::vector<int> order = common::display_permutation(texts);
+    texts.clear();
     list->setUpdatesEnabled(false);
     list->clear();
-    for (RecordLine& line : lines) {
-        auto* item = new QListWidgetItem(line.text);
-        item->setData(Qt::UserRole, line.keyname);
+    for (int i : order) {
+        auto* item = new QListWidgetItem;
+        item->setText(lines[i].text);
+        item->setData(Qt::UserRole, lines[i].keyname);
         list->addItem(item);
     }
     list->setUpdatesEnabled(true);

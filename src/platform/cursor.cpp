@@ -1,8 +1,9 @@
 #include "cursor.h"
 
+#include <sqlite3.h>
+
 #include <QFile>
 #include <QFileInfo>
-#include <sqlite3.h>
 
 #include "errors.h"
 
@@ -28,9 +29,13 @@ void bind(sqlite3_stmt* stmt, int i, const QVariant& v) {
         case QMetaType::ULongLong:
         case QMetaType::Short:
         case QMetaType::UShort:
-        case QMetaType::Bool: sqlite3_bind_int64(stmt, i, v.toLongLong()); break;
+        case QMetaType::Bool:
+            sqlite3_bind_int64(stmt, i, v.toLongLong());
+            break;
         case QMetaType::Double:
-        case QMetaType::Float: sqlite3_bind_double(stmt, i, v.toDouble()); break;
+        case QMetaType::Float:
+            sqlite3_bind_double(stmt, i, v.toDouble());
+            break;
         default: {
             const QByteArray text = v.toString().toUtf8();
             sqlite3_bind_text(stmt, i, text.constData(), int(text.size()), SQLITE_TRANSIENT);
@@ -40,9 +45,12 @@ void bind(sqlite3_stmt* stmt, int i, const QVariant& v) {
 
 QVariant column_value(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
-        case SQLITE_NULL: return {};
-        case SQLITE_INTEGER: return QVariant::fromValue<qlonglong>(sqlite3_column_int64(stmt, i));
-        case SQLITE_FLOAT: return sqlite3_column_double(stmt, i);
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return QVariant::fromValue<qlonglong>(sqlite3_column_int64(stmt, i));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(stmt, i);
         default:
             return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
                                      sqlite3_column_bytes(stmt, i));
@@ -64,7 +72,9 @@ const char* kNoCurrent = "No current record.";
 
 DataControl::DataControl() = default;
 
-DataControl::~DataControl() { close_database(); }
+DataControl::~DataControl() {
+    close_database();
+}
 
 void DataControl::require_open() const {
     if (!db_) throw VbError(kErrObjectNotSet, QStringLiteral("The database is not open."));
@@ -198,7 +208,9 @@ void DataControl::refresh() {
     bof_ = eof_ = !any;
 }
 
-QString DataControl::quoted_table() const { return quote_ident(table_); }
+QString DataControl::quoted_table() const {
+    return quote_ident(table_);
+}
 
 QString DataControl::order_by() const {
     return index_.isEmpty() ? QStringLiteral("rowid")
@@ -243,12 +255,14 @@ void DataControl::set_index(const QString& index) {
 void DataControl::seek(const QString& comparison, const QVariant& key) {
     require_table();
     if (index_.isEmpty())
-        throw VbError(kErrNoCurrentIndex, QStringLiteral("Operation invalid without a current index."));
+        throw VbError(kErrNoCurrentIndex,
+                      QStringLiteral("Operation invalid without a current index."));
     if (comparison != QLatin1String("="))
         throw VbError(3251, QStringLiteral("Operation is not supported for this type of object."));
     drop_buffer();
     sqlite3_stmt* stmt = prepare(
-        QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
+        QStringLiteral(
+            "SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
             .arg(quoted_table()));
     bind(stmt, 1, key);
     no_match_ = !position(stmt);
@@ -270,8 +284,9 @@ void DataControl::move_last() {
     require_table();
     drop_buffer();
     no_match_ = false;
-    const QString order = index_.isEmpty() ? QStringLiteral("rowid DESC")
-                                           : QStringLiteral("keyname COLLATE NOCASE DESC, rowid DESC");
+    const QString order = index_.isEmpty()
+                              ? QStringLiteral("rowid DESC")
+                              : QStringLiteral("keyname COLLATE NOCASE DESC, rowid DESC");
     sqlite3_stmt* stmt = prepare(
         QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2 LIMIT 1").arg(quoted_table(), order));
     const bool any = position(stmt);
@@ -285,13 +300,15 @@ void DataControl::move_next() {
     drop_buffer();
     sqlite3_stmt* stmt;
     if (index_.isEmpty()) {
-        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT 1")
-                           .arg(quoted_table()));
+        stmt = prepare(
+            QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT 1")
+                .arg(quoted_table()));
         bind(stmt, 1, position_rowid_);
     } else {
-        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
-                                      "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT 1")
-                           .arg(quoted_table(), order_by()));
+        stmt = prepare(
+            QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
+                           "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT 1")
+                .arg(quoted_table(), order_by()));
         bind(stmt, 1, position_key_);
         bind(stmt, 2, position_rowid_);
     }
@@ -308,10 +325,28 @@ int DataControl::record_count() {
     return int(sqlite3_column_int64(stmt, 0));
 }
 
+QVector<int> DataControl::count_equal(const QStringList& columns, const QVariant& value) {
+    require_table();
+    QStringList sums;
+    for (const QString& c : columns)
+        sums << QStringLiteral("coalesce(sum(%1 = ?1), 0)").arg(quote_ident(columns_[column(c)]));
+    sqlite3_stmt* stmt =
+        prepare(QStringLiteral("SELECT %1 FROM %2").arg(sums.join(','), quoted_table()));
+    Reset r{stmt};
+    bind(stmt, 1, value);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW) raise_sqlite(rc, QStringLiteral("Cannot count the rows"));
+    QVector<int> counts;
+    for (int i = 0; i < columns.size(); ++i) counts << int(sqlite3_column_int64(stmt, i));
+    return counts;
+}
+
 int DataControl::column(const QString& name) const {
     require_table();
     const int i = column_index_.value(name.toLower(), -1);
-    if (i < 0) throw VbError(kErrItemNotFound, QStringLiteral("Item not found in this collection: %1").arg(name));
+    if (i < 0)
+        throw VbError(kErrItemNotFound,
+                      QStringLiteral("Item not found in this collection: %1").arg(name));
     return i;
 }
 
@@ -325,7 +360,8 @@ QVariant DataControl::field(const QString& name) const {
 void DataControl::set_field(const QString& name, const QVariant& value) {
     const int i = column(name);
     if (mode_ == EditMode::None)
-        throw VbError(kErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw VbError(kErrUpdateWithoutEdit,
+                      QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     buffer_[i] = value;
 }
 
@@ -350,7 +386,8 @@ void DataControl::cancel_update() {
 void DataControl::update() {
     require_table();
     if (mode_ == EditMode::None)
-        throw VbError(kErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw VbError(kErrUpdateWithoutEdit,
+                      QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     QStringList names;
     for (const QString& c : columns_) names << quote_ident(c);
     sqlite3_stmt* stmt;
@@ -361,7 +398,8 @@ void DataControl::update() {
                            .arg(quoted_table(), names.join(','), marks.join(',')));
     } else {
         QStringList sets;
-        for (int i = 0; i < names.size(); ++i) sets << QStringLiteral("%1=?%2").arg(names[i]).arg(i + 1);
+        for (int i = 0; i < names.size(); ++i)
+            sets << QStringLiteral("%1=?%2").arg(names[i]).arg(i + 1);
         stmt = prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
                            .arg(quoted_table(), sets.join(','))
                            .arg(columns_.size() + 1));
@@ -385,7 +423,8 @@ void DataControl::delete_row() {
     require_table();
     drop_buffer();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    sqlite3_stmt* stmt = prepare(QStringLiteral("DELETE FROM %1 WHERE rowid=?1").arg(quoted_table()));
+    sqlite3_stmt* stmt =
+        prepare(QStringLiteral("DELETE FROM %1 WHERE rowid=?1").arg(quoted_table()));
     Reset r{stmt};
     bind(stmt, 1, *current_);
     const int rc = sqlite3_step(stmt);
@@ -421,7 +460,8 @@ void DataControl::rollback() {
 
 void DataControl::compact_database(const QString& source, const QString& destination) {
     if (QFileInfo::exists(destination))
-        throw VbError(kErrDatabaseExists, QStringLiteral("Database '%1' already exists.").arg(destination));
+        throw VbError(kErrDatabaseExists,
+                      QStringLiteral("Database '%1' already exists.").arg(destination));
     if (!QFileInfo(source).isFile())
         throw VbError(kErrCantFindFile, QStringLiteral("Could not find file '%1'.").arg(source));
     sqlite3* db = nullptr;
@@ -444,11 +484,14 @@ void DataControl::compact_database(const QString& source, const QString& destina
     if (rc == SQLITE_OK) return;
     QFile::remove(destination);
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT)
-        throw VbError(kErrUnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(source));
+        throw VbError(kErrUnrecognizedFormat,
+                      QStringLiteral("Unrecognized database format '%1'.").arg(source));
     throw VbError(kErrDatabaseEngine, QStringLiteral("Cannot compact '%1': %2").arg(source, error));
 }
 
-Transaction::Transaction(DataControl& data) : data_(data) { data_.begin_trans(); }
+Transaction::Transaction(DataControl& data) : data_(data) {
+    data_.begin_trans();
+}
 
 Transaction::~Transaction() {
     if (!done_) {

@@ -49,6 +49,8 @@ public:
     bool bof() const { return bof_; }
     bool has_current() const { return current_.has_value(); }
     int record_count();
+    // For each column, the number of rows of the current table holding exactly value there.
+    QVector<int> count_equal(const QStringList& columns, const QVariant& value);
 
     // The current row's field (or the edit buffer's while editing); Null when never written.
     QVariant field(const QString& name) const;
@@ -81,7 +83,10 @@ private:
     // Runs a row query: position on its first result or clear the current row.
     bool position(sqlite3_stmt* stmt);
     void clear_current();
-    void drop_buffer() { mode_ = EditMode::None; buffer_.clear(); }
+    void drop_buffer() {
+        mode_ = EditMode::None;
+        buffer_.clear();
+    }
     QString order_by() const;
     QString quoted_table() const;
 

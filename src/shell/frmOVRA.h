@@ -9,9 +9,8 @@
 #include <array>
 #include <vector>
 
-#include "lookup/record_list.h"
-
 #include "common/settings.h"
+#include "lookup/record_list.h"
 #include "platform/window.h"
 
 namespace frmOVRA_ui {
@@ -78,8 +77,8 @@ class frmOVRA : public platform::Form<frmOVRA_ui::Controls> {
 public:
     frmOVRA();
 
-    std::array<QString, 13> heading{};  // [1]..[12]
-    std::array<int, 13> catcount{};     // [1]..[12]
+    std::array<QString, 13> heading{};     // [1]..[12]
+    std::array<int, 13> catcount{};        // [1]..[12]
     std::array<QString, 4> ReturnLabel{};  // [1]..[3]
     int Trackfile = 0;
     bool email_service = false;
@@ -138,6 +137,8 @@ public:
     void show_record_count(int count);
     // Turns the six record items on or off.
     void set_record_items(bool on);
+    // Turns "&Tracking Reports" on or off; it stays so while the window is disabled and enabled.
+    void set_tracking_item(bool on);
 
     // The settings record as the window's variables hold it, and taking one back.
     common::StorefileRecord storefile_record() const;

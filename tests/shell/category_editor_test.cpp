@@ -25,6 +25,13 @@ protected:
         r.ReturnLabel[1] = "THE SMITHS";
         r.Trackfile = 1;
         common::write_storefile(path("storefile.ovr"), r);
+        // The households behind the counts: four in FAMILY, two in CLUB.
+        for (int i = 0; i < 4; ++i) {
+            auto h = household("SMITH", QStringLiteral("A%1").arg(i));
+            h.category[1] = "Y";
+            h.category[3] = i < 2 ? "Y" : "N";
+            store_household(h);
+        }
         start_program();
         stored = read("storefile.ovr");
     }
