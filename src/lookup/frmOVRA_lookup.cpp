@@ -129,8 +129,9 @@ void frmOVRA::load_record_list() {
     count_records();
     // An empty table lists nothing; any other failure is reported, never shown as a short list.
     if (record_total > 0) {
+        listed_lines_.reserve(record_total);
         Data1().move_first();
-        list_current_row(title);
+        list_current_row(Data1(), title);
         load_record_list_rest();
     }
     fill_sorted(form<FrmGetAddress>().ui().LstGetAddress1, std::move(listed_lines_));
@@ -139,9 +140,10 @@ void frmOVRA::load_record_list() {
 
 void frmOVRA::load_record_list_rest() {
     const QString title = form<FrmGetAddress>().caption();
+    auto& data = Data1();
     for (int i = 2; i <= record_total; ++i) {
-        Data1().move_next();
-        list_current_row(title);
+        data.move_next();
+        list_current_row(data, title);
     }
 }
 
@@ -153,23 +155,26 @@ QString frmOVRA::spouse_name_rtn(const QString& keyname) {
                                common::text_field(d, QStringLiteral("last-name-reverse")));
 }
 
-void frmOVRA::list_current_row(const QString& picker_title) {
-    const auto& d = Data1();
-    const QString key = common::text_field(d, QStringLiteral("keyname"));
+void frmOVRA::list_current_row(const platform::DataControl& d, const QString& picker_title) {
     const QString first2 = common::text_field(d, QStringLiteral("first name 2"));
-    const int children = d.field(QStringLiteral("childflag")).toInt();
-    const bool move_children = picker_title == QLatin1String("Move Children");
-    const QString line = common::display_name(
-        key, first2, d.field(QStringLiteral("last name 2")),
-        common::text_field(d, QStringLiteral("last name hyphen")),
-        common::text_field(d, QStringLiteral("last-name-reverse")), children, !move_children);
-
     if (picker_title == QLatin1String("SWITCH") && !first2.isEmpty()) return;
     if (picker_title == QLatin1String("ALTER") && first2.isEmpty()) return;
+    const int children = d.field(QStringLiteral("childflag")).toInt();
+    const bool move_children = picker_title == QLatin1String("Move Children");
     if (move_children) {
         if (children <= 0) return;
         ++children_found;
     }
+    const QString key = common::text_field(d, QStringLiteral("keyname"));
+    // The second person's fields are read only for a household that has one.
+    const QString line =
+        first2.isEmpty()
+            ? common::display_name(key, first2, QVariant(), QString(), QString(), children,
+                                   !move_children)
+            : common::display_name(key, first2, d.field(QStringLiteral("last name 2")),
+                                   common::text_field(d, QStringLiteral("last name hyphen")),
+                                   common::text_field(d, QStringLiteral("last-name-reverse")),
+                                   children, !move_children);
     listed_lines_.push_back({line, key});
     ++records_found;
 }

@@ -11,14 +11,15 @@ void fill_sorted(QListWidget* list, std::vector<RecordLine> lines) {
     for (const RecordLine& line : lines) texts.push_back(line.text);
     const std::vector<int> order = common::display_permutation(texts);
     texts.clear();
+    // The lines go in with one insertion; each item then takes its key.
+    QStringList sorted;
+    sorted.reserve(qsizetype(order.size()));
+    for (int i : order) sorted.push_back(lines[i].text);
     list->setUpdatesEnabled(false);
     list->clear();
-    for (int i : order) {
-        auto* item = new QListWidgetItem;
-        item->setText(lines[i].text);
-        item->setData(Qt::UserRole, lines[i].keyname);
-        list->addItem(item);
-    }
+    list->addItems(sorted);
+    for (int row = 0; row < int(order.size()); ++row)
+        list->item(row)->setData(Qt::UserRole, lines[order[row]].keyname);
     list->setUpdatesEnabled(true);
 }
 

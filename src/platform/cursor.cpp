@@ -70,6 +70,91 @@ const char* kNoCurrent = "No current record.";
 
 }  // namespace
 
+// Keeps the buffers: a walk reuses them row after row.
+void StoredRow::clear() {
+    cells_.resize(0);
+    text_.resize(0);
+}
+
+void StoredRow::read(sqlite3_stmt* stmt, int first) {
+    clear();
+    const int n = sqlite3_column_count(stmt);
+    text_.reserve(16 * n);
+    cells_.resize(std::max(0, n - first));
+    for (int i = first; i < n; ++i) {
+        Cell& c = cells_[i - first];
+        c.type = sqlite3_column_type(stmt, i);
+        if (c.type == SQLITE_INTEGER) {
+            c.integer = sqlite3_column_int64(stmt, i);
+        } else if (c.type == SQLITE_FLOAT) {
+            c.real = sqlite3_column_double(stmt, i);
+        } else if (c.type != SQLITE_NULL) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            c.bytes = sqlite3_column_bytes(stmt, i);
+            c.offset = text_.size();
+            text_.append(text, c.bytes);
+        }
+    }
+}
+
+void StoredRow::assign(const QVector<QVariant>& values) {
+    clear();
+    cells_.resize(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QVariant& v = values[i];
+        Cell& c = cells_[i];
+        if (v.isNull() || !v.isValid()) {
+            c.type = SQLITE_NULL;
+            continue;
+        }
+        switch (v.typeId()) {
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Bool:
+                c.type = SQLITE_INTEGER;
+                c.integer = v.toLongLong();
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                c.type = SQLITE_FLOAT;
+                c.real = v.toDouble();
+                break;
+            default: {
+                const QByteArray utf8 = v.toString().toUtf8();
+                c.type = SQLITE_TEXT;
+                c.offset = text_.size();
+                c.bytes = utf8.size();
+                text_ += utf8;
+            }
+        }
+    }
+}
+
+QVariant StoredRow::value(qsizetype i) const {
+    const Cell& c = cells_[i];
+    switch (c.type) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return QVariant::fromValue<qlonglong>(c.integer);
+        case SQLITE_FLOAT:
+            return c.real;
+        default:
+            return QString::fromUtf8(text_.constData() + c.offset, c.bytes);
+    }
+}
+
+QVector<QVariant> StoredRow::values() const {
+    QVector<QVariant> out;
+    out.reserve(cells_.size());
+    for (qsizetype i = 0; i < cells_.size(); ++i) out << value(i);
+    return out;
+}
+
 DataControl::DataControl() = default;
 
 DataControl::~DataControl() {
@@ -136,6 +221,7 @@ void DataControl::close_database() {
     table_.clear();
     columns_.clear();
     column_index_.clear();
+    key_column_ = -1;
     index_.clear();
     drop_buffer();
     clear_current();
@@ -153,7 +239,9 @@ void DataControl::refresh() {
                           QStringLiteral("Could not find file '%1'.").arg(database_name_));
         sqlite3* db = nullptr;
         const QByteArray path = QFile::encodeName(database_name_);
-        const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        // One thread uses the connection: no lock around every call.
+        const int rc = sqlite3_open_v2(path.constData(), &db,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc != SQLITE_OK) {
             sqlite3_close_v2(db);
             throw VbError(kErrCantFindFile,
@@ -163,6 +251,8 @@ void DataControl::refresh() {
         sqlite3_busy_timeout(db_, 2000);
         try {
             exec("PRAGMA synchronous=FULL");
+            // Walks of a large address book read its pages once, not once per walk.
+            exec("PRAGMA cache_size=-32768");
             exec("SELECT count(*) FROM sqlite_master");
         } catch (const VbError&) {
             close_database();
@@ -180,6 +270,7 @@ void DataControl::refresh() {
     table_.clear();
     columns_.clear();
     column_index_.clear();
+    key_column_ = -1;
 
     sqlite3_stmt* find = prepare(QStringLiteral(
         "SELECT name FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE"));
@@ -202,6 +293,7 @@ void DataControl::refresh() {
             columns_.append(name);
         }
     }
+    key_column_ = column_index_.value(QStringLiteral("keyname"), -1);
     sqlite3_stmt* first = prepare(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2 LIMIT 1")
                                       .arg(quoted_table(), order_by()));
     const bool any = position(first);
@@ -220,19 +312,32 @@ QString DataControl::order_by() const {
 void DataControl::clear_current() {
     current_.reset();
     row_.clear();
+    forget_ahead();
+}
+
+void DataControl::forget_ahead() {
+    ahead_count_ = 0;
+    ahead_next_ = 0;
+}
+
+void DataControl::take_ahead() {
+    AheadRow& next = ahead_[ahead_next_++];
+    current_ = next.rowid;
+    // Swapped, not copied: the slot keeps the old row's buffers for the next batch.
+    std::swap(row_, next.values);
+    position_rowid_ = next.rowid;
+    position_key_ = key_column_ >= 0 ? row_.value(key_column_) : QVariant();
 }
 
 bool DataControl::position(sqlite3_stmt* stmt) {
+    forget_ahead();
     Reset r{stmt};
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) {
         current_ = sqlite3_column_int64(stmt, 0);
-        const int n = sqlite3_column_count(stmt);
-        row_.resize(n - 1);
-        for (int i = 1; i < n; ++i) row_[i - 1] = column_value(stmt, i);
+        row_.read(stmt, 1);
         position_rowid_ = *current_;
-        const int key = column_index_.value(QStringLiteral("keyname"), -1);
-        position_key_ = key >= 0 ? row_[key] : QVariant();
+        position_key_ = key_column_ >= 0 ? row_.value(key_column_) : QVariant();
         return true;
     }
     if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot read the table"));
@@ -242,6 +347,7 @@ bool DataControl::position(sqlite3_stmt* stmt) {
 
 void DataControl::set_index(const QString& index) {
     require_table();
+    forget_ahead();
     if (index.isEmpty()) {
         index_.clear();
         return;
@@ -298,22 +404,51 @@ void DataControl::move_next() {
     require_table();
     if (eof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     drop_buffer();
+    bof_ = false;
+    // A walk reads the rows after the current one a batch at a time; anything but the next
+    // move forgets them, so no step ever sees a row as it was before a change.
+    if (ahead_next_ < ahead_count_) {
+        take_ahead();
+        return;
+    }
     sqlite3_stmt* stmt;
     if (index_.isEmpty()) {
         stmt = prepare(
-            QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT 1")
-                .arg(quoted_table()));
+            QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT %2")
+                .arg(quoted_table())
+                .arg(kReadAhead));
         bind(stmt, 1, position_rowid_);
     } else {
         stmt = prepare(
             QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
-                           "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT 1")
-                .arg(quoted_table(), order_by()));
+                           "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT %3")
+                .arg(quoted_table(), order_by())
+                .arg(kReadAhead));
         bind(stmt, 1, position_key_);
         bind(stmt, 2, position_rowid_);
     }
-    bof_ = false;
-    eof_ = !position(stmt);
+    forget_ahead();
+    if (ahead_.size() < kReadAhead) ahead_.resize(kReadAhead);
+    {
+        Reset r{stmt};
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            AheadRow& row = ahead_[ahead_count_++];
+            row.rowid = sqlite3_column_int64(stmt, 0);
+            row.values.read(stmt, 1);
+        }
+        if (rc != SQLITE_DONE) {
+            forget_ahead();
+            raise_sqlite(rc, QStringLiteral("Cannot read the table"));
+        }
+    }
+    if (ahead_count_ == 0) {
+        clear_current();
+        eof_ = true;
+        return;
+    }
+    eof_ = false;
+    take_ahead();
 }
 
 int DataControl::record_count() {
@@ -343,7 +478,9 @@ QVector<int> DataControl::count_equal(const QStringList& columns, const QVariant
 
 int DataControl::column(const QString& name) const {
     require_table();
-    const int i = column_index_.value(name.toLower(), -1);
+    // Callers mostly spell the names as stored (lower case): look them up without a copy first.
+    int i = column_index_.value(name, -1);
+    if (i < 0) i = column_index_.value(name.toLower(), -1);
     if (i < 0)
         throw VbError(kErrItemNotFound,
                       QStringLiteral("Item not found in this collection: %1").arg(name));
@@ -354,7 +491,7 @@ QVariant DataControl::field(const QString& name) const {
     const int i = column(name);
     if (mode_ != EditMode::None) return buffer_[i];
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    return row_[i];
+    return row_.value(i);
 }
 
 void DataControl::set_field(const QString& name, const QVariant& value) {
@@ -374,7 +511,7 @@ void DataControl::add_new() {
 void DataControl::edit() {
     require_table();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    buffer_ = row_;
+    buffer_ = row_.values();
     mode_ = EditMode::Edit;
 }
 
@@ -385,6 +522,7 @@ void DataControl::cancel_update() {
 
 void DataControl::update() {
     require_table();
+    forget_ahead();
     if (mode_ == EditMode::None)
         throw VbError(kErrUpdateWithoutEdit,
                       QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
@@ -411,9 +549,8 @@ void DataControl::update() {
     if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot write the row"));
     if (mode_ == EditMode::Edit) {
         if (sqlite3_changes(db_) == 0) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-        row_ = buffer_;
-        const int key = column_index_.value(QStringLiteral("keyname"), -1);
-        if (key >= 0) position_key_ = row_[key];
+        row_.assign(buffer_);
+        if (key_column_ >= 0) position_key_ = row_.value(key_column_);
     }
     // A new row does not become current, as with the original engine.
     drop_buffer();
@@ -433,18 +570,21 @@ void DataControl::delete_row() {
 }
 
 void DataControl::begin_trans() {
+    forget_ahead();
     if (in_transaction_) throw VbError(3034, QStringLiteral("A transaction is already open."));
     exec("BEGIN IMMEDIATE");
     in_transaction_ = true;
 }
 
 void DataControl::commit_trans() {
+    forget_ahead();
     if (!in_transaction_) throw VbError(3034, QStringLiteral("No transaction is open."));
     exec("COMMIT");
     in_transaction_ = false;
 }
 
 void DataControl::rollback() {
+    forget_ahead();
     if (!in_transaction_) return;
     in_transaction_ = false;
     exec("ROLLBACK");

@@ -12,6 +12,29 @@ struct sqlite3_stmt;
 
 namespace platform {
 
+// One row as the database returned it, in one buffer: a value becomes a QVariant only when it
+// is asked for, so walking a wide table costs little more than the fields actually read.
+class StoredRow {
+public:
+    void clear();
+    // Columns first.. of the statement's current result row.
+    void read(sqlite3_stmt* stmt, int first);
+    void assign(const QVector<QVariant>& values);
+    QVariant value(qsizetype i) const;
+    QVector<QVariant> values() const;
+
+private:
+    struct Cell {
+        int type = 0;  // SQLITE_NULL, SQLITE_INTEGER, SQLITE_FLOAT or text
+        qint64 integer = 0;
+        double real = 0;
+        qsizetype offset = 0;
+        qsizetype bytes = 0;
+    };
+    QVector<Cell> cells_;
+    QByteArray text_;
+};
+
 // The data cursor: one SQLite connection that behaves like a writable table-type recordset.
 // One table at a time is open; its current row is shared by everyone who uses the cursor.
 // Every failure is a VbError; with no open database every operation fails with error 91.
@@ -83,6 +106,8 @@ private:
     // Runs a row query: position on its first result or clear the current row.
     bool position(sqlite3_stmt* stmt);
     void clear_current();
+    void forget_ahead();
+    void take_ahead();
     void drop_buffer() {
         mode_ = EditMode::None;
         buffer_.clear();
@@ -99,6 +124,7 @@ private:
     QString table_;
     QStringList columns_;
     QHash<QString, int> column_index_;
+    int key_column_ = -1;
     QString index_;
     bool no_match_ = false;
     bool bof_ = true;
@@ -107,10 +133,19 @@ private:
     // Where relative moves continue from, also after the current row was deleted.
     qint64 position_rowid_ = 0;
     QVariant position_key_;
-    QVector<QVariant> row_;
+    StoredRow row_;
     EditMode mode_ = EditMode::None;
     QVector<QVariant> buffer_;
     bool in_transaction_ = false;
+    // Rows after the current one, read in one query by a walk; forgotten by any other step.
+    struct AheadRow {
+        qint64 rowid = 0;
+        StoredRow values;
+    };
+    static constexpr int kReadAhead = 256;
+    QVector<AheadRow> ahead_;
+    qsizetype ahead_count_ = 0;
+    qsizetype ahead_next_ = 0;
 };
 
 // Begins a transaction on the cursor and rolls it back unless committed.

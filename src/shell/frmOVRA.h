@@ -11,6 +11,7 @@
 
 #include "common/settings.h"
 #include "lookup/record_list.h"
+#include "platform/cursor.h"
 #include "platform/window.h"
 
 namespace frmOVRA_ui {
@@ -159,6 +160,6 @@ private:
     void show_clock();
     struct PickerMode;
     bool prepare_picker(const PickerMode& mode);
-    void list_current_row(const QString& picker_title);
+    void list_current_row(const platform::DataControl& data, const QString& picker_title);
     std::vector<RecordLine> listed_lines_;
 };
