@@ -36,7 +36,7 @@ QLineEdit* box(QWidget* parent, const char* name, int max, int left, int top, in
 
 void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     w->setWindowTitle(QStringLiteral("Add New Record"));
-    platform::set_client_size(w, 11880, 11400);
+    platform::set_client_size(w, 11880, kButtonTop + 660);
 
     // Person 1 and person 2 names.
     label_for(w, QStringLiteral("First Name 1"), 120, 240);
@@ -182,23 +182,24 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     c.Lblsecondaddress = platform::make_label(w, "Lblsecondaddress", QString());
     c.Lblsecondaddress->hide();
 
-    c.lblWarning =
-        platform::make_label(w, "lblWarning", QStringLiteral(" "), 120, 9960, 11640, 480);
+    c.lblWarning = platform::make_label(w, "lblWarning", QStringLiteral(" "), 120, kButtonTop - 720,
+                                        11640, 480);
     c.lblWarning->setAlignment(Qt::AlignCenter);
     QFont warning(QStringLiteral("Arial"), 12, QFont::Bold);
     c.lblWarning->setFont(warning);
     platform::set_fore_color(c.lblWarning, 0x0000C0);
 
-    c.Comsave = platform::make_button(w, "Comsave", QStringLiteral("EDIT"), 1800, 10804, 1935, 495);
+    c.Comsave =
+        platform::make_button(w, "Comsave", QStringLiteral("EDIT"), 1800, kButtonTop, 1935, 495);
     c.Comsave->setDefault(true);
-    c.Comcancel =
-        platform::make_button(w, "Comcancel", QStringLiteral("CANCEL"), 4080, 10804, 1935, 495);
-    c.Cmdmain =
-        platform::make_button(w, "Cmdmain", QStringLiteral("MAIN MENU"), 5040, 10804, 1935, 495);
+    c.Comcancel = platform::make_button(w, "Comcancel", QStringLiteral("CANCEL"), 4080, kButtonTop,
+                                        1935, 495);
+    c.Cmdmain = platform::make_button(w, "Cmdmain", QStringLiteral("MAIN MENU"), 5040, kButtonTop,
+                                      1935, 495);
     c.Cmdchildren = platform::make_button(w, "Cmdchildren", QStringLiteral("ADD CHILDREN"), 7320,
-                                          10804, 2040, 495);
+                                          kButtonTop, 2040, 495);
     c.Cmdaddress2 = platform::make_button(w, "Cmdaddress2", QStringLiteral("SECONDARY ADDRESS"),
-                                          9540, 10804, 2220, 495);
+                                          9540, kButtonTop, 2220, 495);
 
     // Reading order for the keyboard.
     QWidget* order[] = {

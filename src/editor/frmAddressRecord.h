@@ -83,6 +83,9 @@ class frmAddressRecord : public platform::Form<frmAddressRecord_ui::Controls> {
 public:
     frmAddressRecord();
 
+    // Top of the row of buttons, right below the warning line, so the form fits a laptop screen.
+    static constexpr int kButtonTop = 9600;
+
     // Per-household state; kept across loads.
     QString keyname;
     QString update_type;

@@ -127,6 +127,8 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     auto* body = new QWidget(main);
     main->setCentralWidget(body);
     auto* outer = new QVBoxLayout(body);
+    // The window keeps the size of its contents: maximising would only tear the panel apart.
+    main->layout()->setSizeConstraint(QLayout::SetFixedSize);
     outer->setContentsMargins(platform::tw(240), platform::tw(120), platform::tw(240),
                               platform::tw(120));
 
@@ -321,8 +323,8 @@ void frmOVRA::new_record_setup() {
     r.sal2->setEnabled(false);
     platform::set_back_color(r.sal1, platform::color::kButtonFace);
     platform::set_back_color(r.sal2, platform::color::kButtonFace);
-    platform::place(r.Comsave, 1800, 10804);
-    platform::place(r.Comcancel, 4080, 10804);
+    platform::place(r.Comsave, 1800, frmAddressRecord::kButtonTop);
+    platform::place(r.Comcancel, 4080, frmAddressRecord::kButtonTop);
     r.Comsave->setText(QStringLiteral("SAVE"));
     r.Comsave->show();
     r.Cmdmain->hide();

@@ -1,5 +1,6 @@
-#include <QTest>
 #include <sqlite3.h>
+
+#include <QTest>
 
 #include "common/records.h"
 #include "editor/Frmaddress2.h"
@@ -110,8 +111,9 @@ TEST_F(Saving, ANewHouseholdIsStoredWithItsChildrenSecondAddressAndCounts) {
     EXPECT_EQ(main().ui().lblcatcount[1]->text(), "1");
     EXPECT_EQ(main().ui().lblrecnum->text(), "1");
     EXPECT_TRUE(main().ui().MnuRecordEdit->isEnabled());
-    EXPECT_EQ(read("storefile.ovr"), "\"FAMILY\",1,\"\",0,\"FRIENDS\",1,\"\",0,\"\",0,\"\",0,\"\",0,\"\",0,"
-                                     "\"\",0,\"\",0,\"\",0,\"\",0,\"\",\"\",\"\",0\r\n");
+    EXPECT_EQ(read("storefile.ovr"),
+              "\"FAMILY\",1,\"\",0,\"FRIENDS\",1,\"\",0,\"\",0,\"\",0,\"\",0,\"\",0,"
+              "\"\",0,\"\",0,\"\",0,\"\",0,\"\",\"\",\"\",0\r\n");
 
     // After a restart the counts and the record count are still right.
     restart_program();
@@ -205,9 +207,10 @@ TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
     sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
     sqlite3_exec(db, "DROP TABLE Children", nullptr, nullptr, nullptr);
     sqlite3_close(db);
-    msgs.expect("The household could not be saved; nothing was changed.\n"
-                "The database engine cannot find the input table 'Children'.",
-                platform::vbOK, platform::vbExclamation, "Save Failed");
+    msgs.expect(
+        "The household could not be saved; nothing was changed.\n"
+        "The database engine cannot find the input table 'Children'.",
+        platform::vbOK, platform::vbExclamation, "Save Failed");
     new_record([this](Controls& c) {
         fill(c, "ann", "lee");
         click(c.Chkcat[1]);
@@ -222,7 +225,8 @@ TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
 
 class SecondAddressDialog : public Saving {
 protected:
-    void open_dialog(Controls& c, std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
+    void open_dialog(Controls& c,
+                     std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
         modals.on("Frmaddress2", [act](platform::Window& w) {
             auto& dialog = static_cast<Frmaddress2&>(w);
             act(dialog, dialog.ui());
@@ -235,7 +239,7 @@ TEST_F(SecondAddressDialog, NewHouseholdLayoutAndItsCancel) {
     new_record([this](Controls& c) {
         open_dialog(c, [this](Frmaddress2& w, auto& d) {
             EXPECT_EQ(w.help_context_id(), 1200);
-            EXPECT_EQ(w.caption(), "Form1");
+            EXPECT_EQ(w.caption(), "Secondary Address");
             EXPECT_FALSE(d.Cmdsave->isHidden());
             EXPECT_EQ(platform::left(d.Cmdsave), 2280);
             EXPECT_FALSE(d.Cmdbypass->isHidden());
@@ -282,11 +286,16 @@ TEST_F(SecondAddressDialog, SaveChecksItsFieldsLikeTheRecordForm) {
                 bool ok;
             };
             const Case cases[] = {
-                {"1 A ST", "62701", false, "IL", true},    {"1 A ST", "62701-1234", false, "IL", true},
-                {"1 A ST", "6270", false, "IL", false},    {"1 A ST", "627011234", false, "IL", false},
-                {"1 A ST", "62701 1234", false, "IL", false}, {"1 A ST", "6270-11234", false, "IL", false},
-                {" ", "62701", false, "IL", false},         {"  ", "62701", false, "IL", true},
-                {"1 A ST", "", true, "", true},             {"1 A ST", "free form", true, "", true},
+                {"1 A ST", "62701", false, "IL", true},
+                {"1 A ST", "62701-1234", false, "IL", true},
+                {"1 A ST", "6270", false, "IL", false},
+                {"1 A ST", "627011234", false, "IL", false},
+                {"1 A ST", "62701 1234", false, "IL", false},
+                {"1 A ST", "6270-11234", false, "IL", false},
+                {" ", "62701", false, "IL", false},
+                {"  ", "62701", false, "IL", true},
+                {"1 A ST", "", true, "", true},
+                {"1 A ST", "free form", true, "", true},
             };
             for (const Case& k : cases) {
                 d.txtaddress1->setText(k.address1);

@@ -53,8 +53,6 @@ TEST_F(CategoryEditor, OpensWithTheStoredNamesAndItsHeading) {
         EXPECT_EQ(c.Text[1]->text(), "FAMILY");
         EXPECT_EQ(c.Text[3]->text(), "CLUB");
         EXPECT_EQ(c.Text[4]->text(), "");
-        EXPECT_EQ(platform::left(c.Text[5]), 1860);
-        EXPECT_EQ(platform::top(c.Text[5]), 1320);
         c.cmdCancel->click();
     });
 }
