@@ -1,5 +1,7 @@
 #include <sqlite3.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "common/records.h"
@@ -8,6 +10,7 @@
 #include "editor_fixture.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 
 using platform::back_color;
@@ -111,6 +114,7 @@ TEST_F(Saving, ANewHouseholdIsStoredWithItsChildrenSecondAddressAndCounts) {
     EXPECT_EQ(main().ui().lblcatcount[1]->text(), "1");
     EXPECT_EQ(main().ui().lblrecnum->text(), "1");
     EXPECT_TRUE(main().ui().MnuRecordEdit->isEnabled());
+    EXPECT_FALSE(main().ui().mnuTrackingReports->isEnabled());  // no report exists
     EXPECT_EQ(read("storefile.ovr"),
               "\"FAMILY\",1,\"\",0,\"FRIENDS\",1,\"\",0,\"\",0,\"\",0,\"\",0,\"\",0,"
               "\"\",0,\"\",0,\"\",0,\"\",0,\"\",\"\",\"\",0\r\n");
@@ -221,6 +225,58 @@ TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
     EXPECT_EQ(count_rows("OVRAData"), 0);
     EXPECT_EQ(main().catcount[1], 0);
     EXPECT_FALSE(exists("storefile.ovr") && read("storefile.ovr").contains("\",1,"));
+}
+
+TEST_F(Saving, ARefusedRowThatIsNoDuplicateIsNotReportedAsOne) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
+    sqlite3_exec(
+        db,
+        "CREATE TRIGGER full BEFORE INSERT ON OVRAData BEGIN SELECT RAISE(ABORT, 'disk full'); END",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    msgs.expect(
+        "The household could not be saved; nothing was changed.\nCannot write the row: disk full",
+        platform::vbOK, platform::vbExclamation, "Save Failed");
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        click(c.Comsave);
+        EXPECT_TRUE(record().is_shown());
+        EXPECT_NE(c.lblWarning->text(), "RECORD ALREADY EXISTS");
+        EXPECT_NE(platform::back_color(c.txtLastName1), platform::color::kLightRed);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 0);
+}
+
+TEST_F(Saving, ASettingsFileThatCannotBeWrittenIsReportedAndHealedAtTheNextStart) {
+    const QByteArray before = read("storefile.ovr");
+    ASSERT_TRUE(QFile::remove(path("storefile.ovr")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.ovr"));
+    QString why;
+    try {
+        common::write_storefile(path("storefile.ovr"), {});
+    } catch (const platform::VbError& e) {
+        why = e.description();
+    }
+    ASSERT_FALSE(why.isEmpty());
+    msgs.expect("The settings file could not be saved.\n" + why, platform::vbOK,
+                platform::vbExclamation, "File Error");
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        click(c.Chkcat[1]);
+        click(c.Comsave);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 1);
+    EXPECT_EQ(main().catcount[1], 1);
+
+    // As after the failed write: the file still holds the old count.
+    ASSERT_TRUE(QDir(dir_.path()).rmdir("storefile.ovr"));
+    write("storefile.ovr", before);
+    restart_program();
+    EXPECT_EQ(main().catcount[1], 1);
+    common::StorefileRecord back;
+    ASSERT_EQ(common::read_storefile(path("storefile.ovr"), back), common::ReadStatus::Complete);
+    EXPECT_EQ(back.catcount[1], 1);
 }
 
 class SecondAddressDialog : public Saving {

@@ -154,7 +154,8 @@ TEST_F(Validation, ZipAndState) {
         {"12.34", false, "IL", false},      {"-1234", false, "IL", false},
         {"1E+03", false, "IL", false},      {"", false, "IL", false},
         {"  62701 ", false, "IL", true},    {"", true, "", true},
-        {"SW1A 1AA", true, "", true},
+        {"SW1A 1AA", true, "", true},       {"62701-12AB", false, "IL", false},
+        {"62701-ABCD", false, "IL", false},
     };
     for (const Case& k : cases) {
         Entry e;
