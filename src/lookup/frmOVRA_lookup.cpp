@@ -130,9 +130,14 @@ void frmOVRA::load_record_list() {
     // An empty table lists nothing; any other failure is reported, never shown as a short list.
     if (record_total > 0) {
         listed_lines_.reserve(record_total);
+        // The walk reads the six fields a line is made of (a narrower read, nothing else).
+        Data1().set_walk_fields({QStringLiteral("keyname"), QStringLiteral("first name 2"),
+                                 QStringLiteral("last name 2"), QStringLiteral("last name hyphen"),
+                                 QStringLiteral("last-name-reverse"), QStringLiteral("childflag")});
         Data1().move_first();
         list_current_row(Data1(), title);
         load_record_list_rest();
+        Data1().set_walk_fields({});
     }
     fill_sorted(form<FrmGetAddress>().ui().LstGetAddress1, std::move(listed_lines_));
     listed_lines_.clear();

@@ -222,6 +222,7 @@ void DataControl::close_database() {
     columns_.clear();
     column_index_.clear();
     key_column_ = -1;
+    walk_columns_.clear();
     index_.clear();
     drop_buffer();
     clear_current();
@@ -271,6 +272,7 @@ void DataControl::refresh() {
     columns_.clear();
     column_index_.clear();
     key_column_ = -1;
+    walk_columns_.clear();
 
     sqlite3_stmt* find = prepare(QStringLiteral(
         "SELECT name FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE"));
@@ -312,6 +314,7 @@ QString DataControl::order_by() const {
 void DataControl::clear_current() {
     current_.reset();
     row_.clear();
+    row_cells_.clear();
     forget_ahead();
 }
 
@@ -325,8 +328,37 @@ void DataControl::take_ahead() {
     current_ = next.rowid;
     // Swapped, not copied: the slot keeps the old row's buffers for the next batch.
     std::swap(row_, next.values);
+    row_cells_ = ahead_cells_;
     position_rowid_ = next.rowid;
-    position_key_ = key_column_ >= 0 ? row_.value(key_column_) : QVariant();
+    position_key_ = key_column_ >= 0
+                        ? row_.value(row_cells_.isEmpty() ? key_column_ : row_cells_[key_column_])
+                        : QVariant();
+}
+
+void DataControl::set_walk_fields(const QStringList& names) {
+    require_table();
+    walk_columns_.clear();
+    if (names.isEmpty()) return;
+    for (const QString& name : names) walk_columns_ << column(name);
+    if (key_column_ >= 0 && !walk_columns_.contains(key_column_)) walk_columns_ << key_column_;
+}
+
+QVariant DataControl::current_value(int i) const {
+    if (row_cells_.isEmpty()) return row_.value(i);
+    if (row_cells_[i] >= 0) return row_.value(row_cells_[i]);
+    // A field the walk did not read: the whole row is read once, by its row id.
+    auto* self = const_cast<DataControl*>(this);
+    sqlite3_stmt* stmt =
+        self->prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid=?1").arg(quoted_table()));
+    Reset r{stmt};
+    bind(stmt, 1, *current_);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW)
+        raise_sqlite(rc == SQLITE_DONE ? SQLITE_NOTFOUND : rc,
+                     QStringLiteral("Cannot read the row"));
+    self->row_.read(stmt, 1);
+    self->row_cells_.clear();
+    return row_.value(i);
 }
 
 bool DataControl::position(sqlite3_stmt* stmt) {
@@ -336,6 +368,7 @@ bool DataControl::position(sqlite3_stmt* stmt) {
     if (rc == SQLITE_ROW) {
         current_ = sqlite3_column_int64(stmt, 0);
         row_.read(stmt, 1);
+        row_cells_.clear();
         position_rowid_ = *current_;
         position_key_ = key_column_ >= 0 ? row_.value(key_column_) : QVariant();
         return true;
@@ -411,19 +444,33 @@ void DataControl::move_next() {
         take_ahead();
         return;
     }
+    // A walk that named its fields reads only those; any other is read when asked for.
+    QString select = QStringLiteral("*");
+    ahead_cells_.clear();
+    if (!walk_columns_.isEmpty()) {
+        QStringList names;
+        ahead_cells_.fill(-1, columns_.size());
+        for (int c : walk_columns_) {
+            ahead_cells_[c] = int(names.size());
+            names << quote_ident(columns_[c]);
+        }
+        select = names.join(',');
+    }
     sqlite3_stmt* stmt;
     if (index_.isEmpty()) {
         stmt = prepare(
-            QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT %2")
+            QStringLiteral("SELECT rowid, %3 FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT %2")
                 .arg(quoted_table())
-                .arg(kReadAhead));
+                .arg(kReadAhead)
+                .arg(select));
         bind(stmt, 1, position_rowid_);
     } else {
         stmt = prepare(
-            QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
+            QStringLiteral("SELECT rowid, %4 FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
                            "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT %3")
                 .arg(quoted_table(), order_by())
-                .arg(kReadAhead));
+                .arg(kReadAhead)
+                .arg(select));
         bind(stmt, 1, position_key_);
         bind(stmt, 2, position_rowid_);
     }
@@ -491,7 +538,7 @@ QVariant DataControl::field(const QString& name) const {
     const int i = column(name);
     if (mode_ != EditMode::None) return buffer_[i];
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    return row_.value(i);
+    return current_value(i);
 }
 
 void DataControl::set_field(const QString& name, const QVariant& value) {
@@ -511,6 +558,7 @@ void DataControl::add_new() {
 void DataControl::edit() {
     require_table();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
+    if (!row_cells_.isEmpty()) current_value(0);  // the whole row
     buffer_ = row_.values();
     mode_ = EditMode::Edit;
 }
@@ -550,6 +598,7 @@ void DataControl::update() {
     if (mode_ == EditMode::Edit) {
         if (sqlite3_changes(db_) == 0) throw VbError(kErrNoCurrentRecord, kNoCurrent);
         row_.assign(buffer_);
+        row_cells_.clear();
         if (key_column_ >= 0) position_key_ = row_.value(key_column_);
     }
     // A new row does not become current, as with the original engine.

@@ -75,6 +75,10 @@ public:
     // For each column, the number of rows of the current table holding exactly value there.
     QVector<int> count_equal(const QStringList& columns, const QVariant& value);
 
+    // Fields a walk with move_next reads in its batches (until the table is switched or this is
+    // called with none); others are still readable, one query per row. Only for speed.
+    void set_walk_fields(const QStringList& names);
+
     // The current row's field (or the edit buffer's while editing); Null when never written.
     QVariant field(const QString& name) const;
     void set_field(const QString& name, const QVariant& value);
@@ -108,6 +112,7 @@ private:
     void clear_current();
     void forget_ahead();
     void take_ahead();
+    QVariant current_value(int column) const;
     void drop_buffer() {
         mode_ = EditMode::None;
         buffer_.clear();
@@ -134,6 +139,11 @@ private:
     qint64 position_rowid_ = 0;
     QVariant position_key_;
     StoredRow row_;
+    // For a row read by a narrowed walk: each column's cell in row_, -1 when not read; empty
+    // when row_ holds the whole row.
+    QVector<int> row_cells_;
+    QVector<int> walk_columns_;
+    QVector<int> ahead_cells_;
     EditMode mode_ = EditMode::None;
     QVector<QVariant> buffer_;
     bool in_transaction_ = false;

@@ -227,6 +227,22 @@ TEST_F(CursorTest, AWalkNeverShowsARowAsItWasBeforeAChange) {
     EXPECT_EQ(changed, 2);
     EXPECT_EQ(last, "K0599, A");
     EXPECT_EQ(data.count_equal({"city"}, "NEW"), QVector<int>{2});
+
+    // A walk that names its fields still reads any other, and an edit keeps the whole row.
+    data.set_walk_fields({"city"});
+    data.move_first();
+    for (int i = 0; i < 300; ++i) data.move_next();
+    EXPECT_EQ(data.field("city").toString(), "OLD");
+    EXPECT_EQ(data.field("keyname").toString(), "K0301, A");
+    EXPECT_TRUE(data.field("zip").isNull());
+    data.edit();
+    data.set_field("zip", "62701");
+    data.update();
+    data.set_walk_fields({});
+    data.set_index("keyname");
+    data.seek("=", "K0301, A");
+    EXPECT_EQ(data.field("city").toString(), "OLD");
+    EXPECT_EQ(data.field("zip").toString(), "62701");
 }
 
 TEST_F(CursorTest, FieldsAreMatchedByNameAndUnknownOnesRefused) {
