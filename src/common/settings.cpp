@@ -37,13 +37,13 @@ public:
         return bad<QString>();
     }
 
-    // A whole number of at least `least`.
-    int number(int least) {
+    // A whole number from least to most.
+    int number(int least, int most = INT_MAX) {
         const auto read = next();
         if (!read) return 0;
         const write_line::Item& item = *read;
         if (std::holds_alternative<std::monostate>(item)) return 0;
-        if (const auto* n = std::get_if<qint64>(&item); n && *n >= least && *n <= INT_MAX)
+        if (const auto* n = std::get_if<qint64>(&item); n && *n >= least && *n <= most)
             return int(*n);
         return bad<int>();
     }
@@ -111,9 +111,12 @@ void write_storefile(const QString& path, const StorefileRecord& rec) {
 
 ReadStatus read_printer_table(const QString& path, PrinterTable& table) {
     return read_items(path, [&table](ItemReader& in) {
+        // A slot is taken only whole: a damaged record leaves it and the rest as they were.
         for (PrinterSlot& slot : table) {
-            slot.name = in.text();
-            slot.line = in.number(INT_MIN);
+            const QString name = in.text();
+            const int line = in.number(SHRT_MIN, SHRT_MAX);
+            if (in.damaged()) break;
+            slot = {name, line};
         }
     });
 }

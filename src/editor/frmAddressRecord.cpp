@@ -541,6 +541,7 @@ void frmAddressRecord::refresh_main_window() {
 }
 
 void frmAddressRecord::Comcancel_Click() {
+    if (may_close && !may_close()) return;
     if (addnew_pending == QLatin1String("yes"))
         platform::resume_next([] { Data1().cancel_update(); });
     addnew_pending = "no";
@@ -711,6 +712,7 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
             open_table(QStringLiteral("Children"));
             if (seek_key(keyname)) data.delete_row();
         }
+        if (rows_with_save) rows_with_save();
         open_table(QStringLiteral("OVRAData"));
         seek_key(keyname);
         t.commit();

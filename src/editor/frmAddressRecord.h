@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <functional>
 
 #include "common/records.h"
 #include "platform/controls.h"
@@ -127,6 +128,12 @@ public:
 
     QString error_flag;
     QString addnew_pending;
+
+    // Set by a household change that ends in this form's SAVE: rows the change writes in the
+    // save's own transaction, and the question asked before the form closes without saving
+    // (false keeps it open).
+    std::function<void()> rows_with_save;
+    std::function<bool()> may_close;
 
 protected:
     void build(QWidget* form, frmAddressRecord_ui::Controls& c) override;

@@ -76,11 +76,17 @@ void FrmGetAddress::ComGetAddress_Click() {
     if (!get_record()) return;
     const QString mode = c.ComGetAddress->text();
     auto& record = form<frmAddressRecord>();
-    // Moving children, altering and switching names are household changes, built separately.
-    if (mode == QLatin1String("Retrieve Record To Move") ||
-        mode == QLatin1String("Retrieve Record To Alter") ||
-        mode == QLatin1String("Retrieve Record To Switch"))
+    if (mode == QLatin1String("Retrieve Record To Move")) {
+        set_up_childmove();
         return;
+    }
+    if (mode == QLatin1String("Retrieve Record To Switch")) {
+        edit_record();
+        set_up_Switch_Names();
+        return;
+    }
+    // Altering names is a household change built separately.
+    if (mode == QLatin1String("Retrieve Record To Alter")) return;
     if (mode == QLatin1String("Retrieve Record To Delete")) {
         delete_record();
         record.set_help_context_id(4200);

@@ -45,6 +45,13 @@ public:
     // True while the picker is loaded and captioned for browsing (never loads it).
     bool browsing();
 
+    // Household changes handed the loaded household (src/changes/FrmGetAddress_changes.cpp).
+    void set_up_Switch_Names();
+    void append_surname_to_children();
+    void set_up_childmove();
+    // Person 1's last name as loaded, before a switch changes it.
+    QString old_lastname1;
+
 protected:
     void build(QWidget* form, FrmGetAddress_ui::Controls& c) override;
     QAbstractButton* cancel_button() override { return ui().Comcancel; }

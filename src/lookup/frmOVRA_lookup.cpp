@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/errors.h"
 #include "platform/msgbox.h"
+#include "printing/frmprint.h"
 #include "shell/frmOVRA.h"
 #include "shell/frmdatabase.h"
 
@@ -122,10 +123,16 @@ void frmOVRA::count_records() {
     if (record_total > 0) Data1().move_last();
 }
 
+// The print dialog lists every household under its full display name, whatever mode the
+// picker was last in.
+QString frmOVRA::list_filter() {
+    return print_flag == QLatin1String("Y") ? QString() : form<FrmGetAddress>().caption();
+}
+
 void frmOVRA::load_record_list() {
     records_found = 0;
     listed_lines_.clear();
-    const QString title = form<FrmGetAddress>().caption();
+    const QString title = list_filter();
     count_records();
     // An empty table lists nothing; any other failure is reported, never shown as a short list.
     if (record_total > 0) {
@@ -139,12 +146,15 @@ void frmOVRA::load_record_list() {
         load_record_list_rest();
         Data1().set_walk_fields({});
     }
-    fill_sorted(form<FrmGetAddress>().ui().LstGetAddress1, std::move(listed_lines_));
+    QListWidget* target = print_flag == QLatin1String("Y")
+                              ? form<frmprint>().ui().lstselection
+                              : form<FrmGetAddress>().ui().LstGetAddress1;
+    fill_sorted(target, std::move(listed_lines_));
     listed_lines_.clear();
 }
 
 void frmOVRA::load_record_list_rest() {
-    const QString title = form<FrmGetAddress>().caption();
+    const QString title = list_filter();
     auto& data = Data1();
     for (int i = 2; i <= record_total; ++i) {
         data.move_next();

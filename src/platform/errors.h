@@ -16,6 +16,7 @@ enum ErrorNumber : int {
     kErrPathFileAccess = 75,
     kErrPathNotFound = 76,
     kErrObjectNotSet = 91,
+    kErrPrinter = 482,
     kErrNoCurrentIndex = 3019,
     kErrUpdateWithoutEdit = 3020,
     kErrNoCurrentRecord = 3021,
@@ -29,6 +30,7 @@ enum ErrorNumber : int {
     kErrMailFailure = 32002,
     kErrMailLoginFailure = 32003,
     kErrMailUnknownRecipient = 32014,
+    kErrPrintCancelled = 32755,
 };
 
 class VbError : public std::runtime_error {

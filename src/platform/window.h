@@ -72,7 +72,7 @@ public:
     // What the close box and the Esc key do: the window's cancel button when it has one
     // (close box without one: unload).
     virtual void close_box();
-    void escape_key();
+    virtual void escape_key();
 
     // Used by App when the run is thrown away: destroys controls without running handlers.
     void discard_controls();

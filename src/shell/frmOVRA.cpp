@@ -230,6 +230,8 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordEdit, "MnuRecordEdit_Click", [this] { Comeditrecord_Click(); });
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
+    connect_item(c.mnuEditReturnLabels, "mnuEditReturnLabels_Click",
+                 [this] { mnuEditReturnLabels_Click(); });
     connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
     connect_item(c.MnuCmpDB, "MnuCmpDB_Click", [this] { MnuCmpDB_Click(); });
     connect_item(c.MnuBUDB, "MnuBUDB_Click", [this] { MnuBUDB_Click(); });
@@ -242,6 +244,12 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
                  [this] { mnuMoveRemoveNames_Click(); });
     connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
     connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
+    connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click",
+                 [this] { mnuSetupPrinters_Click(); });
+    connect_item(c.mnuViewTrackingReports, "mnuViewTrackingReports_Click",
+                 [this] { mnuViewTrackingReports_Click(); });
+    connect_item(c.mnuDeleteTrackingReports, "mnuDeleteTrackingReports_Click",
+                 [this] { mnuDeleteTrackingReports_Click(); });
 }
 
 void frmOVRA::Form_Load() {
@@ -278,6 +286,13 @@ void frmOVRA::comnewrecord_Click() {
 
 void frmOVRA::new_record_setup() {
     if (!address_book_available()) return;
+    new_record_layout();
+    auto& record = form<frmAddressRecord>();
+    record.set_help_context_id(1000);
+    record.show_modal();
+}
+
+void frmOVRA::new_record_layout() {
     auto& record = form<frmAddressRecord>();
     record.chkchildren = 0;
     // A new household starts with no second address of its own or of the previous one.
@@ -336,8 +351,6 @@ void frmOVRA::new_record_setup() {
         children.Txtchild[i]->setEnabled(true);
     }
     initialize_color();
-    record.set_help_context_id(1000);
-    record.show_modal();
 }
 
 void frmOVRA::set_up_category_checks() {
@@ -361,8 +374,6 @@ void frmOVRA::Combrowserecord_Click() {
     browse_record_start();
 }
 
-void frmOVRA::Comprintrec_Click() {}
-
 void frmOVRA::Comquit_Click() {
     unload();
     platform::App::current().end_program();
@@ -370,13 +381,6 @@ void frmOVRA::Comquit_Click() {
 
 void frmOVRA::MnuExit_Click() {
     Comquit_Click();
-}
-
-void frmOVRA::cmdButton_Click(int row) {
-    auto& c = ui();
-    if (c.Label[row]->text().isEmpty()) return;
-    if (c.lblcatcount[row]->text() == QLatin1String("0")) return;
-    // The category list opens here once the printouts are built.
 }
 
 void frmOVRA::MnuEditCat_Click() {

@@ -102,6 +102,10 @@ public:
     void Comeditrecord_Click();
     void Combrowserecord_Click();
     void Comprintrec_Click();
+    // Printing: the print dialog's opening and the return-label set-up.
+    void initialize_print();
+    void print_check();
+    void mnuEditReturnLabels_Click();
     void Comquit_Click();
     void MnuExit_Click();
     void cmdButton_Click(int row);
@@ -115,8 +119,11 @@ public:
     void MnuResDB_Click();
     void MnuHelpAbout_Click();
     void mnuVantrelPress_Click();
+    void mnuSetupPrinters_Click();
 
     void new_record_setup();
+    // Clears the record form and its dialogs for a new household, without showing it.
+    void new_record_layout();
 
     // Record lookup: the picker's launchers and the household list loader.
     void edit_record_start();
@@ -132,6 +139,9 @@ public:
     void set_up_category_checks();
     void initialize_color();
     void mnuComments_Click();
+    // Tracking reports (reports/frmOVRA_reports.cpp, with cmdButton_Click).
+    void mnuViewTrackingReports_Click();
+    void mnuDeleteTrackingReports_Click();
 
     // The household count the window shows (lblrecnum as a number).
     int record_count_shown();
@@ -161,5 +171,6 @@ private:
     struct PickerMode;
     bool prepare_picker(const PickerMode& mode);
     void list_current_row(const platform::DataControl& data, const QString& picker_title);
+    QString list_filter();
     std::vector<RecordLine> listed_lines_;
 };

@@ -1,6 +1,7 @@
 #include "fixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QCheckBox>
 #include <QRadioButton>
@@ -9,6 +10,7 @@
 #include "common/schema.h"
 #include "platform/cursor.h"
 #include "platform/files.h"
+#include "platform/printer.h"
 #include "shell/frmSplash.h"
 
 namespace testing_support {
@@ -52,6 +54,17 @@ void ModalScript::run(platform::Window& window) {
     EXPECT_FALSE(window.is_shown()) << window.name().toStdString() << " was left open";
 }
 
+QString PdfFileScript::answer(const QString& suggested) {
+    suggested_ << suggested;
+    if (expected_.empty()) {
+        ADD_FAILURE() << "unexpected PDF save dialog: " << suggested.toStdString();
+        return {};
+    }
+    const QString path = expected_.front();
+    expected_.pop_front();
+    return path;
+}
+
 void OvraTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     common::schema::create_database(path("ovra.mdb"));
@@ -63,11 +76,14 @@ void OvraTest::new_run() {
     app_->set_quit_on_end(false);
     app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) { return msgs.answer(c); });
     app_->set_modal_hook([this](platform::Window& w) { modals.run(w); });
+    platform::printer().set_installed_queues(QStringList{});
+    platform::printer().set_file_name_hook([this](const QString& s) { return pdfs.answer(s); });
 }
 
 void OvraTest::TearDown() {
     EXPECT_TRUE(msgs.done()) << "an expected message box was not shown";
     EXPECT_TRUE(modals.done()) << "an expected modal window was not shown";
+    EXPECT_TRUE(pdfs.done()) << "an expected PDF save dialog was not shown";
     app_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -147,6 +163,16 @@ void OvraTest::click(QAbstractButton* button) {
     // Check boxes and option buttons take clicks on their mark and caption only.
     const bool marked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
     QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
+}
+
+void OvraTest::snapshot(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("OVRA_SNAPSHOTS");
+    if (folder.isEmpty()) return;
+    window->adjustSize();
+    window->show();
+    QCoreApplication::processEvents();
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    window->hide();
 }
 
 void OvraTest::type(QLineEdit* box, const QString& text) {

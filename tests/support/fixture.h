@@ -58,6 +58,21 @@ private:
     std::deque<std::pair<QString, std::function<void(platform::Window&)>>> expected_;
 };
 
+// Answers the PDF device's save dialog in the order the test expects; any other fails the test.
+class PdfFileScript {
+public:
+    // The path to answer with; "" cancels the dialog.
+    void expect(const QString& path) { expected_.push_back(path); }
+    QString answer(const QString& suggested);
+    bool done() const { return expected_.empty(); }
+    // The suggested paths the dialogs opened with.
+    const QStringList& suggested() const { return suggested_; }
+
+private:
+    std::deque<QString> expected_;
+    QStringList suggested_;
+};
+
 // A fresh program folder with an empty household database and a fresh program state.
 class OvraTest : public ::testing::Test {
 protected:
@@ -100,11 +115,16 @@ protected:
     static void click(QAbstractButton* button);
     // A user's typing into a box (replaces what it held).
     static void type(QLineEdit* box, const QString& text);
+    // With OVRA_SNAPSHOTS set to a folder, saves a picture of the window there (for looking
+    // at it); otherwise does nothing.
+    static void snapshot(QWidget* window, const QString& name);
 
     QTemporaryDir dir_;
     std::unique_ptr<platform::App> app_;
     MsgBoxScript msgs;
     ModalScript modals;
+    // Printing sees no CUPS queue, only the PDF device, whose save dialog this answers.
+    PdfFileScript pdfs;
 };
 
 }  // namespace testing_support

@@ -1,0 +1,489 @@
+#include "printer.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cmath>
+
+#include "application.h"
+#include "errors.h"
+
+namespace platform {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kMeasureDpi = 1200;
+
+// Metrics are taken at 1200 dpi, the resolution the real back end draws at, so the recorder
+// and the page agree.
+const QPaintDevice* measure_device() {
+    static QImage image = [] {
+        QImage i(1, 1, QImage::Format_Mono);
+        const int dpm = int(std::lround(kMeasureDpi / 0.0254));
+        i.setDotsPerMeterX(dpm);
+        i.setDotsPerMeterY(dpm);
+        return i;
+    }();
+    return &image;
+}
+
+QFontMetricsF metrics(const QFont& font) {
+    return QFontMetricsF(font, const_cast<QPaintDevice*>(measure_device()));
+}
+
+double width_in(const QFont& font, const QString& text) {
+    return metrics(font).horizontalAdvance(text) / kMeasureDpi;
+}
+
+}  // namespace
+
+PrintFace print_face(const QString& asked) {
+    // Tab columns use the original faces' declared average widths, never the substitute's.
+    static const PrintFace faces[] = {
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), 904.0 / 2048},
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), 821.0 / 2048},
+        {QStringLiteral("Papyrus"), QStringLiteral("Liberation Serif"), 840.0 / 2048},
+        {QStringLiteral("News Gothic MT"), QStringLiteral("Liberation Sans Narrow"), 840.0 / 2048},
+    };
+    for (const PrintFace& face : faces)
+        if (face.asked.compare(asked, Qt::CaseInsensitive) == 0) return face;
+    return {asked, faces[0].family, faces[0].tab_em};
+}
+
+QFont print_font(const QString& asked, double size, bool bold, int stretch) {
+    QFont font(print_face(asked).family);
+    font.setPointSizeF(size > 0 ? size : 1);
+    font.setBold(bold);
+    font.setStretch(stretch);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QSizeF drawn_size(const DrawnText& t) {
+    const QFont font = print_font(t.font, t.size, t.bold, t.stretch);
+    return {width_in(font, t.text), metrics(font).lineSpacing() / kMeasureDpi};
+}
+
+PageGeometry pdf_device_geometry() {
+    return {};
+}
+
+PrintItem Tab(int n) {
+    PrintItem item(QString{});
+    item.kind = PrintItem::Kind::Tab;
+    item.column = n;
+    return item;
+}
+
+PrintItem FitText(const QString& text, double fit_right) {
+    PrintItem item(text);
+    item.fit_right = fit_right;
+    return item;
+}
+
+std::vector<RecordedText> PrintRecorder::job_texts(int job) const {
+    std::vector<RecordedText> out;
+    for (const RecordedText& t : texts)
+        if (t.job == job) out.push_back(t);
+    return out;
+}
+
+// ---- The real back end.
+
+namespace {
+
+class QtBackend : public PrintBackend {
+public:
+    QtBackend(const QString& device, const QString& pdf_file)
+        : printer_(QPrinter::HighResolution), pdf_(device == kPdfDevice) {
+        if (pdf_) {
+            printer_.setOutputFormat(QPrinter::PdfFormat);
+            printer_.setOutputFileName(pdf_file);
+            const PageGeometry g = pdf_device_geometry();
+            printer_.setFullPage(false);
+            printer_.setPageLayout(QPageLayout(
+                QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                QMarginsF(g.printable.left(), g.printable.top(), g.page_width - g.printable.right(),
+                          g.page_height - g.printable.bottom()),
+                QPageLayout::Inch));
+        } else {
+            printer_.setPrinterName(device);
+            printer_.setFullPage(false);
+        }
+        printer_.setDocName(QStringLiteral("ovra"));
+    }
+    ~QtBackend() override {
+        if (painter_.isActive()) painter_.end();
+    }
+
+    void begin_job(int color_mode) override {
+        if (painter_.isActive()) {
+            // The command's PDF file is open: the next job is its next page.
+            if (!printer_.newPage()) fail();
+            return;
+        }
+        printer_.setColorMode(color_mode == kColorModeColor ? QPrinter::Color
+                                                            : QPrinter::GrayScale);
+        if (!painter_.begin(&printer_)) fail();
+    }
+    void new_page() override {
+        if (!printer_.newPage()) fail();
+    }
+    void draw(const DrawnText& t) override {
+        const double dpi = printer_.resolution();
+        const QFont font = print_font(t.font, t.size, t.bold, t.stretch);
+        painter_.setFont(font);
+        const QColor color =
+            QColor(int(t.color & 0xFF), int((t.color >> 8) & 0xFF), int((t.color >> 16) & 0xFF));
+        painter_.setPen(color);
+        const double ascent = QFontMetricsF(font, &printer_).ascent();
+        painter_.drawText(QPointF(t.x * dpi, t.y * dpi + ascent), t.text);
+    }
+    void end_job() override {
+        // A queue gets one job per EndDoc; the PDF file stays open for the rest of the command.
+        if (pdf_) return;
+        if (!painter_.end()) fail();
+    }
+    void finish() override {
+        if (painter_.isActive() && !painter_.end()) fail();
+    }
+
+private:
+    [[noreturn]] void fail() {
+        throw VbError(
+            kErrPrinter,
+            pdf_ ? QStringLiteral("The PDF file %1 could not be written.")
+                       .arg(QDir::toNativeSeparators(printer_.outputFileName()))
+                 : QStringLiteral("The printer %1 could not print.").arg(printer_.printerName()));
+    }
+
+    QPrinter printer_;
+    QPainter painter_;
+    bool pdf_;
+};
+
+class RecorderBackend : public PrintBackend {
+public:
+    RecorderBackend(PrintRecorder& rec, const QString& device) : rec_(rec), device_(device) {}
+    void begin_job(int) override {
+        if (rec_.fail_next_begin) {
+            rec_.fail_next_begin = false;
+            throw VbError(kErrPrinter,
+                          QStringLiteral("The printer %1 could not print.").arg(device_));
+        }
+        rec_.jobs.push_back({device_, 1, false});
+    }
+    void new_page() override { ++rec_.jobs.back().pages; }
+    void draw(const DrawnText& t) override {
+        RecordedText r;
+        static_cast<DrawnText&>(r) = t;
+        r.job = int(rec_.jobs.size()) - 1;
+        r.page = rec_.jobs.back().pages;
+        r.device = device_;
+        rec_.texts.push_back(r);
+    }
+    void end_job() override { rec_.jobs.back().ended = true; }
+
+private:
+    PrintRecorder& rec_;
+    QString device_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintBackend> make_qt_backend(const QString& device, const QString& pdf_file) {
+    return std::make_unique<QtBackend>(device, pdf_file);
+}
+
+PageGeometry qt_device_geometry(const QString& device) {
+    if (device == kPdfDevice) return pdf_device_geometry();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(device);
+    if (info.isNull()) return pdf_device_geometry();
+    QPrinter queue(info, QPrinter::HighResolution);
+    queue.setFullPage(false);
+    const QPageLayout layout = queue.pageLayout();
+    const QRectF full = layout.fullRect(QPageLayout::Inch);
+    return {full.width(), full.height(), layout.paintRect(QPageLayout::Inch)};
+}
+
+// ---- The printer object.
+
+Printer::Printer() : factory_(make_qt_backend), geometry_fn_(qt_device_geometry) {}
+
+Printer::~Printer() = default;
+
+QStringList Printer::Printers() const {
+    QStringList names = queues_ ? *queues_ : QPrinterInfo::availablePrinterNames();
+    names.append(kPdfDevice);
+    return names;
+}
+
+QString Printer::DeviceName() const {
+    if (!current_.isEmpty()) return current_;
+    const QString queue = queues_ ? QString() : QPrinterInfo::defaultPrinterName();
+    return queue.isEmpty() ? kPdfDevice : queue;
+}
+
+void Printer::set_current_printer(int index) {
+    const QStringList names = Printers();
+    if (index >= 0 && index < names.size()) current_ = names[index];
+}
+
+bool Printer::select_by_name(const QString& name) {
+    const QStringList names = Printers();
+    bool found = false;
+    for (int i = 0; i < names.size(); ++i) {
+        if (names[i] == name) {
+            set_current_printer(i);
+            found = true;
+        }
+    }
+    return found;
+}
+
+QString Printer::ask_pdf_file(const QString& suggested) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    const QString path = QDir(folder).filePath(suggested);
+    if (file_name_hook_) return file_name_hook_(path);
+    return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Save the printout as PDF"), path,
+                                        QStringLiteral("PDF files (*.pdf)"));
+}
+
+bool Printer::begin_command(const QString& suggested_file_name) {
+    if (in_command_) end_command();
+    pdf_file_.clear();
+    if (DeviceName() == kPdfDevice) {
+        pdf_file_ = ask_pdf_file(suggested_file_name);
+        if (pdf_file_.isEmpty()) return false;
+    }
+    in_command_ = true;
+    return true;
+}
+
+void Printer::end_command() {
+    in_command_ = false;
+    pdf_file_.clear();
+    if (job_open_) EndDoc();
+    drop_backend();
+}
+
+void Printer::drop_backend() {
+    if (!backend_) return;
+    std::unique_ptr<PrintBackend> done = std::move(backend_);
+    backend_device_.clear();
+    done->finish();
+}
+
+PrintBackend& Printer::backend() {
+    const QString device = DeviceName();
+    if (backend_ && backend_device_ == device) return *backend_;
+    drop_backend();
+    QString file;
+    if (device == kPdfDevice) {
+        file = in_command_ ? pdf_file_ : QString();
+        if (file.isEmpty()) file = ask_pdf_file(QStringLiteral("Printout.pdf"));
+        if (file.isEmpty())
+            throw VbError(kErrPrintCancelled, QStringLiteral("Printing cancelled."));
+    }
+    backend_ = factory_(device, file);
+    backend_device_ = device;
+    return *backend_;
+}
+
+void Printer::set_backend_factory(PrintBackendFactory factory, PageGeometryFn geometry) {
+    drop_backend();
+    job_open_ = false;
+    factory_ = std::move(factory);
+    geometry_fn_ = std::move(geometry);
+    geometry_device_.clear();
+}
+
+void Printer::set_installed_queues(std::optional<QStringList> queues) {
+    queues_ = std::move(queues);
+    current_.clear();
+    geometry_device_.clear();
+}
+
+PageGeometry Printer::geometry() const {
+    const QString device = DeviceName();
+    if (geometry_device_ != device) {
+        geometry_ = geometry_fn_(device);
+        geometry_device_ = device;
+    }
+    return geometry_;
+}
+
+double Printer::to_inches(double units) const {
+    return scale_mode_ == kScaleInches ? units : units / kTwipsPerInch;
+}
+
+double Printer::from_inches(double inches) const {
+    return scale_mode_ == kScaleInches ? inches : inches * kTwipsPerInch;
+}
+
+void Printer::set_ScaleMode(int mode) {
+    scale_mode_ = mode == kScaleInches ? kScaleInches : kScaleTwips;
+}
+
+double Printer::CurrentX() const {
+    return from_inches(x_in_);
+}
+double Printer::CurrentY() const {
+    return from_inches(y_in_);
+}
+void Printer::set_CurrentX(double x) {
+    x_in_ = to_inches(x);
+}
+void Printer::set_CurrentY(double y) {
+    y_in_ = to_inches(y);
+}
+double Printer::ScaleWidth() const {
+    return from_inches(geometry().printable.width());
+}
+double Printer::ScaleHeight() const {
+    return from_inches(geometry().printable.height());
+}
+
+double Printer::TextWidth(const QString& text) const {
+    return from_inches(width_in(print_font(font_name_, font_size_, bold_), text));
+}
+
+double Printer::TextHeight() const {
+    return from_inches(metrics(print_font(font_name_, font_size_, bold_)).lineSpacing() /
+                       kMeasureDpi);
+}
+
+double Printer::TabWidth() const {
+    return from_inches(print_face(font_name_).tab_em * font_size_ / 72.0);
+}
+
+void Printer::start_output() {
+    if (job_open_) return;
+    backend().begin_job(color_mode_);
+    job_open_ = true;
+}
+
+void Printer::print_items(const std::vector<PrintItem>& items, bool end_line) {
+    start_output();
+    const double line = to_inches(TextHeight());
+    if (y_in_ > 0 && y_in_ + line > geometry().printable.height()) NewPage();
+    const double tab = to_inches(TabWidth());
+    for (const PrintItem& item : items) {
+        if (item.kind == PrintItem::Kind::Tab) {
+            // Text that already ran past the column goes on; a label row never wraps.
+            x_in_ = std::max(x_in_, (std::max(item.column, 1) - 1) * tab);
+            continue;
+        }
+        if (item.text.isEmpty()) continue;
+        int stretch = 100;
+        const double width = width_in(print_font(font_name_, font_size_, bold_), item.text);
+        if (item.fit_right > 0) {
+            const double room = to_inches(item.fit_right) - x_in_;
+            if (width > room && room > 0) {
+                stretch = std::max(1, int(std::floor(100 * room / width)));
+                while (stretch > 1 && width_in(print_font(font_name_, font_size_, bold_, stretch),
+                                               item.text) > room)
+                    --stretch;
+            }
+        }
+        DrawnText t;
+        t.x = x_in_;
+        t.y = y_in_;
+        t.text = item.text;
+        t.font = font_name_;
+        t.size = font_size_;
+        t.bold = bold_;
+        t.color = fore_color_;
+        t.color_mode = color_mode_;
+        t.stretch = stretch;
+        backend().draw(t);
+        x_in_ += stretch == 100
+                     ? width
+                     : width_in(print_font(font_name_, font_size_, bold_, stretch), item.text);
+    }
+    if (end_line) {
+        x_in_ = 0;
+        y_in_ += line;
+    }
+}
+
+void Printer::Print(const std::vector<PrintItem>& items) {
+    print_items(items, true);
+}
+
+void Printer::PrintContinue(const std::vector<PrintItem>& items) {
+    print_items(items, false);
+}
+
+void Printer::NewPage() {
+    if (!job_open_) {
+        start_output();
+    } else {
+        backend().new_page();
+    }
+    x_in_ = 0;
+    y_in_ = 0;
+}
+
+void Printer::EndDoc() {
+    if (!job_open_) return;
+    x_in_ = 0;
+    y_in_ = 0;
+    fore_color_ = 0;
+    job_open_ = false;
+    try {
+        backend().end_job();
+        if (!in_command_) drop_backend();
+    } catch (const VbError&) {
+        backend_.reset();
+        backend_device_.clear();
+        throw;
+    }
+}
+
+Printer& printer() {
+    return form<Printer>();
+}
+
+PrintRecorder& use_print_recorder() {
+    PrintRecorder& rec = form<PrintRecorder>();
+    printer().set_backend_factory(
+        [&rec](const QString& device, const QString&) -> std::unique_ptr<PrintBackend> {
+            return std::make_unique<RecorderBackend>(rec, device);
+        },
+        [&rec](const QString&) { return rec.page; });
+    printer().set_file_name_hook([](const QString& suggested) { return suggested; });
+    return rec;
+}
+
+PrintCommand::PrintCommand(const QString& suggested_file_name) {
+    open_ = printer().begin_command(suggested_file_name);
+    cancelled_ = !open_;
+}
+
+PrintCommand::~PrintCommand() {
+    try {
+        finish();
+    } catch (const VbError&) {
+        // The caller that cares calls finish() itself.
+    }
+}
+
+void PrintCommand::finish() {
+    if (!open_) return;
+    open_ = false;
+    printer().end_command();
+}
+
+}  // namespace platform

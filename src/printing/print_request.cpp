@@ -1,0 +1,70 @@
+#include "printing/print_request.h"
+
+#include "common/records.h"
+#include "shell/frmdatabase.h"
+
+namespace printing {
+
+int labels_per_sheet(Sheet sheet) {
+    switch (sheet) {
+        case Sheet::Standard:
+            return 30;
+        case Sheet::Invite:
+            return 14;
+        case Sheet::Shipping:
+            return 10;
+        case Sheet::None:
+            break;
+    }
+    return 0;
+}
+
+int PrintRequest::start_position() const {
+    switch (sheet) {
+        case Sheet::Standard:
+            return start_standard;
+        case Sheet::Invite:
+            return start_invite;
+        case Sheet::Shipping:
+            return start_shipping;
+        case Sheet::None:
+            break;
+    }
+    return 0;
+}
+
+bool PrintRequest::any_category_chosen() const {
+    for (int i = 1; i <= 12; ++i)
+        if (category[i] != 0) return true;
+    return false;
+}
+
+std::vector<QString> PrintRequest::selected_keys() const {
+    std::vector<QString> keys;
+    for (const ListLine& line : lines)
+        if (line.selected) keys.push_back(line.keyname);
+    return keys;
+}
+
+int PrintRequest::selected_count() const {
+    int n = 0;
+    for (const ListLine& line : lines)
+        if (line.selected) ++n;
+    return n;
+}
+
+bool find_list_record(const ListLine& line) {
+    use_household_table();
+    return seek_key(line.keyname);
+}
+
+bool check_record_categories(const PrintRequest& request) {
+    for (int i = 1; i <= 12; ++i) {
+        if (request.category[i] == 1 &&
+            common::yes_field(Data1(), QStringLiteral("category%1").arg(i)))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace printing

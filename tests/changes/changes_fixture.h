@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QAction>
+
+#include "../lookup/lookup_fixture.h"
+#include "changes/Frmchildmove.h"
+#include "changes/frmRemoveName.h"
+#include "changes/frmVerifyNames.h"
+#include "changes/frmchildnamemove.h"
+#include "lookup/frmCheckEdit.h"
+
+// A household change started from the main window's menu, in a temporary address book.
+class ChangesTest : public LookupTest {
+protected:
+    using Verify = frmVerifyNames_ui::Controls;
+    using Chooser = Frmchildmove_ui::Controls;
+    using Where = frmchildnamemove_ui::Controls;
+
+    static frmRemoveName& change() { return platform::form<frmRemoveName>(); }
+    static frmVerifyNames& verifier() { return platform::form<frmVerifyNames>(); }
+
+    // Acts in the verification dialog the next step shows.
+    void in_verifier(const std::function<void(Verify&)>& act) {
+        modals.on("frmVerifyNames",
+                  [act](platform::Window& w) { act(static_cast<frmVerifyNames&>(w).ui()); });
+    }
+
+    // "Move Name1 to Name2" on the listed household: the verifier gets `act`; a verified switch
+    // ends in the check-edit dialog, which is left by its MAIN MENU button.
+    void switch_names(const QString& line, const std::function<void(Verify&)>& act,
+                      bool ends_in_check_edit = true) {
+        in_picker([] { main().ui().mnuMove1To2->trigger(); },
+                  [&](Picker& p) {
+                      select(line);
+                      in_verifier(act);
+                      if (ends_in_check_edit)
+                          modals.on("frmCheckEdit", [this](platform::Window& w) {
+                              EXPECT_EQ(w.help_context_id(), 8030);
+                              click(static_cast<frmCheckEdit&>(w).ui().cmdCancel);
+                          });
+                      click(p.ComGetAddress);
+                  });
+    }
+
+    // "Move Child" on the listed household: the chooser gets `act`.
+    void move_child(const QString& line, const std::function<void(Chooser&)>& act) {
+        in_picker([] { main().ui().MnuMoveChildren->trigger(); },
+                  [&](Picker& p) {
+                      select(line);
+                      modals.on("Frmchildmove", [act](platform::Window& w) {
+                          act(static_cast<Frmchildmove&>(w).ui());
+                      });
+                      click(p.ComGetAddress);
+                  });
+    }
+    // In the chooser: MOVE, then in the next window `where`, then the record form `act`.
+    void move_to(Chooser& c, const std::function<void(Where&)>& where,
+                 const std::function<void(Record&)>& act) {
+        modals.on("frmchildnamemove",
+                  [where](platform::Window& w) { where(static_cast<frmchildnamemove&>(w).ui()); });
+        modals.on("frmAddressRecord",
+                  [act](platform::Window& w) { act(static_cast<frmAddressRecord&>(w).ui()); });
+        click(c.cmdPrint);
+    }
+    static void type_address(Record& r) {
+        type(r.txtaddress1, "5 ELM ST");
+        type(r.txtCity, "AUSTIN");
+        type(r.txtState, "TX");
+        type(r.txtZip, "73301");
+    }
+};

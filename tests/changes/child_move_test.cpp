@@ -1,0 +1,249 @@
+#include <QTest>
+
+#include "changes_fixture.h"
+#include "editor/Frmaddress2.h"
+#include "editor/Frmchildren.h"
+#include "platform/controls.h"
+
+using platform::form;
+
+namespace {
+
+class ChildMove : public ChangesTest {
+protected:
+    // The parents with a blank first slot and the children CY, DI ANN and ED in slots 2 to 4.
+    void SetUp() override {
+        ChangesTest::SetUp();
+        auto smith = couple("Smith", "John", "MARY", "SMITH");
+        smith.home_phone = "555-0100";
+        smith.home_fax = "555-0199";
+        smith.foreign_check = "Y";
+        smith.category[1] = "Y";
+        smith.childflag = 3;
+        store_household(smith);
+        store_children({"SMITH, JOHN", {"", "", "CY", "DI ANN", "ED", "", ""}});
+        start_program();
+    }
+    static constexpr const char* kSmith = "SMITH, JOHN & MARY";
+
+    // Moves the child of `slot` as NAME 1 and saves its household with an address in category 2.
+    void move(int slot, bool college = false) {
+        move_child(kSmith, [=, this](Chooser& c) {
+            click(c.Option[slot]);
+            if (college) click(c.Check[slot]);
+            move_to(
+                c,
+                [this](Where& w) {
+                    click(w.Option1);
+                    click(w.Command1);
+                },
+                [this](Record& r) {
+                    type_address(r);
+                    click(r.Chkcat[2]);
+                    click(r.Comsave);
+                });
+        });
+    }
+    std::array<QString, 7> parents_children() {
+        const auto kids = stored_row<common::ChildrenRecord>("Children", "SMITH, JOHN");
+        return kids ? kids->child : std::array<QString, 7>{};
+    }
+    int parents_childflag() {
+        return stored_row<common::AddressRecord>("OVRAData", "SMITH, JOHN")->childflag;
+    }
+};
+
+TEST_F(ChildMove, TheChooserOffersEveryChildWithTheFamilyNameAndHandsOnTheChosenOne) {
+    move_child(kSmith, [this](Chooser& c) {
+        EXPECT_EQ(form<Frmchildmove>().help_context_id(), 5220);
+        EXPECT_EQ(c.Lbltitle->text(), "Which Child Do You Want To Move?");
+        EXPECT_TRUE(c.Option[1]->isHidden());
+        EXPECT_TRUE(c.Check[5]->isHidden());
+        EXPECT_EQ(c.Label[2]->text(), "CY SMITH");
+        EXPECT_EQ(c.Label[3]->text(), "DI ANN");
+        EXPECT_TRUE(c.Option[2]->isChecked());  // the first real child
+        EXPECT_EQ(picker().child_hold[2], "CY");
+        click(c.Option[4]);
+        click(c.Check[2]);  // another slot's COLLEGE box does not count
+        modals.on("frmchildnamemove", [this](platform::Window& w) {
+            auto& where = static_cast<frmchildnamemove&>(w).ui();
+            EXPECT_EQ(where.Label2->text(), "ED SMITH TO?");
+            EXPECT_FALSE(where.Option1->isChecked());
+            EXPECT_FALSE(where.Option2->isChecked());
+            EXPECT_EQ(form<Frmchildmove>().hold_name, "ED SMITH");
+            EXPECT_EQ(form<Frmchildmove>().college_hold, "N");
+            click(where.Command2);  // CANCEL: back to the chooser as it was
+        });
+        click(c.cmdPrint);
+        EXPECT_TRUE(form<Frmchildmove>().is_shown());
+        EXPECT_EQ(c.Label[4]->text(), "ED SMITH");
+        click(c.Command1);  // MAIN MENU
+    });
+    EXPECT_FALSE(picker().is_loaded());
+    EXPECT_FALSE(form<Frmchildmove>().is_loaded());
+    EXPECT_EQ(parents_childflag(), 3);
+    EXPECT_EQ(count_rows("OVRAData"), 1);
+}
+
+TEST_F(ChildMove, AChildrenRowOfBlanksOnlyOffersNothingToMove) {
+    store_household(household("Lee", "Kim"));
+    {
+        auto lee = household("Lee", "Ann");
+        lee.childflag = 2;
+        store_household(lee);
+    }
+    store_children({"LEE, ANN", {"", " ", "   ", "", "", "", ""}});
+    restart_program();
+    move_child("LEE, ANN", [this](Chooser& c) {
+        for (int i = 1; i <= 6; ++i) EXPECT_TRUE(c.Option[i]->isHidden()) << i;
+        EXPECT_FALSE(c.cmdPrint->isEnabled());
+        click(c.cmdCancel);
+        EXPECT_FALSE(form<Frmchildmove>().is_loaded());
+    });
+}
+
+TEST_F(ChildMove, TheOthersCloseRanksUntilTheLastChildTakesTheRowAlong) {
+    const int in_category2 = main().catcount[2];
+    move(2);  // the first child, behind a blank slot
+    EXPECT_EQ(parents_children(), (std::array<QString, 7>{"", "DI ANN", "ED", "", "", "", ""}));
+    EXPECT_EQ(parents_childflag(), 2);
+    const auto child = stored_row<common::AddressRecord>("OVRAData", "SMITH, CY");
+    ASSERT_TRUE(child);
+    EXPECT_EQ(child->category[1], "N");  // nothing of the parents is carried over
+    EXPECT_EQ(child->home_phone, "");
+    EXPECT_EQ(main().ui().lblrecnum->text(), "2");
+    EXPECT_EQ(main().catcount[2], in_category2 + 1);
+    move(2);  // the last child
+    EXPECT_EQ(parents_children(), (std::array<QString, 7>{"", "DI ANN", "", "", "", "", ""}));
+    move(1);  // the only child
+    EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "SMITH, JOHN"));
+    EXPECT_EQ(parents_childflag(), 0);
+    msgs.expect("There are no children to move", platform::vbOK, platform::vbExclamation,
+                "Empty Database");
+    main().ui().MnuMoveChildren->trigger();
+    restart_program();
+    EXPECT_EQ(main().ui().lblrecnum->text(), "4");
+    EXPECT_EQ(main().catcount[2], in_category2 + 3);
+}
+
+TEST_F(ChildMove, OnlyACollegeChildTakesTheParentsHomeAsItsSecondAddress) {
+    move(4, true);
+    ASSERT_TRUE(stored_row<common::AddressRecord>("OVRAData", "SMITH, ED"));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "SMITH, ED")->second_address, "Y");
+    const auto second = stored_row<common::SecondAddressRecord>("Address", "SMITH, ED");
+    ASSERT_TRUE(second);
+    const QStringList expected = {"1 MAIN ST", "SPRINGFIELD", "62701", "555-0100", "555-0199", "Y"};
+    EXPECT_EQ(QStringList({second->address1, second->city, second->zip, second->phone, second->fax,
+                           second->foreign_check}),
+              expected);
+    // The form still holds that request; a child moved without COLLEGE must not inherit it.
+    record().save_second_Address = true;
+    record().save_address2_flag = "Y";
+    move(1);  // CY, now first
+    const auto child = stored_row<common::AddressRecord>("OVRAData", "SMITH, CY");
+    ASSERT_TRUE(child);
+    EXPECT_EQ(child->second_address, "N");
+    EXPECT_EQ(count_rows("Address"), 1);
+}
+
+TEST_F(ChildMove, AsNameTwoTheChildFillsTheSecondPerson) {
+    move_child(kSmith, [this](Chooser& c) {
+        click(c.Option[3]);
+        move_to(
+            c, [this](Where& w) { click(w.Command1); },  // neither option: NAME 2
+            [this](Record& r) {
+                EXPECT_EQ(record().caption(), "Add New Record");
+                EXPECT_EQ(record().help_context_id(), 5240);
+                EXPECT_EQ(r.TxtFirstName2->text(), "DI");
+                EXPECT_EQ(r.txtlastname2->text(), "ANN");
+                EXPECT_EQ(r.TxtFirstName1->text(), "");
+                EXPECT_EQ(r.txtaddress1->text(), "");
+                EXPECT_EQ(platform::left(r.Comsave), 2880);
+                EXPECT_TRUE(r.Comcancel->isHidden());
+                EXPECT_TRUE(r.Cmdmain->isHidden());
+                EXPECT_TRUE(r.Opt1a->isChecked());
+                EXPECT_EQ(form<Frmchildren>().ui().Txtchild[1]->text(), "");
+                type(r.TxtFirstName1, "al");
+                type(r.txtLastName1, "ray");
+                type_address(r);
+                click(r.Comsave);
+            });
+    });
+    const auto h = stored_row<common::AddressRecord>("OVRAData", "RAY, AL");
+    ASSERT_TRUE(h);
+    EXPECT_EQ(h->first_name_2, "DI");
+    EXPECT_EQ(h->last_name_2, "ANN");
+    EXPECT_EQ(parents_children(), (std::array<QString, 7>{"", "CY", "ED", "", "", "", ""}));
+}
+
+TEST_F(ChildMove, ClosingTheFormWithoutSavingChangesNothing) {
+    store_household(household("Smith", "Cy"));  // the child's name is taken
+    restart_program();
+    const QByteArray before = read("ovra.mdb");
+    const QByteArray settings = read("storefile.ovr");
+    move_child(kSmith, [this](Chooser& c) {
+        move_to(
+            c,
+            [this](Where& w) {
+                click(w.Option1);
+                click(w.Command1);
+            },
+            [this](Record& r) {
+                type_address(r);
+                click(r.Chkcat[2]);
+                click(r.Comsave);
+                EXPECT_EQ(r.lblWarning->text(), "RECORD ALREADY EXISTS");
+                const QString question =
+                    "Do you want to stop moving CY SMITH? Nothing will be changed.";
+                msgs.expect(question, platform::vbNo, platform::vbYesNo + platform::vbQuestion,
+                            "Move Child");
+                r.Comsave->window()->close();
+                EXPECT_TRUE(record().is_shown());
+                msgs.expect(question, platform::vbYes);
+                QTest::keyClick(r.txtCity, Qt::Key_Escape);
+                EXPECT_FALSE(record().is_loaded());
+            });
+    });
+    EXPECT_EQ(read("ovra.mdb"), before);
+    EXPECT_EQ(read("storefile.ovr"), settings);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "2");
+    EXPECT_TRUE(main().enabled());
+}
+
+TEST_F(ChildMove, TheNewHouseholdIsNotStoredWhenTheParentsCannotBeWritten) {
+    move_child(kSmith, [this](Chooser& c) {
+        move_to(
+            c,
+            [this](Where& w) {
+                click(w.Option1);
+                click(w.Command1);
+            },
+            [this](Record& r) {
+                type_address(r);
+                // The parents' household disappears behind the form's back.
+                {
+                    platform::DataControl data;
+                    data.set_database_name(path("ovra.mdb"));
+                    data.refresh();
+                    data.set_index("keyname");
+                    data.seek("=", "SMITH, JOHN");
+                    data.delete_row();
+                }
+                msgs.expect(
+                    "The household could not be saved; nothing was changed.\nThe household SMITH, "
+                    "JOHN is no "
+                    "longer in the address book.",
+                    platform::vbOK, platform::vbExclamation, "Save Failed");
+                click(r.Comsave);
+                EXPECT_TRUE(record().is_shown());
+                msgs.expect("Do you want to stop moving CY SMITH? Nothing will be changed.",
+                            platform::vbYes);
+                r.Comsave->window()->close();
+            });
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 0);
+    EXPECT_EQ(parents_children()[1], "");
+    EXPECT_EQ(parents_children()[2], "CY");
+}
+
+}  // namespace

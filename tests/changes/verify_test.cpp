@@ -1,0 +1,123 @@
+#include "changes_fixture.h"
+#include "platform/controls.h"
+
+using platform::back_color;
+namespace color = platform::color;
+
+namespace {
+
+// The verification dialog as a removal uses it, straight through the four procedures.
+class VerifyNames : public ChangesTest {
+protected:
+    void SetUp() override {
+        ChangesTest::SetUp();
+        store_household(couple("Brown", "Al", "EVE", "BROWN"));
+        store_household(household("Green", "Eve"));
+        start_program();
+        auto& c = change();
+        c.original_keyname = "BROWN, AL";
+        c.original_firstname1 = "AL";
+        c.original_lastname1 = "BROWN";
+        c.original_firstname2 = "EVE";
+        c.original_lastname2 = "BROWN";
+        c.new_firstname1 = "EVE";
+        c.new_lastname1 = "BROWN";
+        verifier().call_from_form = "RemoveName";
+        verifier().free_keys = {"BROWN, AL"};
+    }
+};
+
+TEST_F(VerifyNames, TheAddressIsCheckedInOrderAndTheLastFailureIsShown) {
+    in_verifier([this](Verify& v) {
+        EXPECT_EQ(verifier().help_context_id(), 8120);
+        EXPECT_EQ(v.lblfirstname2->text(), "EVE");
+        EXPECT_TRUE(v.txtLastName1->isHidden());
+        click(v.cmdContinue);
+        EXPECT_EQ(v.lblWarning->text(), "ENTER ADDRESS 1");
+        for (QLineEdit* b : {v.txtZip, v.txtState, v.txtCity, v.txtaddress1})
+            EXPECT_EQ(back_color(b), color::kLightRed) << b->objectName().toStdString();
+        EXPECT_EQ(back_color(v.txtaddress2), color::kWindow);
+        type(v.txtaddress1, " 1 oak st ");
+        type(v.txtCity, "austin");
+        type(v.txtZip, " 73301");
+        click(v.cmdContinue);
+        EXPECT_EQ(v.lblWarning->text(), "ENTER STATE ABBREV");
+        EXPECT_EQ(back_color(v.txtZip), color::kLightRed);  // a filled-in zip is not repainted
+        type(v.txtState, "tx");
+        type(v.txtaddress2, "apt 2");
+        type(v.txtlastname2, "green ");
+        click(v.cmdContinue);
+        // The name of another household is refused.
+        EXPECT_EQ(v.lblWarning->text(), "NAME ALREADY ON DATABASE");
+        type(v.txtlastname2, "grey");
+        click(v.cmdContinue);
+    });
+    ASSERT_TRUE(change().verify_new_name());
+    EXPECT_FALSE(verifier().is_loaded());
+    EXPECT_EQ(change().new_keyname, "GREY, EVE");
+    const auto& image = change().new_record;
+    EXPECT_EQ(image.address_1, "1 OAK ST");
+    EXPECT_EQ(image.address_2, "APT 2");
+    EXPECT_EQ(image.city, "AUSTIN");
+    EXPECT_EQ(image.state, "TX");
+    EXPECT_EQ(image.zip, " 73301");  // a filled-in zip is left as typed
+    EXPECT_EQ(image.foreign_check, "N");
+
+    // A foreign address needs no zip, but still a state.
+    in_verifier([this](Verify& v) {
+        click(v.chkForeign);
+        type(v.txtZip, " ");
+        type(v.txtState, "");
+        click(v.cmdContinue);
+        EXPECT_EQ(v.lblWarning->text(), "ENTER STATE ABBREV");
+        EXPECT_EQ(back_color(v.txtZip), color::kWindow);
+        type(v.txtState, "on");
+        click(v.cmdContinue);
+    });
+    ASSERT_TRUE(change().verify_new_name());
+    EXPECT_EQ(image.zip, "");
+    EXPECT_EQ(image.state, "ON");
+    EXPECT_EQ(image.foreign_check, "Y");
+}
+
+TEST_F(VerifyNames, CheckName1PairsEachVerifiedLastNameWithTheFirstNameBesideIt) {
+    for (const char* flag : {"", "N"}) {
+        SCOPED_TRACE(flag);
+        change().split_name_flag = flag;
+        in_verifier([this](Verify& v) {
+            EXPECT_EQ(verifier().help_context_id(), 8130);
+            EXPECT_TRUE(v.txtaddress1->isHidden());
+            EXPECT_TRUE(v.lblForeign->isHidden());
+            EXPECT_EQ(v.lblfirstname1->text(), "EVE");
+            EXPECT_EQ(platform::top(v.txtLastName1), 2115);
+            EXPECT_EQ(platform::top(v.lblSpouseHeading), 1680);
+            EXPECT_EQ(platform::top(v.cmdContinue), 2760);
+            type(v.txtLastName1, " smith-jones");  // the hyphen rule is the switch's only
+            click(v.cmdContinue);
+        });
+        ASSERT_TRUE(change().check_name1());
+        EXPECT_EQ(change().names_verified, "Y");
+    }
+    // With "N" the main row's person moves out under the name shown there.
+    EXPECT_EQ(change().new_keyname, "BROWN, AL");
+    EXPECT_EQ(change().original_keyname, "SMITH-JONES, EVE");
+    EXPECT_EQ(change().original_lastname1, "SMITH-JONES");
+}
+
+TEST_F(VerifyNames, TheRemainingPersonIsVerifiedAlone) {
+    in_verifier([this](Verify& v) {
+        EXPECT_EQ(v.lblfirstname2->text(), "EVE");
+        EXPECT_TRUE(v.txtLastName1->isHidden());
+        EXPECT_TRUE(v.txtCity->isHidden());
+        EXPECT_EQ(platform::top(v.cmdContinue), 1800);
+        type(v.txtlastname2, "");
+        click(v.cmdContinue);
+        EXPECT_EQ(v.lblWarning->text(), "ENTER LAST NAME");
+        type(v.txtlastname2, "white");
+        click(v.cmdContinue);
+    });
+    ASSERT_TRUE(change().verify_remaining_names());
+    EXPECT_EQ(change().original_keyname, "WHITE, EVE");
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+#include "platform/printer.h"
+
+#include <QFile>
+
+#include "fixture.h"
+#include "pdf_words.h"
+#include "platform/errors.h"
+
+using namespace platform;
+
+namespace {
+
+class PrinterTest : public testing_support::OvraTest {
+protected:
+    void SetUp() override {
+        OvraTest::SetUp();
+        rec = &use_print_recorder();
+        p = &printer();
+        p->set_ScaleMode(kScaleInches);
+        p->set_FontName(QStringLiteral("Arial"));
+        p->set_FontSize(8);
+    }
+    PrintRecorder* rec = nullptr;
+    Printer* p = nullptr;
+};
+
+TEST_F(PrinterTest, PdfIsListedLastAndIsTheDefaultWithoutQueues) {
+    EXPECT_EQ(p->Printers(), QStringList{kPdfDevice});
+    EXPECT_EQ(p->DeviceName(), kPdfDevice);
+    p->set_installed_queues(QStringList{"Office", "Den"});
+    EXPECT_EQ(p->Printers(), (QStringList{"Office", "Den", kPdfDevice}));
+    EXPECT_TRUE(p->select_by_name(QStringLiteral("Den")));
+    EXPECT_EQ(p->DeviceName(), QStringLiteral("Den"));
+    EXPECT_FALSE(p->select_by_name(QStringLiteral("den")));
+    EXPECT_EQ(p->DeviceName(), QStringLiteral("Den"));
+}
+
+TEST_F(PrinterTest, LinesAdvanceByTheFontsLineAndTabsNeverWrap) {
+    p->set_CurrentY(1);
+    p->Print({Tab(5), "A", Tab(60), "B"});
+    const double line = p->TextHeight();
+    EXPECT_NEAR(p->CurrentY(), 1 + line, 1e-9);
+    EXPECT_EQ(p->CurrentX(), 0);
+    // A text past the next column continues where it ended, on the same line.
+    const QString wide(80, QLatin1Char('W'));
+    p->Print({Tab(1), wide, Tab(2), "C"});
+    p->Print({Tab(0), "D"});
+    p->EndDoc();
+
+    ASSERT_EQ(rec->texts.size(), 5u);
+    EXPECT_DOUBLE_EQ(rec->texts[0].y, 1);
+    EXPECT_LT(rec->texts[0].x, rec->texts[1].x);
+    EXPECT_NEAR(rec->texts[2].y, 1 + line, 1e-9);
+    EXPECT_NEAR(rec->texts[3].x, p->TextWidth(wide), 1e-9);
+    EXPECT_EQ(rec->texts[3].y, rec->texts[2].y);
+    EXPECT_EQ(rec->texts[4].x, 0);
+    // Arial's columns are those of the original face: Tab(60) is 59 columns of 904/2048 em.
+    EXPECT_NEAR(rec->texts[1].x, 59 * 904.0 / 2048 * 8 / 72, 1e-9);
+}
+
+TEST_F(PrinterTest, TwipsAndInchesMeasureTheSamePage) {
+    p->set_ScaleMode(kScaleTwips);
+    p->set_CurrentY(1440);
+    p->set_CurrentX(720);
+    p->PrintContinue({"A"});
+    const double after_a = p->CurrentX();
+    p->set_ScaleMode(kScaleInches);
+    EXPECT_NEAR(p->CurrentX(), after_a / 1440, 1e-9);
+    p->PrintContinue({"B"});
+    p->EndDoc();
+    ASSERT_EQ(rec->texts.size(), 2u);
+    EXPECT_DOUBLE_EQ(rec->texts[0].x, 0.5);
+    EXPECT_DOUBLE_EQ(rec->texts[0].y, 1);
+    EXPECT_EQ(rec->texts[1].y, 1);
+    EXPECT_NEAR(rec->texts[1].x, after_a / 1440, 1e-9);
+}
+
+TEST_F(PrinterTest, LongOutputOverflowsOntoNewPagesInsideThePrintableArea) {
+    for (int i = 0; i < 200; ++i) p->Print({QString::number(i)});
+    p->NewPage();
+    p->Print({"after"});
+    p->EndDoc();
+    ASSERT_EQ(rec->jobs.size(), 1u);
+    const int pages = rec->jobs[0].pages;
+    EXPECT_GE(pages, 3);
+    const double bottom = p->geometry().printable.height();
+    for (const RecordedText& t : rec->texts)
+        EXPECT_LE(t.y + p->TextHeight(), bottom + 1e-9) << t.text.toStdString();
+    EXPECT_EQ(rec->texts.back().page, pages);
+    EXPECT_EQ(rec->texts.back().y, 0);
+    // Page 2 starts at the top with the next line.
+    for (const RecordedText& t : rec->texts)
+        if (t.page == 2) {
+            EXPECT_EQ(t.y, 0);
+            break;
+        }
+}
+
+TEST_F(PrinterTest, AJobStartsAtItsFirstOutputAndEndDocResetsTheInk) {
+    p->set_ForeColor(0x400000);
+    p->set_ColorMode(kColorModeColor);
+    p->set_CurrentY(2);
+    EXPECT_FALSE(p->job_open());
+    p->EndDoc();
+    EXPECT_TRUE(rec->jobs.empty());
+
+    p->Print({"blue"});
+    p->EndDoc();
+    p->Print({"black"});
+    p->EndDoc();
+    ASSERT_EQ(rec->jobs.size(), 2u);
+    EXPECT_TRUE(rec->jobs[0].ended && rec->jobs[1].ended);
+    EXPECT_EQ(rec->texts[0].color, 0x400000u);
+    EXPECT_EQ(rec->texts[0].color_mode, kColorModeColor);
+    EXPECT_EQ(rec->texts[1].color, 0u);
+    EXPECT_EQ(rec->texts[1].y, 0);
+}
+
+TEST_F(PrinterTest, AJobThatCannotStartIsReportedAndTheNextOneRuns) {
+    rec->fail_next_begin = true;
+    try {
+        p->Print({"lost"});
+        FAIL() << "no error";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), kErrPrinter);
+    }
+    EXPECT_FALSE(p->job_open());
+    p->Print({"next"});
+    p->EndDoc();
+    ASSERT_EQ(rec->jobs.size(), 1u);
+    ASSERT_EQ(rec->texts.size(), 1u);
+    EXPECT_EQ(rec->texts[0].text, QStringLiteral("next"));
+}
+
+TEST_F(PrinterTest, FittedTextIsCondensedOnlyWhenItWouldPassItsEdge) {
+    const QString long_text = QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    p->Print({Tab(5), FitText(QStringLiteral("SHORT"), 2.5)});
+    p->Print({Tab(5), FitText(long_text, 2.5)});
+    p->EndDoc();
+    ASSERT_EQ(rec->texts.size(), 2u);
+    EXPECT_EQ(rec->texts[0].stretch, 100);
+    const RecordedText& t = rec->texts[1];
+    EXPECT_LT(t.stretch, 100);
+    const double drawn = drawn_size(t).width();
+    EXPECT_LE(t.x + drawn, 2.5);
+    EXPECT_GT(t.x + drawn, 2.3);
+}
+
+// The real PDF device.
+class PdfDeviceTest : public testing_support::OvraTest {};
+
+TEST_F(PdfDeviceTest, OneCommandCollectsItsJobsInOneFileAndCancelPrintsNothing) {
+    Printer& p = printer();
+    pdfs.expect(QString());
+    {
+        PrintCommand command(QStringLiteral("Mailing labels 5160.pdf"));
+        EXPECT_TRUE(command.cancelled());
+    }
+    ASSERT_EQ(pdfs.suggested().size(), 1);
+    EXPECT_TRUE(pdfs.suggested()[0].endsWith(QStringLiteral("/Mailing labels 5160.pdf")));
+
+    pdfs.expect(path("two.pdf"));
+    {
+        PrintCommand command(QStringLiteral("Mailing labels 5160.pdf"));
+        ASSERT_FALSE(command.cancelled());
+        p.set_ScaleMode(kScaleInches);
+        p.set_FontName(QStringLiteral("Arial"));
+        p.set_FontSize(10);
+        p.set_CurrentY(1);
+        p.set_CurrentX(1);
+        p.PrintContinue({"FIRST"});
+        p.EndDoc();
+        p.Print({"SECOND"});
+        p.EndDoc();
+        command.finish();
+    }
+    const auto words = testing_support::pdf_words(path("two.pdf"));
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_EQ(words[0].page, 1);
+    EXPECT_EQ(words[1].page, 2);
+    // The printable area starts 1/4 in from the page's left and top edges.
+    EXPECT_NEAR(words[0].box.left(), 1.25, 1.0 / 64);
+    EXPECT_NEAR(words[0].box.top(), 1.25, 1.0 / 32);
+    EXPECT_NEAR(words[1].box.left(), 0.25, 1.0 / 64);
+    EXPECT_NEAR(words[1].box.top(), 0.25, 1.0 / 32);
+}
+
+TEST_F(PdfDeviceTest, AFileThatCannotBeWrittenFailsTheJob) {
+    pdfs.expect(path("no such folder/out.pdf"));
+    PrintCommand command(QStringLiteral("Printout.pdf"));
+    try {
+        printer().Print({"X"});
+        FAIL() << "no error";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), kErrPrinter);
+    }
+    EXPECT_FALSE(QFile::exists(path("no such folder/out.pdf")));
+}
+
+}  // namespace

@@ -1,0 +1,205 @@
+#include <QDir>
+#include <array>
+
+#include "pdf_words.h"
+#include "platform/errors.h"
+#include "printing/modPRint.h"
+#include "printing_fixture.h"
+
+using platform::form;
+using platform::RecordedText;
+
+namespace {
+
+class SheetPrinterTest : public testing_support::OvraTest {
+protected:
+    void SetUp() override {
+        OvraTest::SetUp();
+        rec = &platform::use_print_recorder();
+    }
+    // Line j of position k reads "Pk-Lj" followed by filler of the given width.
+    void fill(int positions, int lines, int filler = 0) {
+        auto& buffer = form<modPRint>();
+        for (int k = 1; k <= modPRint::kPositions; ++k)
+            for (int j = 1; j <= 5; ++j)
+                buffer.page_line[j][k] = k <= positions && j <= lines
+                                             ? QStringLiteral("P%1-L%2").arg(k).arg(j) +
+                                                   QString(filler, QLatin1Char('W'))
+                                             : QString();
+    }
+    const RecordedText* find(const QString& prefix) const {
+        for (const RecordedText& t : rec->texts)
+            if (t.text.startsWith(prefix)) return &t;
+        return nullptr;
+    }
+    // Every text of the last job lies inside the real label its tag names.
+    void expect_on_labels(const RealSheet& sheet) {
+        const platform::PageGeometry g = platform::printer().geometry();
+        for (const RecordedText& t : rec->job_texts(int(rec->jobs.size()) - 1)) {
+            const int tagged = t.text.mid(1, t.text.indexOf(QLatin1Char('-')) - 1).toInt();
+            const QRectF box = drawn_box(t, g);
+            EXPECT_EQ(sheet.label_holding(box), tagged)
+                << t.text.left(8).toStdString() << " at " << box.x() << "," << box.y() << " "
+                << box.width() << "x" << box.height();
+        }
+    }
+    platform::PrintRecorder* rec = nullptr;
+};
+
+TEST_F(SheetPrinterTest, RowsStartAtTheOffsetOfTheSheet) {
+    auto& m = form<modPRint>();
+    fill(30, 5);
+    for (int top : {5, 10}) {
+        rec->clear();
+        m.print_standard_sheet(top);
+        EXPECT_DOUBLE_EQ(find("P1-L1")->y, (top + 4) / 16.0);
+        EXPECT_DOUBLE_EQ(find("P6-L1")->y, (top + 20) / 16.0);
+        EXPECT_DOUBLE_EQ(find("P30-L1")->y, (top + 4 + 9 * 16) / 16.0);
+        // The last row stays on the sheet's one page at the largest line number.
+        EXPECT_EQ(rec->jobs.back().pages, 1);
+        EXPECT_EQ(find("P30-L5")->page, 1);
+
+        rec->clear();
+        m.print_shipping_sheet();
+        EXPECT_DOUBLE_EQ(find("P1-L1")->y, 11 / 16.0);
+        EXPECT_DOUBLE_EQ(find("P10-L1")->y, (11 + 4 * 32) / 16.0);
+
+        rec->clear();
+        m.print_invite_sheet(top);
+        EXPECT_DOUBLE_EQ(find("P1-L1")->y, (top + 8) / 16.0);
+        EXPECT_DOUBLE_EQ(find("P14-L1")->y, (top + 8 + 6 * 21) / 16.0);
+        // Invitations print three lines.
+        EXPECT_EQ(find("P1-L4"), nullptr);
+        EXPECT_EQ(find("P14-L5"), nullptr);
+    }
+    // Lines of a label follow one another; the columns share the row.
+    const RecordedText* l1 = find("P1-L1");
+    const RecordedText* l2 = find("P1-L2");
+    EXPECT_NEAR(l2->y - l1->y, platform::drawn_size(*l1).height(), 1e-9);
+    EXPECT_EQ(find("P2-L2")->y, l2->y);
+}
+
+TEST_F(SheetPrinterTest, FontsInkAndColourModeOfEachSheet) {
+    auto& m = form<modPRint>();
+    fill(30, 5);
+    m.print_invite_sheet(5);
+    m.print_standard_sheet(5);
+    m.print_shipping_sheet();
+    ASSERT_EQ(rec->jobs.size(), 3u);
+    const RecordedText invite = rec->job_texts(0)[0];
+    EXPECT_EQ(invite.font, QStringLiteral("Papyrus"));
+    EXPECT_EQ(invite.size, 18);
+    EXPECT_EQ(invite.color, 0x400000u);  // RGB(0, 0, 64)
+    EXPECT_EQ(invite.color_mode, platform::kColorModeColor);
+    // The ink of the invitations does not carry over to the next sheets.
+    for (int job : {1, 2}) {
+        const RecordedText t = rec->job_texts(job)[0];
+        EXPECT_EQ(t.font, QStringLiteral("Arial"));
+        EXPECT_EQ(t.size, job == 1 ? 8 : 16);
+        EXPECT_EQ(t.color, 0u);
+        EXPECT_EQ(t.color_mode, platform::kColorModeMono);
+    }
+    for (const auto& job : rec->jobs) {
+        EXPECT_EQ(job.pages, 1);
+        EXPECT_TRUE(job.ended);
+    }
+}
+
+TEST_F(SheetPrinterTest, EveryLineLandsInsideItsLabel) {
+    auto& m = form<modPRint>();
+    // Long lines of wide capitals, as the composition's limits allow (33, 27 and 25 characters).
+    fill(30, 5, 33 - 6);
+    m.print_standard_sheet(4);
+    expect_on_labels(kAvery5160);
+    m.print_standard_sheet(5);
+    expect_on_labels(kAvery5160);
+    fill(10, 5, 27 - 6);
+    m.print_shipping_sheet();
+    expect_on_labels(kAvery5163);
+    fill(14, 3, 25 - 6);
+    m.print_invite_sheet(5);
+    expect_on_labels(kAvery5662);
+
+    // Condensing only touches lines that would not fit.
+    fill(30, 5);
+    m.print_standard_sheet(5);
+    for (const RecordedText& t : rec->job_texts(int(rec->jobs.size()) - 1))
+        EXPECT_EQ(t.stretch, 100);
+}
+
+TEST_F(SheetPrinterTest, EveryPositionPrintsAndOnlyFirstLinesCount) {
+    auto& m = form<modPRint>();
+    fill(7, 5);
+    // A label whose first line is empty prints its other lines but is not counted.
+    m.page_line[2][9] = QStringLiteral("P9-L2");
+    m.print_standard_sheet(5);
+    m.count_standard_labels();
+    EXPECT_EQ(m.labels_on_page, 7);
+    ASSERT_NE(find("P9-L2"), nullptr);
+    EXPECT_EQ(rec->jobs.size(), 1u);
+    EXPECT_EQ(rec->jobs[0].pages, 1);
+
+    m.print_shipping_sheet();
+    m.count_shipping_labels();
+    EXPECT_EQ(m.labels_on_page, 7);
+    fill(0, 0);
+    m.print_invite_sheet(5);
+    EXPECT_EQ(m.labels_on_page, 0);
+    // Positions past a sheet's last one are not counted.
+    fill(30, 1);
+    m.count_shipping_labels();
+    EXPECT_EQ(m.labels_on_page, 10);
+    m.print_invite_sheet(5);
+    EXPECT_EQ(m.labels_on_page, 14);
+}
+
+TEST_F(SheetPrinterTest, APrinterErrorReachesTheCaller) {
+    fill(3, 5);
+    rec->fail_next_begin = true;
+    EXPECT_THROW(form<modPRint>().print_standard_sheet(5), platform::VbError);
+    EXPECT_FALSE(platform::printer().job_open());
+}
+
+}  // namespace
+
+namespace {
+
+// A whole 5160 sheet on the real PDF device, read back with pdftotext.
+class SheetOnPdfTest : public testing_support::OvraTest {};
+
+TEST_F(SheetOnPdfTest, EveryWordOfA5160SheetLiesOnItsLabel) {
+    auto& m = form<modPRint>();
+    for (int k = 1; k <= 30; ++k) {
+        // Line 1 at the composition's limit in wide capitals; the tag word names the label.
+        m.page_line[1][k] = QStringLiteral("MR AND MRS WWWWWWWWWWWWWWWWWWWWWW");
+        m.page_line[2][k] = QStringLiteral("T%1 1234 LONG MEADOW LANE").arg(k);
+        m.page_line[3][k] = QStringLiteral("APT 5");
+        m.page_line[4][k] = QStringLiteral("SPRINGFIELD IL 62701-1234");
+        m.page_line[5][k] = QStringLiteral("USA");
+    }
+    pdfs.expect(path("sheet.pdf"));
+    {
+        platform::PrintCommand command(QStringLiteral("Mailing labels 5160.pdf"));
+        m.print_standard_sheet(4);
+        command.finish();
+    }
+    const auto words = testing_support::pdf_words(path("sheet.pdf"));
+    ASSERT_EQ(words.size(), 30u * 15);
+    std::array<int, 31> tagged{};
+    for (const auto& w : words) {
+        EXPECT_EQ(w.page, 1);
+        const int label = kAvery5160.label_holding(w.box);
+        EXPECT_NE(label, 0) << w.text.toStdString() << " at " << w.box.x() << "," << w.box.y()
+                            << " to " << w.box.right() << "," << w.box.bottom();
+        if (w.text.startsWith(QLatin1Char('T'))) {
+            EXPECT_EQ(QStringLiteral("T%1").arg(label), w.text);
+            ++tagged[label];
+        }
+    }
+    for (int k = 1; k <= 30; ++k) EXPECT_EQ(tagged[k], 1) << k;
+    testing_support::pdf_page_png(
+        path("sheet.pdf"), 1,
+        QDir(qEnvironmentVariable("OVRA_SNAPSHOTS", dir_.path())).filePath("sheet-5160.png"), 100);
+}
+
+}  // namespace
