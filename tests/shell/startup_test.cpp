@@ -83,6 +83,13 @@ TEST_F(StartUp, AnAddressBookThatCannotBeOpenedIsExplainedAtStartAndByEachComman
         click(main().Comeditrecord);
         msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
         main().MnuBUDB->trigger();
+        for (QAction* command : {main().mnuImport, main().mnuExport}) {
+            msgs.expect(message, platform::vbOK, platform::vbExclamation,
+                        "Address Book Not Available");
+            command->trigger();
+        }
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
+        click(main().Comprintrec);
         EXPECT_TRUE(form<frmOVRA>().enabled());
         EXPECT_EQ(exists("ovra.mdb"), !bytes.isNull());  // never created nor replaced
         EXPECT_FALSE(exists("ovra.bku"));
