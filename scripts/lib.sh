@@ -25,8 +25,10 @@ ensure_packages() {
     done
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"
-        as_root apt-get update -q
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+        # Another install may hold the package lock: wait for it instead of failing at once.
+        local wait=(-o DPkg::Lock::Timeout=600)
+        as_root apt-get "${wait[@]}" update -q
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" install -y -q --no-install-recommends "${missing[@]}"
     fi
 }
 

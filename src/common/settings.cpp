@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <climits>
+#include <optional>
 
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -13,7 +14,60 @@ using platform::VbError;
 
 namespace {
 
-// Runs the reads of one file; a failing read ends the file, keeping what came before.
+// Reads the items of one file each on its own: an item that is missing or of the wrong kind
+// gets its default and marks the file damaged, and the items after it are still read.
+class ItemReader {
+public:
+    explicit ItemReader(const QByteArray& bytes) : in_(bytes) {}
+    bool damaged() const { return damaged_; }
+
+    // A text item; control characters mean the bytes were never written as text.
+    QString text() {
+        const auto read = next();
+        if (!read) return QString();
+        const write_line::Item& item = *read;
+        if (const auto* t = std::get_if<QString>(&item)) {
+            for (const QChar c : *t)
+                if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter)
+                    return bad<QString>();
+            return *t;
+        }
+        if (std::holds_alternative<std::monostate>(item)) return QString();
+        if (const auto* n = std::get_if<qint64>(&item)) return QString::number(*n);
+        return bad<QString>();
+    }
+
+    // A whole number from least to most.
+    int number(int least, int most = INT_MAX) {
+        const auto read = next();
+        if (!read) return 0;
+        const write_line::Item& item = *read;
+        if (std::holds_alternative<std::monostate>(item)) return 0;
+        if (const auto* n = std::get_if<qint64>(&item); n && *n >= least && *n <= most)
+            return int(*n);
+        return bad<int>();
+    }
+
+private:
+    // Nothing past the end of the file.
+    std::optional<write_line::Item> next() {
+        try {
+            return in_.read();
+        } catch (const VbError&) {
+            damaged_ = true;
+            return std::nullopt;
+        }
+    }
+    template <class T>
+    T bad() {
+        damaged_ = true;
+        return T{};
+    }
+
+    write_line::Reader in_;
+    bool damaged_ = false;
+};
+
 template <class F>
 ReadStatus read_items(const QString& path, F&& read_all) {
     QByteArray bytes;
@@ -22,27 +76,21 @@ ReadStatus read_items(const QString& path, F&& read_all) {
     } catch (const VbError& e) {
         return e.number() == platform::kErrFileNotFound ? ReadStatus::Missing : ReadStatus::Partial;
     }
-    write_line::Reader in(bytes);
-    try {
-        read_all(in);
-    } catch (const VbError&) {
-        return ReadStatus::Partial;
-    }
-    return ReadStatus::Complete;
+    ItemReader in(bytes);
+    read_all(in);
+    return in.damaged() ? ReadStatus::Partial : ReadStatus::Complete;
 }
-
-int to_int(qint64 n) { return int(std::clamp<qint64>(n, INT_MIN, INT_MAX)); }
 
 }  // namespace
 
 ReadStatus read_storefile(const QString& path, StorefileRecord& rec) {
-    return read_items(path, [&rec](write_line::Reader& in) {
+    return read_items(path, [&rec](ItemReader& in) {
         for (int i = 1; i <= 12; ++i) {
-            rec.heading[i] = in.read_text();
-            rec.catcount[i] = to_int(in.read_integer());
+            rec.heading[i] = in.text();
+            rec.catcount[i] = in.number(0);
         }
-        for (int i = 1; i <= 3; ++i) rec.ReturnLabel[i] = in.read_text();
-        rec.Trackfile = to_int(in.read_integer());
+        for (int i = 1; i <= 3; ++i) rec.ReturnLabel[i] = in.text();
+        rec.Trackfile = in.number(0);
     });
 }
 
@@ -62,15 +110,13 @@ void write_storefile(const QString& path, const StorefileRecord& rec) {
 }
 
 ReadStatus read_printer_table(const QString& path, PrinterTable& table) {
-    return read_items(path, [&table](write_line::Reader& in) {
+    return read_items(path, [&table](ItemReader& in) {
         // A slot is taken only whole: a damaged record leaves it and the rest as they were.
         for (PrinterSlot& slot : table) {
-            const QString name = in.read_text();
-            const qint64 line = in.read_integer();
-            if (line < SHRT_MIN || line > SHRT_MAX)
-                throw VbError(platform::kErrTypeMismatch,
-                              QStringLiteral("Line number out of range"));
-            slot = {name, int(line)};
+            const QString name = in.text();
+            const int line = in.number(SHRT_MIN, SHRT_MAX);
+            if (in.damaged()) break;
+            slot = {name, line};
         }
     });
 }

@@ -9,8 +9,8 @@ namespace common {
 // The one record of storefile.ovr: twelve category names and counts, the three return-label
 // lines and the number of tracking reports.
 struct StorefileRecord {
-    std::array<QString, 13> heading{};  // [1]..[12]; "" = category not in use
-    std::array<int, 13> catcount{};     // [1]..[12]
+    std::array<QString, 13> heading{};     // [1]..[12]; "" = category not in use
+    std::array<int, 13> catcount{};        // [1]..[12]
     std::array<QString, 4> ReturnLabel{};  // [1]..[3]
     int Trackfile = 0;
 };
@@ -18,10 +18,11 @@ struct StorefileRecord {
 enum class ReadStatus {
     Complete,
     Missing,  // the file does not exist (error 53)
-    Partial,  // reading stopped at an item that failed; the items before it were taken
+    Partial,  // the file could not be read whole: unreadable, or items missing or damaged
 };
 
-// Reads the items in order into rec; those after a failing item keep what rec held.
+// Reads the items in order into rec, each on its own: an item that is missing, of the wrong
+// kind or not text (control characters) gets its empty or zero value, the others are taken.
 ReadStatus read_storefile(const QString& path, StorefileRecord& rec);
 QByteArray format_storefile(const StorefileRecord& rec);
 // Replaces the file as a whole; VbError when it cannot be written (the old file stays).

@@ -16,42 +16,50 @@ namespace color = platform::color;
 Frmaddress2::Frmaddress2() : Form(QStringLiteral("Frmaddress2")) {}
 
 void Frmaddress2::build(QWidget* w, Frmaddress2_ui::Controls& c) {
-    w->setWindowTitle(QStringLiteral("Form1"));
+    w->setWindowTitle(QStringLiteral("Secondary Address"));
     platform::set_client_size(w, 7665, 2730);
     set_back_color(w, 0xE0E0E0);
-    c.lblHeading = platform::make_label(w, "lblHeading", QStringLiteral("Secondary Address"), 240, 240, 3000, 375);
+    c.lblHeading = platform::make_label(w, "lblHeading", QStringLiteral("Secondary Address"), 240,
+                                        240, 3000, 375);
     c.lblHeading->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
 
-    platform::make_caption(w, QStringLiteral("Address 1"), 60, 720, 1020);
-    c.txtaddress1 = platform::make_text(w, "txtaddress1", 30, 1140, 720, 2940, 315);
+    // The left column's captions need more room than the design's system font took.
+    platform::make_caption(w, QStringLiteral("Address 1"), 60, 720, 1260);
+    c.txtaddress1 = platform::make_text(w, "txtaddress1", 30, 1380, 720, 2700, 315);
     platform::make_caption(w, QStringLiteral("Address 2"), 4140, 720, 960);
     c.txtaddress2 = platform::make_text(w, "txtaddress2", 30, 5160, 720, 2400, 315);
-    platform::make_caption(w, QStringLiteral("City"), 60, 1140, 1020);
-    c.txtCity = platform::make_text(w, "txtCity", 20, 1140, 1140, 2100, 315);
+    platform::make_caption(w, QStringLiteral("City"), 60, 1140, 1260);
+    c.txtCity = platform::make_text(w, "txtCity", 20, 1380, 1140, 1860, 315);
     platform::make_caption(w, QStringLiteral("State"), 3300, 1140, 600);
     c.txtState = platform::make_text(w, "txtState", 2, 3960, 1140, 480, 315);
     platform::make_caption(w, QStringLiteral("Zip"), 4500, 1140, 540);
     c.txtZip = platform::make_text(w, "txtZip", 10, 5100, 1140, 1380, 315);
-    c.chkForeign = platform::make_check(w, "chkForeign", QStringLiteral("Foreign"), 6600, 1140, 1000, 315);
-    platform::make_caption(w, QStringLiteral("Home Phone"), 60, 1560, 1020);
-    c.txtPhone = platform::make_text(w, "txtPhone", 12, 1140, 1560, 1680, 315);
+    c.chkForeign =
+        platform::make_check(w, "chkForeign", QStringLiteral("Foreign"), 6600, 1140, 1000, 315);
+    platform::make_caption(w, QStringLiteral("Home Phone"), 60, 1560, 1260);
+    c.txtPhone = platform::make_text(w, "txtPhone", 12, 1380, 1560, 1440, 315);
     platform::make_caption(w, QStringLiteral("Fax"), 2880, 1560, 540);
     c.TxtFax = platform::make_text(w, "TxtFax", 12, 3480, 1560, 1680, 315);
     c.lblWarning = platform::make_label(w, "lblWarning", QString(), 5280, 1560, 2340, 315);
     c.lblWarning->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
     platform::set_fore_color(c.lblWarning, color::kLightRed);
-    for (QLineEdit* b : {c.txtaddress1, c.txtaddress2, c.txtCity, c.txtState, c.txtZip, c.txtPhone, c.TxtFax})
+    for (QLineEdit* b :
+         {c.txtaddress1, c.txtaddress2, c.txtCity, c.txtState, c.txtZip, c.txtPhone, c.TxtFax})
         set_back_color(b, color::kWindow);
 
     c.Cmdsave = platform::make_button(w, "Cmdsave", QStringLiteral("SAVE"), 1680, 2040, 1215, 495);
-    c.Cmddelete = platform::make_button(w, "Cmddelete", QStringLiteral("DELETE"), 3360, 2040, 1215, 495);
-    c.cmdCancel = platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 5040, 2040, 1215, 495);
-    c.Cmdbypass = platform::make_button(w, "Cmdbypass", QStringLiteral("CANCEL"), 240, 2040, 1215, 495);
-    c.Cmdtoggleaddress =
-        platform::make_button(w, "Cmdtoggleaddress", QStringLiteral("Toggle Address"), 5880, 240, 1095, 495);
+    c.Cmddelete =
+        platform::make_button(w, "Cmddelete", QStringLiteral("DELETE"), 3360, 2040, 1215, 495);
+    c.cmdCancel =
+        platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 5040, 2040, 1215, 495);
+    c.Cmdbypass =
+        platform::make_button(w, "Cmdbypass", QStringLiteral("CANCEL"), 240, 2040, 1215, 495);
+    c.Cmdtoggleaddress = platform::make_button(
+        w, "Cmdtoggleaddress", QStringLiteral("Toggle Address"), 5820, 240, 1740, 495);
 
-    QWidget* order[] = {c.txtaddress1, c.txtaddress2, c.txtCity, c.txtState, c.txtZip, c.chkForeign,
-                        c.txtPhone, c.TxtFax, c.Cmdsave, c.Cmddelete, c.cmdCancel, c.Cmdbypass};
+    QWidget* order[] = {c.txtaddress1, c.txtaddress2, c.txtCity,   c.txtState,
+                        c.txtZip,      c.chkForeign,  c.txtPhone,  c.TxtFax,
+                        c.Cmdsave,     c.Cmddelete,   c.cmdCancel, c.Cmdbypass};
     for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 
     platform::on_click(c.Cmdsave, [this] { Cmdsave_Click(); });
@@ -70,8 +78,9 @@ void Frmaddress2::exchange_addresses() {
     auto& d = ui();
     auto& r = form<frmAddressRecord>().ui();
     const std::pair<QLineEdit*, QLineEdit*> pairs[] = {
-        {d.txtaddress1, r.txtaddress1}, {d.txtaddress2, r.txtaddress2}, {d.txtCity, r.txtCity},
-        {d.txtState, r.txtState},       {d.txtZip, r.txtZip},           {d.txtPhone, r.TxtHomePhone},
+        {d.txtaddress1, r.txtaddress1}, {d.txtaddress2, r.txtaddress2},
+        {d.txtCity, r.txtCity},         {d.txtState, r.txtState},
+        {d.txtZip, r.txtZip},           {d.txtPhone, r.TxtHomePhone},
         {d.TxtFax, r.TxtFaxPhone}};
     for (auto [mine, theirs] : pairs) {
         const QString held = mine->text();
@@ -119,7 +128,8 @@ void Frmaddress2::cancel(bool bypass) {
         }
         if (bypass || !form<FrmGetAddress>().browsing()) {
             address2_data = "N";
-            for (QLineEdit* b : {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
+            for (QLineEdit* b : {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip,
+                                 d.txtPhone, d.TxtFax})
                 b->setText(QString());
             platform::set_value(d.chkForeign, 0);
         }
@@ -132,9 +142,13 @@ void Frmaddress2::cancel(bool bypass) {
     }
 }
 
-void Frmaddress2::Cmdbypass_Click() { cancel(true); }
+void Frmaddress2::Cmdbypass_Click() {
+    cancel(true);
+}
 
-void Frmaddress2::cmdCancel_Click() { cancel(false); }
+void Frmaddress2::cmdCancel_Click() {
+    cancel(false);
+}
 
 void Frmaddress2::Cmddelete_Click() {
     auto& record = form<frmAddressRecord>();
@@ -152,7 +166,8 @@ void Frmaddress2::Cmddelete_Click() {
 void Frmaddress2::Cmdsave_Click() {
     auto& d = ui();
     auto& record = form<frmAddressRecord>();
-    for (QLineEdit* b : {d.txtaddress1, d.txtCity, d.txtState, d.txtZip}) set_back_color(b, color::kWindow);
+    for (QLineEdit* b : {d.txtaddress1, d.txtCity, d.txtState, d.txtZip})
+        set_back_color(b, color::kWindow);
     bool failed = false;
     auto mark = [&failed](QLineEdit* b) {
         set_back_color(b, color::kLightRed);

@@ -3,13 +3,13 @@
 #include "Frmaddress2.h"
 #include "Frmchildren.h"
 #include "common/keyname.h"
+#include "common/vbstring.h"
 #include "lookup/FrmGetAddress.h"
+#include "platform/application.h"
 #include "platform/errors.h"
 #include "shell/frmEmail.h"
-#include "shell/frmdatabase.h"
-#include "common/vbstring.h"
-#include "platform/application.h"
 #include "shell/frmOVRA.h"
+#include "shell/frmdatabase.h"
 
 using common::is_blank;
 using common::vb_trim;
@@ -36,7 +36,7 @@ QLineEdit* box(QWidget* parent, const char* name, int max, int left, int top, in
 
 void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     w->setWindowTitle(QStringLiteral("Add New Record"));
-    platform::set_client_size(w, 11880, 11400);
+    platform::set_client_size(w, 11880, kButtonTop + 660);
 
     // Person 1 and person 2 names.
     label_for(w, QStringLiteral("First Name 1"), 120, 240);
@@ -126,17 +126,22 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     c.TxtHomeEmail2 = box(w, "TxtHomeEmail2", 40, 7320, rows[2], 3960);
     c.TxtWorkEmail2 = box(w, "TxtWorkEmail2", 40, 7320, rows[3], 3960);
     // The design has no second person.
-    for (QLineEdit* b : {c.txtlastname2, c.TxtHomeEmail2, c.TxtWorkEmail2, c.TxtWorkPhone2, c.TxtCellPhone2}) {
+    for (QLineEdit* b :
+         {c.txtlastname2, c.TxtHomeEmail2, c.TxtWorkEmail2, c.TxtWorkPhone2, c.TxtCellPhone2}) {
         b->setEnabled(false);
         set_back_color(b, color::kMenu);
     }
     c.ChkHyphen->setEnabled(false);
     c.Chkreverse->setEnabled(false);
     const QString tip = QStringLiteral("Send a message to this email address");
-    c.cmdHEmail1 = platform::make_button(w, "cmdHEmail1", QStringLiteral("@"), 5640, rows[2], 375, 315);
-    c.cmdWEmail1 = platform::make_button(w, "cmdWEmail1", QStringLiteral("@"), 5640, rows[3], 375, 315);
-    c.cmdHEmail2 = platform::make_button(w, "cmdHEmail2", QStringLiteral("@"), 11340, rows[2], 375, 315);
-    c.cmdWEmail2 = platform::make_button(w, "cmdWEmail2", QStringLiteral("@"), 11340, rows[3], 375, 315);
+    c.cmdHEmail1 =
+        platform::make_button(w, "cmdHEmail1", QStringLiteral("@"), 5640, rows[2], 375, 315);
+    c.cmdWEmail1 =
+        platform::make_button(w, "cmdWEmail1", QStringLiteral("@"), 5640, rows[3], 375, 315);
+    c.cmdHEmail2 =
+        platform::make_button(w, "cmdHEmail2", QStringLiteral("@"), 11340, rows[2], 375, 315);
+    c.cmdWEmail2 =
+        platform::make_button(w, "cmdWEmail2", QStringLiteral("@"), 11340, rows[3], 375, 315);
     for (QPushButton* b : {c.cmdHEmail1, c.cmdWEmail1, c.cmdHEmail2, c.cmdWEmail2}) {
         b->setToolTip(tip);
         b->hide();
@@ -158,7 +163,8 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     // "LAST NAME" ends 50 twips before FAMILY's designed place.
     platform::set_left(c.LblLastName, 6360 - 50 - platform::width(c.LblLastName));
     platform::set_left(c.Label9, 6360);
-    c.chkForeign = platform::make_check(w, "chkForeign", QStringLiteral("Foreign"), 8880, 6960, 1500, 315);
+    c.chkForeign =
+        platform::make_check(w, "chkForeign", QStringLiteral("Foreign"), 8880, 6960, 1500, 315);
 
     // Categories.
     auto* cats = label_for(w, QStringLiteral("CATEGORIES"), 60, 7560, 1200);
@@ -169,36 +175,42 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
         const QByteArray name = "Chkcat" + QByteArray::number(n);
         c.Chkcat[n] = platform::make_check(w, name.constData(), QString(), 1380 + column * 2640,
                                            7560 + row * 420, 2520, 315);
-        c.lblinvisible[n] = platform::make_label(w, ("lblinvisible" + QByteArray::number(n)).constData(),
-                                                 QString());
+        c.lblinvisible[n] = platform::make_label(
+            w, ("lblinvisible" + QByteArray::number(n)).constData(), QString());
         c.lblinvisible[n]->hide();
     }
     c.Lblsecondaddress = platform::make_label(w, "Lblsecondaddress", QString());
     c.Lblsecondaddress->hide();
 
-    c.lblWarning = platform::make_label(w, "lblWarning", QStringLiteral(" "), 120, 9960, 11640, 480);
+    c.lblWarning = platform::make_label(w, "lblWarning", QStringLiteral(" "), 120, kButtonTop - 720,
+                                        11640, 480);
     c.lblWarning->setAlignment(Qt::AlignCenter);
     QFont warning(QStringLiteral("Arial"), 12, QFont::Bold);
     c.lblWarning->setFont(warning);
     platform::set_fore_color(c.lblWarning, 0x0000C0);
 
-    c.Comsave = platform::make_button(w, "Comsave", QStringLiteral("EDIT"), 1800, 10804, 1935, 495);
+    c.Comsave =
+        platform::make_button(w, "Comsave", QStringLiteral("EDIT"), 1800, kButtonTop, 1935, 495);
     c.Comsave->setDefault(true);
-    c.Comcancel = platform::make_button(w, "Comcancel", QStringLiteral("CANCEL"), 4080, 10804, 1935, 495);
-    c.Cmdmain = platform::make_button(w, "Cmdmain", QStringLiteral("MAIN MENU"), 5040, 10804, 1935, 495);
-    c.Cmdchildren = platform::make_button(w, "Cmdchildren", QStringLiteral("ADD CHILDREN"), 7320, 10804, 2040, 495);
-    c.Cmdaddress2 =
-        platform::make_button(w, "Cmdaddress2", QStringLiteral("SECONDARY ADDRESS"), 9540, 10804, 2220, 495);
+    c.Comcancel = platform::make_button(w, "Comcancel", QStringLiteral("CANCEL"), 4080, kButtonTop,
+                                        1935, 495);
+    c.Cmdmain = platform::make_button(w, "Cmdmain", QStringLiteral("MAIN MENU"), 5040, kButtonTop,
+                                      1935, 495);
+    c.Cmdchildren = platform::make_button(w, "Cmdchildren", QStringLiteral("ADD CHILDREN"), 7320,
+                                          kButtonTop, 2040, 495);
+    c.Cmdaddress2 = platform::make_button(w, "Cmdaddress2", QStringLiteral("SECONDARY ADDRESS"),
+                                          9540, kButtonTop, 2220, 495);
 
     // Reading order for the keyboard.
-    QWidget* order[] = {c.TxtFirstName1, c.txtLastName1, c.TxtFirstName2, c.txtlastname2, c.ChkHyphen,
-                        c.Chkreverse, c.Opt1a, c.Opt1b, c.opt1c, c.Opt1d, c.Opt1e, c.Opt1f, c.sal1,
-                        c.Opt2a, c.Opt2b, c.Opt2c, c.Opt2d, c.Opt2e, c.sal2, c.txtaddress1,
-                        c.txtaddress2, c.txtCity, c.txtState, c.txtZip, c.TxtHomePhone, c.TxtFaxPhone,
-                        c.TxtWorkPhone1, c.TxtCellPhone1, c.TxtHomeEmail1, c.cmdHEmail1,
-                        c.TxtWorkEmail1, c.cmdWEmail1, c.TxtWorkPhone2, c.TxtCellPhone2,
-                        c.TxtHomeEmail2, c.cmdHEmail2, c.TxtWorkEmail2, c.cmdWEmail2,
-                        c.ChkFamilyLabel, c.chkForeign};
+    QWidget* order[] = {
+        c.TxtFirstName1, c.txtLastName1,  c.TxtFirstName2, c.txtlastname2,   c.ChkHyphen,
+        c.Chkreverse,    c.Opt1a,         c.Opt1b,         c.opt1c,          c.Opt1d,
+        c.Opt1e,         c.Opt1f,         c.sal1,          c.Opt2a,          c.Opt2b,
+        c.Opt2c,         c.Opt2d,         c.Opt2e,         c.sal2,           c.txtaddress1,
+        c.txtaddress2,   c.txtCity,       c.txtState,      c.txtZip,         c.TxtHomePhone,
+        c.TxtFaxPhone,   c.TxtWorkPhone1, c.TxtCellPhone1, c.TxtHomeEmail1,  c.cmdHEmail1,
+        c.TxtWorkEmail1, c.cmdWEmail1,    c.TxtWorkPhone2, c.TxtCellPhone2,  c.TxtHomeEmail2,
+        c.cmdHEmail2,    c.TxtWorkEmail2, c.cmdWEmail2,    c.ChkFamilyLabel, c.chkForeign};
     for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     QWidget* last = c.chkForeign;
     for (int n = 1; n <= 12; ++n) {
@@ -215,6 +227,10 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
     // Rules.
     platform::on_change(c.txtLastName1, [this] { txtLastName1_Change(); });
     platform::on_change(c.TxtFirstName2, [this] { TxtFirstName2_Change(); });
+    QObject::connect(c.TxtFirstName2, &QLineEdit::editingFinished, c.TxtFirstName2, [this] {
+        platform::guarded(QStringLiteral("TxtFirstName2_LostFocus"),
+                          [this] { clear_absent_person2(); });
+    });
     platform::on_toggle(c.ChkFamilyLabel, [this] { ChkFamilyLabel_Click(); });
     platform::on_toggle(c.ChkHyphen, [this] { ChkHyphen_Click(); });
     for (OptionButton* b : {c.Opt1a, c.Opt1b, c.opt1c, c.Opt1d, c.Opt1e, c.Opt1f})
@@ -230,15 +246,19 @@ void frmAddressRecord::build(QWidget* w, frmAddressRecord_ui::Controls& c) {
                                                         {c.cmdHEmail2, c.TxtHomeEmail2},
                                                         {c.cmdWEmail1, c.TxtWorkEmail1},
                                                         {c.cmdWEmail2, c.TxtWorkEmail2}};
-    for (auto [button, box] : mail) platform::on_click(button, [this, box] { email_button_click(box); });
+    for (auto [button, box] : mail)
+        platform::on_click(button, [this, box] { email_button_click(box); });
 }
 
-void frmAddressRecord::Form_Load() { form<frmOVRA>().email_service = true; }
+void frmAddressRecord::Form_Load() {
+    form<frmOVRA>().email_service = true;
+}
 
 void frmAddressRecord::place_family_label() {
     auto& c = ui();
     c.LblLastName->adjustSize();
-    platform::set_left(c.Label9, platform::left(c.LblLastName) + platform::width(c.LblLastName) + 50);
+    platform::set_left(c.Label9,
+                       platform::left(c.LblLastName) + platform::width(c.LblLastName) + 50);
 }
 
 void frmAddressRecord::txtLastName1_Change() {
@@ -278,26 +298,34 @@ void frmAddressRecord::TxtFirstName2_Change() {
     for (OptionButton* b : {c.Opt2a, c.Opt2b, c.Opt2c, c.Opt2d, c.Opt2e}) b->setEnabled(titles2);
     if (!titles2) {
         c.sal2->setEnabled(false);
-        c.sal2->setText(QString());
         set_back_color(c.sal2, color::kButtonFace);
+        if (!no_person2) c.sal2->setText(QString());
+    } else if (c.Opt2e->isChecked()) {
+        c.sal2->setEnabled(true);
+        set_back_color(c.sal2, color::kWhite);
     }
+    // An empty first name may be a correction in progress: person 2's details are only set
+    // aside here, and emptied once the box is left empty (clear_absent_person2).
     QLineEdit* person2[] = {c.txtlastname2, c.TxtHomeEmail2, c.TxtWorkEmail2, c.TxtWorkPhone2,
                             c.TxtCellPhone2};
-    if (no_person2) {
-        for (QLineEdit* b : person2) {
-            b->setEnabled(false);
-            b->setText(QString());
-            set_back_color(b, color::kMenu);
-        }
-        c.ChkHyphen->setEnabled(false);
-        platform::set_value(c.ChkHyphen, 0);
-    } else {
-        for (QLineEdit* b : person2) {
-            b->setEnabled(true);
-            set_back_color(b, color::kWhite);
-        }
-        c.ChkHyphen->setEnabled(true);
+    for (QLineEdit* b : person2) {
+        b->setEnabled(!no_person2);
+        set_back_color(b, no_person2 ? color::kMenu : color::kWhite);
     }
+    c.ChkHyphen->setEnabled(!no_person2);
+    if (!no_person2)
+        c.Chkreverse->setEnabled(platform::value(c.ChkHyphen) == 1);
+    else
+        c.Chkreverse->setEnabled(false);
+}
+
+void frmAddressRecord::clear_absent_person2() {
+    auto& c = ui();
+    if (!c.TxtFirstName2->text().isEmpty()) return;
+    for (QLineEdit* b : {c.txtlastname2, c.TxtHomeEmail2, c.TxtWorkEmail2, c.TxtWorkPhone2,
+                         c.TxtCellPhone2, c.sal2})
+        b->setText(QString());
+    platform::set_value(c.ChkHyphen, 0);
 }
 
 void frmAddressRecord::person1_title_chosen(OptionButton* button) {
@@ -369,8 +397,8 @@ void frmAddressRecord::check_required_fields() {
     OptionButton* group2[] = {c.Opt2a, c.Opt2b, c.Opt2c, c.Opt2d, c.Opt2e};
     for (OptionButton* b : group2) set_back_color(b, color::kButtonFace);
 
-    for (QLineEdit* b : {c.TxtFirstName1, c.txtLastName1, c.TxtFirstName2, c.txtlastname2, c.txtaddress1,
-                         c.txtCity, c.txtState, c.txtZip})
+    for (QLineEdit* b : {c.TxtFirstName1, c.txtLastName1, c.TxtFirstName2, c.txtlastname2,
+                         c.txtaddress1, c.txtCity, c.txtState, c.txtZip})
         b->setText(vb_trim(b->text()));
 
     auto last1 = [&] { return c.txtLastName1->text(); };
@@ -382,8 +410,12 @@ void frmAddressRecord::check_required_fields() {
     if (is_blank(last1())) mark(c.txtLastName1);
     if (is_blank(first1())) mark(c.TxtFirstName1);
     // The key is "LAST, FIRST": a comma in either name would split it wrongly.
-    if (last1().contains(QLatin1Char(','))) mark(c.txtLastName1);
-    if (first1().contains(QLatin1Char(','))) mark(c.TxtFirstName1);
+    bool comma = false;
+    for (QLineEdit* b : {c.txtLastName1, c.TxtFirstName1})
+        if (b->text().contains(QLatin1Char(','))) {
+            mark(b);
+            comma = true;
+        }
     if (is_blank(last2()) && !is_blank(first2())) {
         if (is_blank(last1())) {
             mark(c.txtLastName1);
@@ -418,8 +450,9 @@ void frmAddressRecord::check_required_fields() {
         if (is_blank(zip) || !common::is_zip(zip)) mark(c.txtZip);
     }
 
-    const bool person1_titled = c.Opt1b->isChecked() || c.opt1c->isChecked() || c.Opt1d->isChecked() ||
-                                c.Opt1e->isChecked() || c.Opt1f->isChecked();
+    const bool person1_titled = c.Opt1b->isChecked() || c.opt1c->isChecked() ||
+                                c.Opt1d->isChecked() || c.Opt1e->isChecked() ||
+                                c.Opt1f->isChecked();
     bool person2_titled = false;
     for (OptionButton* b : group2) person2_titled = person2_titled || b->isChecked();
     if (person1_titled && !person2_titled && (!first2().isEmpty() || !last2().isEmpty())) {
@@ -429,7 +462,9 @@ void frmAddressRecord::check_required_fields() {
     if (c.Opt1f->isChecked() && is_blank(c.sal1->text())) mark(c.sal1);
     if (c.Opt2e->isChecked() && is_blank(c.sal2->text()) && last2() == last1()) mark(c.sal2);
 
-    c.lblWarning->setText(error_flag == "yes" ? QStringLiteral("RED FIELDS REQUIRED") : QStringLiteral(" "));
+    c.lblWarning->setText(error_flag != "yes" ? QStringLiteral(" ")
+                          : comma ? QStringLiteral("NO COMMA IN NAMES: RED FIELDS REQUIRED")
+                                  : QStringLiteral("RED FIELDS REQUIRED"));
 }
 
 void frmAddressRecord::Comsave_Click() {
@@ -443,6 +478,7 @@ void frmAddressRecord::Comsave_Click() {
     if (!deleting) check_required_fields();
     keyname = form<FrmGetAddress>().hold_keyname;
     if (error_flag != "no") return;
+    if (!address_book_available()) return;
     use_household_table();
     if (!adding && !seek_key(keyname)) {
         platform::msgbox(QStringLiteral("This household is no longer in the address book."),
@@ -464,8 +500,9 @@ void frmAddressRecord::Comsave_Click() {
             open_table(QStringLiteral("OVRAData"));
             t.commit();
         } catch (const platform::VbError& e) {
-            platform::msgbox(QStringLiteral("The household could not be deleted.\n%1").arg(e.description()),
-                             platform::vbExclamation, QStringLiteral("Delete Failed"));
+            platform::msgbox(
+                QStringLiteral("The household could not be deleted.\n%1").arg(e.description()),
+                platform::vbExclamation, QStringLiteral("Delete Failed"));
             return;
         }
         second_address_saved = "N";
@@ -499,12 +536,14 @@ void frmAddressRecord::refresh_main_window() {
     main.show_record_count(count);
     main.set_record_items(count != 0);
     for (int n = 1; n <= 12; ++n)
-        if (!m.Label[n]->text().isEmpty()) m.lblcatcount[n]->setText(QString::number(main.catcount[n]));
+        if (!m.Label[n]->text().isEmpty())
+            m.lblcatcount[n]->setText(QString::number(main.catcount[n]));
 }
 
 void frmAddressRecord::Comcancel_Click() {
     if (may_close && !may_close()) return;
-    if (addnew_pending == QLatin1String("yes")) platform::resume_next([] { Data1().cancel_update(); });
+    if (addnew_pending == QLatin1String("yes"))
+        platform::resume_next([] { Data1().cancel_update(); });
     addnew_pending = "no";
     unlock_fields();
     unload();
@@ -547,21 +586,25 @@ void frmAddressRecord::show_email_form() {
 void frmAddressRecord::unlock_fields() {
     auto& c = ui();
     if (!platform::locked(c.TxtFirstName1)) return;
-    for (QLineEdit* b : {c.TxtFirstName1, c.txtLastName1, c.TxtHomeEmail1, c.TxtWorkEmail1, c.TxtWorkPhone1,
-                         c.TxtCellPhone1, c.TxtFirstName2, c.txtlastname2, c.TxtHomeEmail2, c.TxtWorkEmail2,
-                         c.TxtWorkPhone2, c.TxtCellPhone2, c.txtaddress1, c.txtaddress2, c.txtCity, c.txtState,
-                         c.txtZip, c.TxtHomePhone, c.TxtFaxPhone})
+    for (QLineEdit* b :
+         {c.TxtFirstName1, c.txtLastName1, c.TxtHomeEmail1, c.TxtWorkEmail1, c.TxtWorkPhone1,
+          c.TxtCellPhone1, c.TxtFirstName2, c.txtlastname2, c.TxtHomeEmail2, c.TxtWorkEmail2,
+          c.TxtWorkPhone2, c.TxtCellPhone2, c.txtaddress1, c.txtaddress2, c.txtCity, c.txtState,
+          c.txtZip, c.TxtHomePhone, c.TxtFaxPhone})
         platform::set_locked(b, false);
     auto& children = form<Frmchildren>().ui();
     for (int i = 1; i <= 6; ++i) platform::set_locked(children.Txtchild[i], false);
     auto& d = form<Frmaddress2>().ui();
-    for (QLineEdit* b : {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
+    for (QLineEdit* b :
+         {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
         platform::set_locked(b, false);
 }
 
 common::AddressRecord frmAddressRecord::household_from_form() {
     auto& c = ui();
-    auto flag = [](QCheckBox* b) { return platform::value(b) == 1 ? QStringLiteral("Y") : QStringLiteral("N"); };
+    auto flag = [](QCheckBox* b) {
+        return platform::value(b) == 1 ? QStringLiteral("Y") : QStringLiteral("N");
+    };
     common::AddressRecord r;
     r.keyname = keyname;
     r.home_email_1 = c.TxtHomeEmail1->text();
@@ -611,10 +654,14 @@ common::AddressRecord frmAddressRecord::normalized(common::AddressRecord r) {
         *text = vb_trim(*text).toUpper();
     r.sal1 = r.sal1.toUpper();
     r.sal2 = r.sal2.toUpper();
-    // A household without a second person keeps no title for one.
+    // A household without a second person keeps nothing of one: no title, name or contacts.
     if (r.first_name_2.isEmpty()) {
         r.option2 = QStringLiteral("0");
-        r.sal2.clear();
+        for (QString* text : {&r.sal2, &r.last_name_2, &r.home_email_2, &r.work_email_2,
+                              &r.work_phone_2, &r.cell_phone_2})
+            text->clear();
+        r.last_name_hyphen = QStringLiteral("N");
+        r.last_name_reverse = QStringLiteral("N");
     }
     return r;
 }
@@ -623,8 +670,11 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
     auto& c = ui();
     auto& data = Data1();
     const bool editing = data.edit_mode() == platform::DataControl::EditMode::Edit;
-    const QString old_key = editing ? common::text_field(data, QStringLiteral("keyname")) : QString();
+    const QString old_key =
+        editing ? common::text_field(data, QStringLiteral("keyname")) : QString();
     keyname = common::build_keyname(c.txtLastName1->text(), c.TxtFirstName1->text());
+    // First name 2 left empty: person 2's details go, on the form and in the row.
+    clear_absent_person2();
     error_flag = "no";
     addnew_pending = "no";
 
@@ -666,9 +716,10 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
             return Outcome::Duplicate;
         case Outcome::Failed:
             error_flag = "yes";
-            platform::msgbox(QStringLiteral("The household could not be saved; nothing was changed.\n%1")
-                                 .arg(failure_reason),
-                             platform::vbExclamation, QStringLiteral("Save Failed"));
+            platform::msgbox(
+                QStringLiteral("The household could not be saved; nothing was changed.\n%1")
+                    .arg(failure_reason),
+                platform::vbExclamation, QStringLiteral("Save Failed"));
             return Outcome::Failed;
     }
 
@@ -826,7 +877,8 @@ void frmAddressRecord::Cmdaddress2_Click() {
         }
         open_table(QStringLiteral("OVRAData"));
     }
-    QWidget* fields[] = {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.chkForeign, d.txtPhone, d.TxtFax};
+    QWidget* fields[] = {d.txtaddress1, d.txtaddress2, d.txtCity,  d.txtState,
+                         d.txtZip,      d.chkForeign,  d.txtPhone, d.TxtFax};
     for (QWidget* f : fields) f->setEnabled(true);
 
     int help;
@@ -870,7 +922,8 @@ void frmAddressRecord::Cmdaddress2_Click() {
     dialog.original_foreign = QString::number(platform::value(d.chkForeign));
     dialog.original_phone = d.txtPhone->text();
     dialog.original_fax = d.TxtFax->text();
-    for (QLineEdit* b : {d.txtaddress1, d.txtCity, d.txtState, d.txtZip}) set_back_color(b, color::kWindow);
+    for (QLineEdit* b : {d.txtaddress1, d.txtCity, d.txtState, d.txtZip})
+        set_back_color(b, color::kWindow);
     dialog.original_save_request = save_second_Address;
     save_second_Address = false;
     dialog.set_help_context_id(help);
@@ -890,11 +943,13 @@ void frmAddressRecord::Cmdchildren_Click() {
         d.Comsave->show();
         platform::place(d.Comsave, 1440, 3600);
         platform::place(d.Comcancel, 3240, 3600);
-        d.Labelheading->setText(QStringLiteral("Enter The Names Of Children Living At This Address"));
+        d.Labelheading->setText(
+            QStringLiteral("Enter The Names Of Children Living At This Address"));
     } else {
         d.Comsave->hide();
         platform::place(d.Comcancel, 2400, 3600);
-        d.Labelheading->setText(QString(27, QLatin1Char(' ')) + QStringLiteral("Children Living At This Address"));
+        d.Labelheading->setText(QString(27, QLatin1Char(' ')) +
+                                QStringLiteral("Children Living At This Address"));
         // Only the rows up to the last name are shown, so no child is hidden behind an empty box.
         int rows = 1;
         for (int i = 2; i <= 6; ++i)

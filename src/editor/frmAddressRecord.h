@@ -85,6 +85,9 @@ class frmAddressRecord : public platform::Form<frmAddressRecord_ui::Controls> {
 public:
     frmAddressRecord();
 
+    // Top of the row of buttons, right below the warning line, so the form fits a laptop screen.
+    static constexpr int kButtonTop = 9600;
+
     // Per-household state; kept across loads.
     QString keyname;
     QString update_type;
@@ -99,6 +102,8 @@ public:
     void ChkFamilyLabel_Click();
     void ChkHyphen_Click();
     void TxtFirstName2_Change();
+    // Empties person 2's details once first name 2 is left empty (leaving the box, saving).
+    void clear_absent_person2();
     void person1_title_chosen(platform::OptionButton* button);
     void person2_title_chosen(platform::OptionButton* button);
 

@@ -5,10 +5,12 @@
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
 #include "shell/frmOVRA.h"
+#include "shell/frmdatabase.h"
 
 using platform::form;
 
 void frmOVRA::mnuImport_Click() {
+    if (!address_book_available()) return;
     const QString chosen =
         platform::get_open_file_name(QStringLiteral("Import File"), platform::documents_folder(),
                                      QStringLiteral("*.csv (*.csv);;*.txt (*.txt)"));
@@ -23,6 +25,7 @@ void frmOVRA::mnuImport_Click() {
 }
 
 void frmOVRA::mnuExport_Click() {
+    if (!address_book_available()) return;
     auto& exporter = form<frmExport>();
     exporter.set_help_context_id(8200);
     exporter.show_modal();

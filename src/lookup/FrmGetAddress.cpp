@@ -1,7 +1,7 @@
 #include "FrmGetAddress.h"
 
-#include "common/keyname.h"
 #include "common/display_name.h"
+#include "common/keyname.h"
 #include "common/records.h"
 #include "common/vbstring.h"
 #include "editor/Frmaddress2.h"
@@ -23,38 +23,47 @@ FrmGetAddress::FrmGetAddress() : Form(QStringLiteral("FrmGetAddress")) {}
 
 void FrmGetAddress::build(QWidget* w, FrmGetAddress_ui::Controls& c) {
     w->setWindowTitle(QStringLiteral("Edit Record"));
-    platform::set_client_size(w, 6720, 5280);
+    // Wide enough for the longest mode word ("MOVE CHILDREN") at its place.
+    platform::set_client_size(w, 7440, 5280);
     platform::set_back_color(w, 0xE0E0E0);
     const QFont prompt(QStringLiteral("Arial"), 9.75, QFont::Bold);
-    c.Label1 = platform::make_label(w, "Label1", QStringLiteral("HIGHLIGHT THE RECORD THAT YOU WANT TO"), 240,
-                                    240, 5175, 300);
-    c.Label2 = platform::make_label(w, "Label2", QStringLiteral("DELETE"), 5351, 240, 975, 300);
+    c.Label1 = platform::make_label(
+        w, "Label1", QStringLiteral("HIGHLIGHT THE RECORD THAT YOU WANT TO"), 240, 240, 5175, 300);
+    c.Label2 = platform::make_label(w, "Label2", QStringLiteral("DELETE"), 5351, 240, 1980, 300);
     for (QLabel* l : {c.Label1, c.Label2}) {
         l->setFont(prompt);
         platform::set_back_color(l, 0xE0E0E0);
     }
     c.LstGetAddress1 = new QListWidget(w);
     c.LstGetAddress1->setObjectName(QStringLiteral("LstGetAddress1"));
-    platform::place(c.LstGetAddress1, 240, 840, 5895, 2955);
-    c.ComGetAddress =
-        platform::make_wrap_button(w, "ComGetAddress", QStringLiteral("Retrieve Record To Edit"), 1920, 4200, 1335, 735);
+    platform::place(c.LstGetAddress1, 240, 840, 6960, 2955);
+    c.ComGetAddress = platform::make_wrap_button(
+        w, "ComGetAddress", QStringLiteral("Retrieve Record To Edit"), 2280, 4200, 1335, 735);
     c.ComGetAddress->setDefault(true);
-    c.Comcancel = platform::make_button(w, "Comcancel", QStringLiteral("CANCEL"), 3360, 4200, 1335, 735);
+    c.Comcancel =
+        platform::make_button(w, "Comcancel", QStringLiteral("CANCEL"), 3720, 4200, 1335, 735);
     c.Comcancel->setFont(QFont(QStringLiteral("Arial"), 8.25, QFont::Bold));
     QWidget::setTabOrder(c.LstGetAddress1, c.ComGetAddress);
     QWidget::setTabOrder(c.ComGetAddress, c.Comcancel);
     platform::on_click(c.ComGetAddress, [this] { ComGetAddress_Click(); });
     platform::on_click(c.Comcancel, [this] { Comcancel_Click(); });
     QObject::connect(c.LstGetAddress1, &QListWidget::itemDoubleClicked, w, [this] {
-        platform::guarded(QStringLiteral("LstGetAddress1_DblClick"), [this] { LstGetAddress1_DblClick(); });
+        platform::guarded(QStringLiteral("LstGetAddress1_DblClick"),
+                          [this] { LstGetAddress1_DblClick(); });
     });
 }
 
-bool FrmGetAddress::browsing() { return is_loaded() && caption() == QLatin1String("Browse Record"); }
+bool FrmGetAddress::browsing() {
+    return is_loaded() && caption() == QLatin1String("Browse Record");
+}
 
-void FrmGetAddress::format_keyname() { keyname = selected_key(ui().LstGetAddress1); }
+void FrmGetAddress::format_keyname() {
+    keyname = selected_key(ui().LstGetAddress1);
+}
 
-void FrmGetAddress::LstGetAddress1_DblClick() { ComGetAddress_Click(); }
+void FrmGetAddress::LstGetAddress1_DblClick() {
+    ComGetAddress_Click();
+}
 
 void FrmGetAddress::ComGetAddress_Click() {
     auto& c = ui();
@@ -203,7 +212,9 @@ void FrmGetAddress::hide_unnamed_categories() {
     for (int n = 1; n <= 12; ++n) r.Chkcat[n]->setVisible(!r.Chkcat[n]->text().isEmpty());
 }
 
-void FrmGetAddress::initialize_color() { form<frmOVRA>().initialize_color(); }
+void FrmGetAddress::initialize_color() {
+    form<frmOVRA>().initialize_color();
+}
 
 void FrmGetAddress::edit_record() {
     auto& record = form<frmAddressRecord>();
@@ -212,20 +223,25 @@ void FrmGetAddress::edit_record() {
     r.ChkFamilyLabel->setEnabled(true);
     r.TxtFirstName1->setEnabled(false);
     r.txtLastName1->setEnabled(false);
-    for (QLineEdit* b : {r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1, r.TxtCellPhone1, r.TxtFirstName2})
+    for (QLineEdit* b :
+         {r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1, r.TxtCellPhone1, r.TxtFirstName2})
         b->setEnabled(true);
     const bool person2 = !r.TxtFirstName2->text().isEmpty();
-    QLineEdit* group2[] = {r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2, r.TxtWorkPhone2, r.TxtCellPhone2};
+    QLineEdit* group2[] = {r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2, r.TxtWorkPhone2,
+                           r.TxtCellPhone2};
     for (QLineEdit* b : group2) b->setEnabled(person2);
     r.ChkHyphen->setEnabled(person2);
     for (QLineEdit* b : group2) platform::set_back_color(b, person2 ? color::kWhite : color::kMenu);
     r.Chkreverse->setEnabled(platform::value(r.ChkHyphen) == 1);
-    for (QLineEdit* b : {r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState, r.txtZip, r.TxtHomePhone, r.TxtFaxPhone})
+    for (QLineEdit* b : {r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState, r.txtZip,
+                         r.TxtHomePhone, r.TxtFaxPhone})
         b->setEnabled(true);
-    for (OptionButton* b : {r.Opt1a, r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f}) b->setEnabled(true);
+    for (OptionButton* b : {r.Opt1a, r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f})
+        b->setEnabled(true);
     const bool titles2 = person2 && !r.Opt1a->isChecked();
-    for (QWidget* b : {static_cast<QWidget*>(r.Opt2a), static_cast<QWidget*>(r.Opt2b), static_cast<QWidget*>(r.Opt2c),
-                       static_cast<QWidget*>(r.Opt2d), static_cast<QWidget*>(r.Opt2e), static_cast<QWidget*>(r.sal2)})
+    for (QWidget* b : {static_cast<QWidget*>(r.Opt2a), static_cast<QWidget*>(r.Opt2b),
+                       static_cast<QWidget*>(r.Opt2c), static_cast<QWidget*>(r.Opt2d),
+                       static_cast<QWidget*>(r.Opt2e), static_cast<QWidget*>(r.sal2)})
         b->setEnabled(titles2);
     r.chkForeign->setEnabled(true);
     for (int n = 1; n <= 12; ++n) {
@@ -233,21 +249,23 @@ void FrmGetAddress::edit_record() {
         r.Chkcat[n]->setText(category_name(n));
     }
     hide_unnamed_categories();
-    platform::place(r.Comsave, 720, 10804);
-    platform::place(r.Comcancel, 2880, 10804);
+    platform::place(r.Comsave, 720, frmAddressRecord::kButtonTop);
+    platform::place(r.Comcancel, 2880, frmAddressRecord::kButtonTop);
     platform::set_left(r.Cmdmain, 5040);
     r.Comsave->show();
     r.Comsave->setText(QStringLiteral("EDIT"));
     auto& children = form<Frmchildren>().ui();
     for (int i = 1; i <= 6; ++i) children.Txtchild[i]->setEnabled(true);
     auto& d = form<Frmaddress2>().ui();
-    for (QLineEdit* b : {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
+    for (QLineEdit* b :
+         {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
         b->setEnabled(true);
     d.Cmdtoggleaddress->setEnabled(true);
     d.Cmdtoggleaddress->show();
     d.chkForeign->show();
-    r.Cmdchildren->setText(children_row_flag == QLatin1String("Y") ? QStringLiteral("EDIT CHILDREN")
-                                                                    : QStringLiteral("ADD CHILDREN"));
+    r.Cmdchildren->setText(children_row_flag == QLatin1String("Y")
+                               ? QStringLiteral("EDIT CHILDREN")
+                               : QStringLiteral("ADD CHILDREN"));
     children_row_flag = "N";
     initialize_color();
 }
@@ -257,8 +275,8 @@ void FrmGetAddress::delete_record() {
     auto& r = record.ui();
     record.set_caption(QStringLiteral("Delete Existing Record"));
     proclock();
-    platform::place(r.Comsave, 720, 10804);
-    platform::place(r.Comcancel, 2880, 10804);
+    platform::place(r.Comsave, 720, frmAddressRecord::kButtonTop);
+    platform::place(r.Comcancel, 2880, frmAddressRecord::kButtonTop);
     platform::set_left(r.Cmdmain, 5040);
     r.Comsave->show();
     r.Comsave->setText(QStringLiteral("DELETE"));
@@ -271,7 +289,7 @@ void FrmGetAddress::browse_record() {
     auto& r = record.ui();
     record.set_caption(QStringLiteral("Browse Existing Record"));
     proclock();
-    platform::place(r.Comcancel, 1800, 10804);
+    platform::place(r.Comcancel, 1800, frmAddressRecord::kButtonTop);
     platform::set_left(r.Cmdmain, 4080);
     r.Comsave->hide();
     r.Comsave->setText(QString());
@@ -288,20 +306,23 @@ void FrmGetAddress::browse_record() {
 void FrmGetAddress::proclock() {
     auto& r = form<frmAddressRecord>().ui();
     r.ChkFamilyLabel->setEnabled(false);
-    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
-                         r.TxtCellPhone1})
+    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1,
+                         r.TxtWorkPhone1, r.TxtCellPhone1})
         platform::set_locked(b, true);
     r.ChkHyphen->setEnabled(false);
     r.Chkreverse->setEnabled(false);
-    for (QLineEdit* b : {r.TxtFirstName2, r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2, r.TxtWorkPhone2,
-                         r.TxtCellPhone2, r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState})
+    for (QLineEdit* b :
+         {r.TxtFirstName2, r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2, r.TxtWorkPhone2,
+          r.TxtCellPhone2, r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState})
         platform::set_locked(b, true);
     r.chkForeign->setEnabled(false);
     for (QLineEdit* b : {r.txtZip, r.TxtHomePhone, r.TxtFaxPhone}) platform::set_locked(b, true);
-    for (QWidget* b : {static_cast<QWidget*>(r.Opt1a), static_cast<QWidget*>(r.Opt1b), static_cast<QWidget*>(r.opt1c),
-                       static_cast<QWidget*>(r.Opt1d), static_cast<QWidget*>(r.Opt1e), static_cast<QWidget*>(r.Opt1f),
-                       static_cast<QWidget*>(r.sal1), static_cast<QWidget*>(r.Opt2a), static_cast<QWidget*>(r.Opt2b),
-                       static_cast<QWidget*>(r.Opt2c), static_cast<QWidget*>(r.Opt2d), static_cast<QWidget*>(r.Opt2e),
+    for (QWidget* b : {static_cast<QWidget*>(r.Opt1a), static_cast<QWidget*>(r.Opt1b),
+                       static_cast<QWidget*>(r.opt1c), static_cast<QWidget*>(r.Opt1d),
+                       static_cast<QWidget*>(r.Opt1e), static_cast<QWidget*>(r.Opt1f),
+                       static_cast<QWidget*>(r.sal1), static_cast<QWidget*>(r.Opt2a),
+                       static_cast<QWidget*>(r.Opt2b), static_cast<QWidget*>(r.Opt2c),
+                       static_cast<QWidget*>(r.Opt2d), static_cast<QWidget*>(r.Opt2e),
                        static_cast<QWidget*>(r.sal2)})
         b->setEnabled(false);
     for (int n = 1; n <= 12; ++n) {
@@ -311,7 +332,8 @@ void FrmGetAddress::proclock() {
     auto& children = form<Frmchildren>().ui();
     for (int i = 1; i <= 6; ++i) platform::set_locked(children.Txtchild[i], true);
     auto& d = form<Frmaddress2>().ui();
-    for (QLineEdit* b : {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
+    for (QLineEdit* b :
+         {d.txtaddress1, d.txtaddress2, d.txtCity, d.txtState, d.txtZip, d.txtPhone, d.TxtFax})
         platform::set_locked(b, true);
     d.chkForeign->hide();
     d.Cmdtoggleaddress->hide();

@@ -36,6 +36,7 @@ void empty_database(const QString& message) {
 // Shows the mode's message and returns false on an empty database; otherwise captions the
 // picker for the mode and fills its list.
 bool frmOVRA::prepare_picker(const PickerMode& mode) {
+    if (!address_book_available()) return false;
     if (record_count_shown() == 0) {
         empty_database(mode.empty_message);
         return false;
@@ -98,14 +99,16 @@ void frmOVRA::mnuMoveRemoveNames_Click() {
 }
 
 void frmOVRA::MnuMoveChildren_Click() {
+    if (!address_book_available()) return;
     if (record_count_shown() == 0) {
         empty_database(QStringLiteral("There are no records to move"));
         return;
     }
     children_found = 0;
     print_flag = "N";
-    prepare_picker({"MOVE CHILDREN", "Move Children", "Retrieve Record To Move", 240, 5351,
-                    "There are no records to move"});
+    if (!prepare_picker({"MOVE CHILDREN", "Move Children", "Retrieve Record To Move", 240, 5351,
+                         "There are no records to move"}))
+        return;
     if (children_found == 0) {
         empty_database(QStringLiteral("There are no children to move"));
         return;
@@ -116,8 +119,8 @@ void frmOVRA::MnuMoveChildren_Click() {
 
 void frmOVRA::count_records() {
     use_household_table();
-    Data1().move_last();
     record_total = Data1().record_count();
+    if (record_total > 0) Data1().move_last();
 }
 
 // The print dialog lists every household under its full display name, whatever mode the
@@ -130,13 +133,18 @@ void frmOVRA::load_record_list() {
     records_found = 0;
     listed_lines_.clear();
     const QString title = list_filter();
-    try {
-        count_records();
+    count_records();
+    // An empty table lists nothing; any other failure is reported, never shown as a short list.
+    if (record_total > 0) {
+        listed_lines_.reserve(record_total);
+        // The walk reads the six fields a line is made of (a narrower read, nothing else).
+        Data1().set_walk_fields({QStringLiteral("keyname"), QStringLiteral("first name 2"),
+                                 QStringLiteral("last name 2"), QStringLiteral("last name hyphen"),
+                                 QStringLiteral("last-name-reverse"), QStringLiteral("childflag")});
         Data1().move_first();
-        list_current_row(title);
+        list_current_row(Data1(), title);
         load_record_list_rest();
-    } catch (const platform::VbError&) {
-        // An empty table lists nothing.
+        Data1().set_walk_fields({});
     }
     QListWidget* target = print_flag == QLatin1String("Y")
                               ? form<frmprint>().ui().lstselection
@@ -147,9 +155,10 @@ void frmOVRA::load_record_list() {
 
 void frmOVRA::load_record_list_rest() {
     const QString title = list_filter();
+    auto& data = Data1();
     for (int i = 2; i <= record_total; ++i) {
-        Data1().move_next();
-        list_current_row(title);
+        data.move_next();
+        list_current_row(data, title);
     }
 }
 
@@ -161,23 +170,26 @@ QString frmOVRA::spouse_name_rtn(const QString& keyname) {
                                common::text_field(d, QStringLiteral("last-name-reverse")));
 }
 
-void frmOVRA::list_current_row(const QString& picker_title) {
-    const auto& d = Data1();
-    const QString key = common::text_field(d, QStringLiteral("keyname"));
+void frmOVRA::list_current_row(const platform::DataControl& d, const QString& picker_title) {
     const QString first2 = common::text_field(d, QStringLiteral("first name 2"));
-    const int children = d.field(QStringLiteral("childflag")).toInt();
-    const bool move_children = picker_title == QLatin1String("Move Children");
-    const QString line = common::display_name(
-        key, first2, d.field(QStringLiteral("last name 2")),
-        common::text_field(d, QStringLiteral("last name hyphen")),
-        common::text_field(d, QStringLiteral("last-name-reverse")), children, !move_children);
-
     if (picker_title == QLatin1String("SWITCH") && !first2.isEmpty()) return;
     if (picker_title == QLatin1String("ALTER") && first2.isEmpty()) return;
+    const int children = d.field(QStringLiteral("childflag")).toInt();
+    const bool move_children = picker_title == QLatin1String("Move Children");
     if (move_children) {
         if (children <= 0) return;
         ++children_found;
     }
+    const QString key = common::text_field(d, QStringLiteral("keyname"));
+    // The second person's fields are read only for a household that has one.
+    const QString line =
+        first2.isEmpty()
+            ? common::display_name(key, first2, QVariant(), QString(), QString(), children,
+                                   !move_children)
+            : common::display_name(key, first2, d.field(QStringLiteral("last name 2")),
+                                   common::text_field(d, QStringLiteral("last name hyphen")),
+                                   common::text_field(d, QStringLiteral("last-name-reverse")),
+                                   children, !move_children);
     listed_lines_.push_back({line, key});
     ++records_found;
 }

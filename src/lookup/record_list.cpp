@@ -6,15 +6,20 @@
 #include "common/display_name.h"
 
 void fill_sorted(QListWidget* list, std::vector<RecordLine> lines) {
-    std::sort(lines.begin(), lines.end(),
-              [](const RecordLine& a, const RecordLine& b) { return common::display_order(a.text, b.text); });
+    std::vector<QString> texts;
+    texts.reserve(lines.size());
+    for (const RecordLine& line : lines) texts.push_back(line.text);
+    const std::vector<int> order = common::display_permutation(texts);
+    texts.clear();
+    // The lines go in with one insertion; each item then takes its key.
+    QStringList sorted;
+    sorted.reserve(qsizetype(order.size()));
+    for (int i : order) sorted.push_back(lines[i].text);
     list->setUpdatesEnabled(false);
     list->clear();
-    for (RecordLine& line : lines) {
-        auto* item = new QListWidgetItem(line.text);
-        item->setData(Qt::UserRole, line.keyname);
-        list->addItem(item);
-    }
+    list->addItems(sorted);
+    for (int row = 0; row < int(order.size()); ++row)
+        list->item(row)->setData(Qt::UserRole, lines[order[row]].keyname);
     list->setUpdatesEnabled(true);
 }
 

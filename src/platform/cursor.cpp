@@ -1,8 +1,9 @@
 #include "cursor.h"
 
+#include <sqlite3.h>
+
 #include <QFile>
 #include <QFileInfo>
-#include <sqlite3.h>
 
 #include "errors.h"
 
@@ -28,9 +29,13 @@ void bind(sqlite3_stmt* stmt, int i, const QVariant& v) {
         case QMetaType::ULongLong:
         case QMetaType::Short:
         case QMetaType::UShort:
-        case QMetaType::Bool: sqlite3_bind_int64(stmt, i, v.toLongLong()); break;
+        case QMetaType::Bool:
+            sqlite3_bind_int64(stmt, i, v.toLongLong());
+            break;
         case QMetaType::Double:
-        case QMetaType::Float: sqlite3_bind_double(stmt, i, v.toDouble()); break;
+        case QMetaType::Float:
+            sqlite3_bind_double(stmt, i, v.toDouble());
+            break;
         default: {
             const QByteArray text = v.toString().toUtf8();
             sqlite3_bind_text(stmt, i, text.constData(), int(text.size()), SQLITE_TRANSIENT);
@@ -40,9 +45,12 @@ void bind(sqlite3_stmt* stmt, int i, const QVariant& v) {
 
 QVariant column_value(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
-        case SQLITE_NULL: return {};
-        case SQLITE_INTEGER: return QVariant::fromValue<qlonglong>(sqlite3_column_int64(stmt, i));
-        case SQLITE_FLOAT: return sqlite3_column_double(stmt, i);
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return QVariant::fromValue<qlonglong>(sqlite3_column_int64(stmt, i));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(stmt, i);
         default:
             return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
                                      sqlite3_column_bytes(stmt, i));
@@ -62,9 +70,96 @@ const char* kNoCurrent = "No current record.";
 
 }  // namespace
 
+// Keeps the buffers: a walk reuses them row after row.
+void StoredRow::clear() {
+    cells_.resize(0);
+    text_.resize(0);
+}
+
+void StoredRow::read(sqlite3_stmt* stmt, int first) {
+    clear();
+    const int n = sqlite3_column_count(stmt);
+    text_.reserve(16 * n);
+    cells_.resize(std::max(0, n - first));
+    for (int i = first; i < n; ++i) {
+        Cell& c = cells_[i - first];
+        c.type = sqlite3_column_type(stmt, i);
+        if (c.type == SQLITE_INTEGER) {
+            c.integer = sqlite3_column_int64(stmt, i);
+        } else if (c.type == SQLITE_FLOAT) {
+            c.real = sqlite3_column_double(stmt, i);
+        } else if (c.type != SQLITE_NULL) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            c.bytes = sqlite3_column_bytes(stmt, i);
+            c.offset = text_.size();
+            text_.append(text, c.bytes);
+        }
+    }
+}
+
+void StoredRow::assign(const QVector<QVariant>& values) {
+    clear();
+    cells_.resize(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QVariant& v = values[i];
+        Cell& c = cells_[i];
+        if (v.isNull() || !v.isValid()) {
+            c.type = SQLITE_NULL;
+            continue;
+        }
+        switch (v.typeId()) {
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Bool:
+                c.type = SQLITE_INTEGER;
+                c.integer = v.toLongLong();
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                c.type = SQLITE_FLOAT;
+                c.real = v.toDouble();
+                break;
+            default: {
+                const QByteArray utf8 = v.toString().toUtf8();
+                c.type = SQLITE_TEXT;
+                c.offset = text_.size();
+                c.bytes = utf8.size();
+                text_ += utf8;
+            }
+        }
+    }
+}
+
+QVariant StoredRow::value(qsizetype i) const {
+    const Cell& c = cells_[i];
+    switch (c.type) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return QVariant::fromValue<qlonglong>(c.integer);
+        case SQLITE_FLOAT:
+            return c.real;
+        default:
+            return QString::fromUtf8(text_.constData() + c.offset, c.bytes);
+    }
+}
+
+QVector<QVariant> StoredRow::values() const {
+    QVector<QVariant> out;
+    out.reserve(cells_.size());
+    for (qsizetype i = 0; i < cells_.size(); ++i) out << value(i);
+    return out;
+}
+
 DataControl::DataControl() = default;
 
-DataControl::~DataControl() { close_database(); }
+DataControl::~DataControl() {
+    close_database();
+}
 
 void DataControl::require_open() const {
     if (!db_) throw VbError(kErrObjectNotSet, QStringLiteral("The database is not open."));
@@ -92,7 +187,6 @@ void DataControl::raise_sqlite(int code, const QString& what) const {
 
 sqlite3_stmt* DataControl::prepare(const QString& sql) {
     require_open();
-    end_walk();
     if (auto it = statements_.constFind(sql); it != statements_.constEnd()) return it.value();
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
@@ -104,14 +198,12 @@ sqlite3_stmt* DataControl::prepare(const QString& sql) {
 }
 
 void DataControl::finalize_all() {
-    end_walk();
     for (sqlite3_stmt* s : std::as_const(statements_)) sqlite3_finalize(s);
     statements_.clear();
 }
 
 void DataControl::exec(const char* sql) {
     require_open();
-    end_walk();
     char* error = nullptr;
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &error);
     sqlite3_free(error);
@@ -130,6 +222,8 @@ void DataControl::close_database() {
     table_.clear();
     columns_.clear();
     column_index_.clear();
+    key_column_ = -1;
+    forget_walk_fields();
     index_.clear();
     drop_buffer();
     clear_current();
@@ -147,7 +241,9 @@ void DataControl::refresh() {
                           QStringLiteral("Could not find file '%1'.").arg(database_name_));
         sqlite3* db = nullptr;
         const QByteArray path = QFile::encodeName(database_name_);
-        const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        // One thread uses the connection: no lock around every call.
+        const int rc = sqlite3_open_v2(path.constData(), &db,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc != SQLITE_OK) {
             sqlite3_close_v2(db);
             throw VbError(kErrCantFindFile,
@@ -157,6 +253,8 @@ void DataControl::refresh() {
         sqlite3_busy_timeout(db_, 2000);
         try {
             exec("PRAGMA synchronous=FULL");
+            // Walks of a large address book read its pages once, not once per walk.
+            exec("PRAGMA cache_size=-32768");
             exec("SELECT count(*) FROM sqlite_master");
         } catch (const VbError&) {
             close_database();
@@ -174,6 +272,8 @@ void DataControl::refresh() {
     table_.clear();
     columns_.clear();
     column_index_.clear();
+    key_column_ = -1;
+    forget_walk_fields();
 
     const QString source = record_source_.toLower();
     auto known = tables_.constFind(source);
@@ -185,9 +285,10 @@ void DataControl::refresh() {
             Reset r{find};
             bind(find, 1, record_source_);
             if (sqlite3_step(find) != SQLITE_ROW)
-                throw VbError(kErrTableNotFound,
-                              QStringLiteral("The database engine cannot find the input table '%1'.")
-                                  .arg(record_source_));
+                throw VbError(
+                    kErrTableNotFound,
+                    QStringLiteral("The database engine cannot find the input table '%1'.")
+                        .arg(record_source_));
             info.name = column_value(find, 0).toString();
         }
         sqlite3_stmt* columns = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1)"));
@@ -208,15 +309,17 @@ void DataControl::refresh() {
             sets << QStringLiteral("%1=?%2").arg(names.last()).arg(i + 1);
         }
         const QString table = quote_ident(info.name);
-        info.insert_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(','), marks.join(','));
+        info.insert_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                              .arg(table, names.join(','), marks.join(','));
         info.update_sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
                               .arg(table, sets.join(','))
                               .arg(info.columns.size() + 1);
-        info.first_sql = QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1").arg(table);
+        info.first_sql =
+            QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1").arg(table);
         info.seek_sql =
-            QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
+            QStringLiteral(
+                "SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
                 .arg(table);
-        info.walk_sql = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid").arg(table);
         known = tables_.insert(source, info);
     }
     table_ = known->name;
@@ -226,14 +329,16 @@ void DataControl::refresh() {
     update_sql_ = known->update_sql;
     first_sql_ = known->first_sql;
     seek_sql_ = known->seek_sql;
-    walk_sql_ = known->walk_sql;
     key_column_ = column_index_.value(QStringLiteral("keyname"), -1);
+    next_column_ = 0;
     sqlite3_stmt* first = prepare(first_sql_);
     const bool any = position(first);
     bof_ = eof_ = !any;
 }
 
-QString DataControl::quoted_table() const { return quote_ident(table_); }
+QString DataControl::quoted_table() const {
+    return quote_ident(table_);
+}
 
 QString DataControl::order_by() const {
     return index_.isEmpty() ? QStringLiteral("rowid")
@@ -243,28 +348,81 @@ QString DataControl::order_by() const {
 void DataControl::clear_current() {
     current_.reset();
     row_.clear();
+    row_cells_.clear();
+    forget_ahead();
+}
+
+void DataControl::forget_ahead() {
+    ahead_count_ = 0;
+    ahead_next_ = 0;
+}
+
+void DataControl::take_ahead() {
+    AheadRow& next = ahead_[ahead_next_++];
+    current_ = next.rowid;
+    // Swapped, not copied: the slot keeps the old row's buffers for the next batch.
+    std::swap(row_, next.values);
+    row_cells_ = ahead_cells_;
+    position_rowid_ = next.rowid;
+    position_key_ = key_column_ >= 0
+                        ? row_.value(row_cells_.isEmpty() ? key_column_ : row_cells_[key_column_])
+                        : QVariant();
+}
+
+void DataControl::set_walk_fields(const QStringList& names) {
+    require_table();
+    forget_ahead();
+    forget_walk_fields();
+    if (names.isEmpty()) return;
+    for (const QString& name : names) walk_columns_ << column(name);
+    if (key_column_ >= 0 && !walk_columns_.contains(key_column_)) walk_columns_ << key_column_;
+    // Each column's cell in a row the walk reads, -1 when the walk leaves it out.
+    QStringList selected;
+    ahead_cells_.fill(-1, columns_.size());
+    for (int c : std::as_const(walk_columns_)) {
+        ahead_cells_[c] = int(selected.size());
+        selected << quote_ident(columns_[c]);
+    }
+    walk_select_ = selected.join(',');
+}
+
+void DataControl::forget_walk_fields() {
+    walk_columns_.clear();
+    ahead_cells_.clear();
+    walk_select_ = QStringLiteral("*");
+}
+
+QVariant DataControl::current_value(int i) const {
+    if (row_cells_.isEmpty()) return row_.value(i);
+    if (row_cells_[i] >= 0) return row_.value(row_cells_[i]);
+    // A field the walk did not read: the whole row is read once, by its row id.
+    auto* self = const_cast<DataControl*>(this);
+    sqlite3_stmt* stmt =
+        self->prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid=?1").arg(quoted_table()));
+    Reset r{stmt};
+    bind(stmt, 1, *current_);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW)
+        raise_sqlite(rc == SQLITE_DONE ? SQLITE_NOTFOUND : rc,
+                     QStringLiteral("Cannot read the row"));
+    self->row_.read(stmt, 1);
+    self->row_cells_.clear();
+    return row_.value(i);
 }
 
 bool DataControl::position(sqlite3_stmt* stmt) {
+    forget_ahead();
     Reset r{stmt};
     return load_row(stmt, sqlite3_step(stmt));
-}
-
-void DataControl::end_walk() {
-    if (!walk_) return;
-    sqlite3_reset(walk_);
-    sqlite3_clear_bindings(walk_);
-    walk_ = nullptr;
 }
 
 bool DataControl::load_row(sqlite3_stmt* stmt, int rc) {
     if (rc == SQLITE_ROW) {
         current_ = sqlite3_column_int64(stmt, 0);
-        const int n = sqlite3_column_count(stmt);
-        row_.resize(n - 1);
-        for (int i = 1; i < n; ++i) row_[i - 1] = column_value(stmt, i);
+        row_.read(stmt, 1);
+        row_cells_.clear();
         position_rowid_ = *current_;
-        position_key_ = key_column_ >= 0 ? row_[key_column_] : QVariant();
+        position_key_ = key_column_ >= 0 ? row_.value(key_column_) : QVariant();
         return true;
     }
     if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot read the table"));
@@ -274,6 +432,7 @@ bool DataControl::load_row(sqlite3_stmt* stmt, int rc) {
 
 void DataControl::set_index(const QString& index) {
     require_table();
+    forget_ahead();
     if (index.isEmpty()) {
         index_.clear();
         return;
@@ -287,7 +446,8 @@ void DataControl::set_index(const QString& index) {
 void DataControl::seek(const QString& comparison, const QVariant& key) {
     require_table();
     if (index_.isEmpty())
-        throw VbError(kErrNoCurrentIndex, QStringLiteral("Operation invalid without a current index."));
+        throw VbError(kErrNoCurrentIndex,
+                      QStringLiteral("Operation invalid without a current index."));
     if (comparison != QLatin1String("="))
         throw VbError(3251, QStringLiteral("Operation is not supported for this type of object."));
     drop_buffer();
@@ -312,8 +472,9 @@ void DataControl::move_last() {
     require_table();
     drop_buffer();
     no_match_ = false;
-    const QString order = index_.isEmpty() ? QStringLiteral("rowid DESC")
-                                           : QStringLiteral("keyname COLLATE NOCASE DESC, rowid DESC");
+    const QString order = index_.isEmpty()
+                              ? QStringLiteral("rowid DESC")
+                              : QStringLiteral("keyname COLLATE NOCASE DESC, rowid DESC");
     sqlite3_stmt* stmt = prepare(
         QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2 LIMIT 1").arg(quoted_table(), order));
     const bool any = position(stmt);
@@ -326,34 +487,52 @@ void DataControl::move_next() {
     if (eof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     drop_buffer();
     bof_ = false;
-    if (index_.isEmpty()) {
-        // A walk in stored order steps one statement from row to row until anything else
-        // uses the connection.
-        if (!walk_) {
-            walk_ = prepare(walk_sql_);
-            bind(walk_, 1, position_rowid_);
-        }
-        bool any = false;
-        try {
-            any = load_row(walk_, sqlite3_step(walk_));
-        } catch (...) {
-            end_walk();
-            throw;
-        }
-        if (!any) end_walk();
-        eof_ = !any;
+    // A walk reads the rows after the current one a batch at a time; anything but the next
+    // move forgets them, so no step ever sees a row as it was before a change.
+    if (ahead_next_ < ahead_count_) {
+        take_ahead();
         return;
     }
     sqlite3_stmt* stmt;
-    {
-        stmt = prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
-                                      "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT 1")
-                           .arg(quoted_table(), order_by()));
+    if (index_.isEmpty()) {
+        stmt = prepare(
+            QStringLiteral("SELECT rowid, %3 FROM %1 WHERE rowid > ?1 ORDER BY rowid LIMIT %2")
+                .arg(quoted_table())
+                .arg(kReadAhead)
+                .arg(walk_select_));
+        bind(stmt, 1, position_rowid_);
+    } else {
+        stmt = prepare(
+            QStringLiteral("SELECT rowid, %4 FROM %1 WHERE keyname > ?1 COLLATE NOCASE OR "
+                           "(keyname = ?1 COLLATE NOCASE AND rowid > ?2) ORDER BY %2 LIMIT %3")
+                .arg(quoted_table(), order_by())
+                .arg(kReadAhead)
+                .arg(walk_select_));
         bind(stmt, 1, position_key_);
         bind(stmt, 2, position_rowid_);
     }
-    bof_ = false;
-    eof_ = !position(stmt);
+    forget_ahead();
+    if (ahead_.size() < kReadAhead) ahead_.resize(kReadAhead);
+    {
+        Reset r{stmt};
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            AheadRow& row = ahead_[ahead_count_++];
+            row.rowid = sqlite3_column_int64(stmt, 0);
+            row.values.read(stmt, 1);
+        }
+        if (rc != SQLITE_DONE) {
+            forget_ahead();
+            raise_sqlite(rc, QStringLiteral("Cannot read the table"));
+        }
+    }
+    if (ahead_count_ == 0) {
+        clear_current();
+        eof_ = true;
+        return;
+    }
+    eof_ = false;
+    take_ahead();
 }
 
 int DataControl::record_count() {
@@ -365,14 +544,33 @@ int DataControl::record_count() {
     return int(sqlite3_column_int64(stmt, 0));
 }
 
+QVector<int> DataControl::count_equal(const QStringList& columns, const QVariant& value) {
+    require_table();
+    QStringList sums;
+    for (const QString& c : columns)
+        sums << QStringLiteral("coalesce(sum(%1 = ?1), 0)").arg(quote_ident(columns_[column(c)]));
+    sqlite3_stmt* stmt =
+        prepare(QStringLiteral("SELECT %1 FROM %2").arg(sums.join(','), quoted_table()));
+    Reset r{stmt};
+    bind(stmt, 1, value);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW) raise_sqlite(rc, QStringLiteral("Cannot count the rows"));
+    QVector<int> counts;
+    for (int i = 0; i < columns.size(); ++i) counts << int(sqlite3_column_int64(stmt, i));
+    return counts;
+}
+
 int DataControl::column(const QString& name) const {
     require_table();
     // Writers and readers name the fields in the table's order: try the one after the last.
     if (next_column_ < columns_.size() && columns_[next_column_] == name) return next_column_++;
+    // Callers mostly spell the names as stored (lower case): look them up without a copy first.
     int i = column_index_.value(name, -1);
     if (i < 0) i = column_index_.value(name.toLower(), -1);
-    if (i >= 0) next_column_ = i + 1;
-    if (i < 0) throw VbError(kErrItemNotFound, QStringLiteral("Item not found in this collection: %1").arg(name));
+    if (i < 0)
+        throw VbError(kErrItemNotFound,
+                      QStringLiteral("Item not found in this collection: %1").arg(name));
+    next_column_ = i + 1;
     return i;
 }
 
@@ -380,13 +578,14 @@ QVariant DataControl::field(const QString& name) const {
     const int i = column(name);
     if (mode_ != EditMode::None) return buffer_[i];
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    return row_[i];
+    return current_value(i);
 }
 
 void DataControl::set_field(const QString& name, const QVariant& value) {
     const int i = column(name);
     if (mode_ == EditMode::None)
-        throw VbError(kErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw VbError(kErrUpdateWithoutEdit,
+                      QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     buffer_[i] = value;
 }
 
@@ -399,7 +598,8 @@ void DataControl::add_new() {
 void DataControl::edit() {
     require_table();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    buffer_ = row_;
+    if (!row_cells_.isEmpty()) current_value(0);  // the whole row
+    buffer_ = row_.values();
     mode_ = EditMode::Edit;
 }
 
@@ -410,8 +610,10 @@ void DataControl::cancel_update() {
 
 void DataControl::update() {
     require_table();
+    forget_ahead();
     if (mode_ == EditMode::None)
-        throw VbError(kErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw VbError(kErrUpdateWithoutEdit,
+                      QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     sqlite3_stmt* stmt;
     if (mode_ == EditMode::AddNew) {
         stmt = prepare(insert_sql_);
@@ -425,8 +627,9 @@ void DataControl::update() {
     if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot write the row"));
     if (mode_ == EditMode::Edit) {
         if (sqlite3_changes(db_) == 0) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-        row_ = buffer_;
-        if (key_column_ >= 0) position_key_ = row_[key_column_];
+        row_.assign(buffer_);
+        row_cells_.clear();
+        if (key_column_ >= 0) position_key_ = row_.value(key_column_);
     }
     // A new row does not become current, as with the original engine.
     drop_buffer();
@@ -436,7 +639,8 @@ void DataControl::delete_row() {
     require_table();
     drop_buffer();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
-    sqlite3_stmt* stmt = prepare(QStringLiteral("DELETE FROM %1 WHERE rowid=?1").arg(quoted_table()));
+    sqlite3_stmt* stmt =
+        prepare(QStringLiteral("DELETE FROM %1 WHERE rowid=?1").arg(quoted_table()));
     Reset r{stmt};
     bind(stmt, 1, *current_);
     const int rc = sqlite3_step(stmt);
@@ -446,6 +650,7 @@ void DataControl::delete_row() {
 
 void DataControl::begin_trans() {
     require_open();
+    forget_ahead();
     // The database may have ended an outer transaction on its own after a failed write.
     if (transaction_depth_ > 0 && sqlite3_get_autocommit(db_)) transaction_depth_ = 0;
     exec(transaction_depth_ == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT nested");
@@ -453,6 +658,7 @@ void DataControl::begin_trans() {
 }
 
 void DataControl::commit_trans() {
+    forget_ahead();
     if (transaction_depth_ == 0) throw VbError(3034, QStringLiteral("No transaction is open."));
     exec(transaction_depth_ == 1 ? "COMMIT" : "RELEASE nested");
     --transaction_depth_;
@@ -463,6 +669,7 @@ bool DataControl::in_transaction() const {
 }
 
 void DataControl::rollback() {
+    forget_ahead();
     if (transaction_depth_ == 0) return;
     const bool outer = transaction_depth_ == 1;
     --transaction_depth_;
@@ -488,7 +695,8 @@ void DataControl::rollback() {
 
 void DataControl::compact_database(const QString& source, const QString& destination) {
     if (QFileInfo::exists(destination))
-        throw VbError(kErrDatabaseExists, QStringLiteral("Database '%1' already exists.").arg(destination));
+        throw VbError(kErrDatabaseExists,
+                      QStringLiteral("Database '%1' already exists.").arg(destination));
     if (!QFileInfo(source).isFile())
         throw VbError(kErrCantFindFile, QStringLiteral("Could not find file '%1'.").arg(source));
     sqlite3* db = nullptr;
@@ -511,11 +719,14 @@ void DataControl::compact_database(const QString& source, const QString& destina
     if (rc == SQLITE_OK) return;
     QFile::remove(destination);
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT)
-        throw VbError(kErrUnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(source));
+        throw VbError(kErrUnrecognizedFormat,
+                      QStringLiteral("Unrecognized database format '%1'.").arg(source));
     throw VbError(kErrDatabaseEngine, QStringLiteral("Cannot compact '%1': %2").arg(source, error));
 }
 
-Transaction::Transaction(DataControl& data) : data_(data) { data_.begin_trans(); }
+Transaction::Transaction(DataControl& data) : data_(data) {
+    data_.begin_trans();
+}
 
 Transaction::~Transaction() {
     if (!done_) {

@@ -12,6 +12,29 @@ struct sqlite3_stmt;
 
 namespace platform {
 
+// One row as the database returned it, in one buffer: a value becomes a QVariant only when it
+// is asked for, so walking a wide table costs little more than the fields actually read.
+class StoredRow {
+public:
+    void clear();
+    // Columns first.. of the statement's current result row.
+    void read(sqlite3_stmt* stmt, int first);
+    void assign(const QVector<QVariant>& values);
+    QVariant value(qsizetype i) const;
+    QVector<QVariant> values() const;
+
+private:
+    struct Cell {
+        int type = 0;  // SQLITE_NULL, SQLITE_INTEGER, SQLITE_FLOAT or text
+        qint64 integer = 0;
+        double real = 0;
+        qsizetype offset = 0;
+        qsizetype bytes = 0;
+    };
+    QVector<Cell> cells_;
+    QByteArray text_;
+};
+
 // The data cursor: one SQLite connection that behaves like a writable table-type recordset.
 // One table at a time is open; its current row is shared by everyone who uses the cursor.
 // Every failure is a VbError; with no open database every operation fails with error 91.
@@ -49,6 +72,12 @@ public:
     bool bof() const { return bof_; }
     bool has_current() const { return current_.has_value(); }
     int record_count();
+    // For each column, the number of rows of the current table holding exactly value there.
+    QVector<int> count_equal(const QStringList& columns, const QVariant& value);
+
+    // Fields a walk with move_next reads in its batches (until the table is switched or this is
+    // called with none); others are still readable, one query per row. Only for speed.
+    void set_walk_fields(const QStringList& names);
 
     // The current row's field (or the edit buffer's while editing); Null when never written.
     QVariant field(const QString& name) const;
@@ -85,9 +114,15 @@ private:
     bool position(sqlite3_stmt* stmt);
     // Takes the row a step gave (rc), or clears the current row at the end.
     bool load_row(sqlite3_stmt* stmt, int rc);
-    void end_walk();
     void clear_current();
-    void drop_buffer() { mode_ = EditMode::None; buffer_.clear(); }
+    void forget_ahead();
+    void forget_walk_fields();
+    void take_ahead();
+    QVariant current_value(int column) const;
+    void drop_buffer() {
+        mode_ = EditMode::None;
+        buffer_.clear();
+    }
     QString order_by() const;
     QString quoted_table() const;
 
@@ -102,16 +137,14 @@ private:
         QString name;
         QStringList columns;
         QHash<QString, int> column_index;  // by the name as stored and in lower case
-        QString insert_sql, update_sql, first_sql, seek_sql, walk_sql;
+        QString insert_sql, update_sql, first_sql, seek_sql;
     };
     QHash<QString, TableInfo> tables_;  // by lower-case record source
 
     QString table_;
     QStringList columns_;
     QHash<QString, int> column_index_;
-    QString insert_sql_, update_sql_, first_sql_, seek_sql_, walk_sql_;
-    // The statement of a walk in stored order while move_next steps it; null otherwise.
-    sqlite3_stmt* walk_ = nullptr;
+    QString insert_sql_, update_sql_, first_sql_, seek_sql_;
     int key_column_ = -1;
     mutable int next_column_ = 0;
     QString index_;
@@ -122,10 +155,26 @@ private:
     // Where relative moves continue from, also after the current row was deleted.
     qint64 position_rowid_ = 0;
     QVariant position_key_;
-    QVector<QVariant> row_;
+    StoredRow row_;
+    // For a row read by a narrowed walk: each column's cell in row_, -1 when not read; empty
+    // when row_ holds the whole row.
+    QVector<int> row_cells_;
+    QVector<int> walk_columns_;
+    QVector<int> ahead_cells_;
     EditMode mode_ = EditMode::None;
     QVector<QVariant> buffer_;
     int transaction_depth_ = 0;
+    // Rows after the current one, read in one query by a walk; forgotten by any other step.
+    struct AheadRow {
+        qint64 rowid = 0;
+        StoredRow values;
+    };
+    static constexpr int kReadAhead = 256;
+    QVector<AheadRow> ahead_;
+    qsizetype ahead_count_ = 0;
+    qsizetype ahead_next_ = 0;
+    // The select list of a walk narrowed by set_walk_fields; "*" otherwise.
+    QString walk_select_ = QStringLiteral("*");
 };
 
 // Begins a transaction on the cursor and rolls it back unless committed.

@@ -21,7 +21,9 @@ void FormDialog::closeEvent(QCloseEvent* event) {
     owner_->close_box();
 }
 
-void FormDialog::reject() { owner_->escape_key(); }
+void FormDialog::reject() {
+    owner_->escape_key();
+}
 
 FormMainWindow::FormMainWindow(Window* owner) : QMainWindow(nullptr), owner_(owner) {}
 
@@ -32,11 +34,18 @@ void FormMainWindow::closeEvent(QCloseEvent* event) {
 
 Window::Window(const QString& name) : name_(name) {}
 
-Window::~Window() { discard_controls(); }
+// The derived Form has already released its controls; only the widget may be left.
+Window::~Window() {
+    discard_widget();
+}
 
-bool Window::is_shown() const { return widget_ && widget_->isVisible(); }
+bool Window::is_shown() const {
+    return widget_ && widget_->isVisible();
+}
 
-QWidget* Window::create_widget() { return new FormDialog(this); }
+QWidget* Window::create_widget() {
+    return new FormDialog(this);
+}
 
 void Window::load() {
     if (widget_ || loading_) return;
@@ -46,9 +55,16 @@ void Window::load() {
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     widget_ = w;
     positioned_ = false;
-    create_controls(w);
-    loading_ = false;
-    Form_Load();
+    // A window whose design or load handler fails stays unloaded: no half-built controls.
+    try {
+        create_controls(w);
+        loading_ = false;
+        Form_Load();
+    } catch (...) {
+        loading_ = false;
+        destroy_widget();
+        throw;
+    }
     // A window that unloads itself while loading is gone for the caller too.
     if (!widget_) throw VbError(364, QStringLiteral("Object was unloaded"));
 }
@@ -60,19 +76,26 @@ void Window::unload() {
     emit hidden_or_unloaded();
 }
 
-void Window::discard_controls() { destroy_widget(); }
+void Window::discard_controls() {
+    destroy_widget();
+}
 
-void Window::destroy_widget() {
+void Window::discard_widget() {
     if (!widget_) return;
     QWidget* w = widget_;
     widget_ = nullptr;
-    destroy_controls();
-    // The controls of an unloaded window fire nothing more (timers included).
     for (QObject* child : w->findChildren<QObject*>()) child->blockSignals(true);
     w->blockSignals(true);
     w->hide();
-    // A handler of one of its own controls may be running: delete once it has returned.
     w->deleteLater();
+}
+
+void Window::destroy_widget() {
+    if (!widget_) return;
+    destroy_controls();
+    // The controls of an unloaded window fire nothing more (timers included); a handler of one
+    // of its own controls may be running, so the widget goes once it has returned.
+    discard_widget();
 }
 
 void Window::show() {
@@ -123,17 +146,29 @@ QWidget* Window::widget() {
     return widget_;
 }
 
-QString Window::caption() { return widget()->windowTitle(); }
+QString Window::caption() {
+    return widget()->windowTitle();
+}
 
-void Window::set_caption(const QString& caption) { widget()->setWindowTitle(caption); }
+void Window::set_caption(const QString& caption) {
+    widget()->setWindowTitle(caption);
+}
 
-int Window::help_context_id() { return widget()->property("HelpContextID").toInt(); }
+int Window::help_context_id() {
+    return widget()->property("HelpContextID").toInt();
+}
 
-void Window::set_help_context_id(int id) { widget()->setProperty("HelpContextID", id); }
+void Window::set_help_context_id(int id) {
+    widget()->setProperty("HelpContextID", id);
+}
 
-bool Window::enabled() { return widget()->isEnabled(); }
+bool Window::enabled() {
+    return widget()->isEnabled();
+}
 
-void Window::set_enabled(bool enabled) { widget()->setEnabled(enabled); }
+void Window::set_enabled(bool enabled) {
+    widget()->setEnabled(enabled);
+}
 
 void Window::close_box() {
     if (!widget_) return;

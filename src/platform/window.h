@@ -77,6 +77,10 @@ public:
     // Used by App when the run is thrown away: destroys controls without running handlers.
     void discard_controls();
 
+protected:
+    // Destroys the top-level widget only; the derived window has released its controls.
+    void discard_widget();
+
 signals:
     void hidden_or_unloaded();
 
@@ -103,6 +107,8 @@ template <class Controls>
 class Form : public Window {
 public:
     using Window::Window;
+    // Releases the controls while this class still exists (the base cannot reach them).
+    ~Form() override { discard_controls(); }
 
     // The controls; loads the window first.
     Controls& ui() {

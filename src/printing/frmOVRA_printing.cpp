@@ -8,6 +8,7 @@
 #include "printing/frmprint.h"
 #include "shell/FrmHeadingCreate.h"
 #include "shell/frmOVRA.h"
+#include "shell/frmdatabase.h"
 
 using platform::form;
 
@@ -27,6 +28,7 @@ void fit_caption(QCheckBox* box) {
 }  // namespace
 
 void frmOVRA::Comprintrec_Click() {
+    if (!address_book_available()) return;
     if (record_count_shown() > 0) {
         initialize_print();
         return;

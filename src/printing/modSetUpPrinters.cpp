@@ -18,7 +18,7 @@ void modSetUpPrinters::load_printer_table() {
     printer_table_loaded = -1;
 
     auto& main = form<frmOVRA>();
-    if (main.is_loaded()) main.ui().mnuTrackingReports->setEnabled(main.Trackfile != 0);
+    if (main.is_loaded()) main.set_tracking_item(main.Trackfile != 0);
 }
 
 void modSetUpPrinters::save_printer_table() {

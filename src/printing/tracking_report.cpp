@@ -44,7 +44,7 @@ bool write_tracking_report(const TrackingRun& run) {
 
     auto& main = platform::form<frmOVRA>();
     main.Trackfile += 1;
-    main.ui().mnuTrackingReports->setEnabled(main.Trackfile != 0);
+    main.set_tracking_item(main.Trackfile != 0);
     main.write_storefile();
     return true;
 }

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "shell/frmOVRA.h"
+#include "shell/frmdatabase.h"
 #include "tracking_dates.h"
 
 using platform::form;
@@ -103,13 +104,14 @@ void frmOVRA::mnuDeleteTrackingReports_Click() {
     }
     Trackfile = std::max(Trackfile - 1, 0);
     write_storefile();
-    if (Trackfile == 0) ui().mnuTrackingReports->setEnabled(false);
+    if (Trackfile == 0) set_tracking_item(false);
 }
 
 void frmOVRA::cmdButton_Click(int row) {
     auto& c = ui();
     if (c.Label[row]->text().isEmpty()) return;
     if (c.lblcatcount[row]->text() == QLatin1String("0")) return;
+    if (!address_book_available()) return;
     auto& list = form<frmCategoryList>();
     list.category_number = QString::number(row);
     list.ui().lblCategory->setText(c.Label[row]->text());

@@ -14,27 +14,31 @@ void FrmHeadingCreate::build(QWidget* w, FrmHeadingCreate_ui::Controls& c) {
     // No title bar: only the window's own buttons close it.
     w->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     w->setWindowTitle(QStringLiteral("Create Category File "));
-    platform::set_client_size(w, 5010, 3360);
+    platform::set_client_size(w, 5790, 3360);
     platform::set_back_color(w, color::kGrey);
 
-    c.Label1 = platform::make_label(w, "Label1", QStringLiteral("CAPTION"), 818, 240, 3375, 375);
+    // The heading spans the window: its captions are wider than the design's system font drew.
+    c.Label1 = platform::make_label(w, "Label1", QStringLiteral("CAPTION"), 120, 240, 5550, 375);
     c.Label1->setFont(QFont(QStringLiteral("Arial"), 15.75, QFont::Bold));
     c.Label1->setAlignment(Qt::AlignCenter);
     platform::set_back_color(c.Label1, color::kGrey);
 
-    static const int kColumns[] = {300, 1860, 3420};
+    // Ten wide capitals need 1710 twips.
+    static const int kColumns[] = {180, 2010, 3840};
     static const int kRows[] = {840, 1320, 1800, 2280};
     for (int i = 1; i <= 12; ++i) {
         const int row = (i + 2) / 3;
         const int column = i - 3 * (row - 1);
         const QByteArray name = "Text(" + QByteArray::number(i) + ")";
-        c.Text[i] = platform::make_text(w, name.constData(), 10, kColumns[column - 1], kRows[row - 1],
-                                        1335, 285);
+        c.Text[i] = platform::make_text(w, name.constData(), 10, kColumns[column - 1],
+                                        kRows[row - 1], 1770, 285);
     }
     platform::set_back_color(c.Text[1], color::kWhite);
-    c.Command1 = platform::make_button(w, "Command1", QStringLiteral("ENTER"), 1118, 2760, 1095, 375);
+    c.Command1 =
+        platform::make_button(w, "Command1", QStringLiteral("ENTER"), 1500, 2760, 1095, 375);
     c.Command1->setDefault(true);
-    c.cmdCancel = platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 2798, 2760, 1095, 375);
+    c.cmdCancel =
+        platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 3180, 2760, 1095, 375);
     platform::on_click(c.Command1, [this] { Command1_Click(); });
     platform::on_click(c.cmdCancel, [this] { cmdCancel_Click(); });
 }
@@ -76,8 +80,8 @@ void FrmHeadingCreate::Command1_Click() {
         return;
     }
     if (blank_count == 12) {
-        platform::msgbox(QStringLiteral("You must choose at least one category!"), platform::vbExclamation,
-                         QStringLiteral("No Categories"));
+        platform::msgbox(QStringLiteral("You must choose at least one category!"),
+                         platform::vbExclamation, QStringLiteral("No Categories"));
         unload();
         return;
     }
@@ -96,7 +100,9 @@ void FrmHeadingCreate::Command1_Click() {
     unload();
 }
 
-void FrmHeadingCreate::cmdCancel_Click() { unload(); }
+void FrmHeadingCreate::cmdCancel_Click() {
+    unload();
+}
 
 void FrmHeadingCreate::redraw_category_rows() {
     auto& main = form<frmOVRA>();
@@ -111,4 +117,6 @@ void FrmHeadingCreate::redraw_category_rows() {
     }
 }
 
-QString category_name(int n) { return form<FrmHeadingCreate>().ui().Text[n]->text(); }
+QString category_name(int n) {
+    return form<FrmHeadingCreate>().ui().Text[n]->text();
+}

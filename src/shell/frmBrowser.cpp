@@ -154,13 +154,11 @@ void frmBrowser::build(QWidget* w, frmBrowser_ui::Controls& c) {
                      [this, run] { run("timTimer_Timer", [this] { timTimer_Timer(); }); });
     QObject::connect(c.cboAddress, &QComboBox::currentIndexChanged, c.cboAddress,
                      [this, run] { run("cboAddress_Click", [this] { cboAddress_Click(); }); });
-    new EventHook(c.cboAddress->lineEdit(), [this, run](QEvent* e) {
-        if (e->type() != QEvent::KeyPress) return false;
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        run("cboAddress_KeyPress", [this] { cboAddress_KeyPress(13); });
-        return true;
-    });
+    // The box has the focus and hands its keys to its line edit directly, past any event filter;
+    // the line edit reports Return and keypad Enter alike.
+    QObject::connect(
+        c.cboAddress->lineEdit(), &QLineEdit::returnPressed, c.cboAddress,
+        [this, run] { run("cboAddress_KeyPress", [this] { cboAddress_KeyPress(13); }); });
     QObject::connect(c.brwWebBrowser, &QWebEngineView::urlChanged, c.brwWebBrowser, [this, run] {
         run("brwWebBrowser_NavigateComplete2", [this] { brwWebBrowser_NavigateComplete2(); });
     });

@@ -9,11 +9,12 @@
 #include <QVBoxLayout>
 
 #include "FrmHeadingCreate.h"
+#include "Module1.h"
 #include "editor/Frmchildren.h"
 #include "editor/frmAddressRecord.h"
-#include "Module1.h"
 #include "frmEmail.h"
 #include "frmSplash.h"
+#include "frmdatabase.h"
 #include "modCategory_setup.h"
 #include "platform/application.h"
 #include "platform/controls.h"
@@ -23,7 +24,9 @@ using platform::form;
 
 frmOVRA::frmOVRA() : Form(QStringLiteral("frmOVRA")) {}
 
-QWidget* frmOVRA::create_widget() { return new platform::FormMainWindow(this); }
+QWidget* frmOVRA::create_widget() {
+    return new platform::FormMainWindow(this);
+}
 
 namespace {
 
@@ -64,7 +67,8 @@ QPushButton* big_button(QWidget* parent, const char* name, const QString& captio
 
 QString time_with_seconds(const QTime& t) {
     QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("ss"))) format.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
+    if (!format.contains(QLatin1String("ss")))
+        format.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
     return QLocale::system().toString(t, format);
 }
 
@@ -77,9 +81,11 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     // Menus.
     QMenuBar* bar = main->menuBar();
     QMenu* file = add_menu(nullptr, bar, "MnuForm", QStringLiteral("&File"), &c.MnuForm);
-    QMenu* setup = add_menu(file, bar, "mnuSetupEdit", QStringLiteral("&Setup && Edit"), &c.mnuSetupEdit);
+    QMenu* setup =
+        add_menu(file, bar, "mnuSetupEdit", QStringLiteral("&Setup && Edit"), &c.mnuSetupEdit);
     c.MnuEditCat = add_item(setup, "MnuEditCat", QStringLiteral("Setup/Edit &Categories"));
-    c.mnuSetupPrinters = add_item(setup, "mnuSetupPrinters", QStringLiteral("Setup/Edit &Printers"));
+    c.mnuSetupPrinters =
+        add_item(setup, "mnuSetupPrinters", QStringLiteral("Setup/Edit &Printers"));
     c.mnuEditReturnLabels =
         add_item(setup, "mnuEditReturnLabels", QStringLiteral("Setup/Edit &Return Labels"));
     c.MnuFilebar3 = add_bar(file, "MnuFilebar3");
@@ -121,7 +127,10 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     auto* body = new QWidget(main);
     main->setCentralWidget(body);
     auto* outer = new QVBoxLayout(body);
-    outer->setContentsMargins(platform::tw(240), platform::tw(120), platform::tw(240), platform::tw(120));
+    // The window keeps the size of its contents: maximising would only tear the panel apart.
+    main->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    outer->setContentsMargins(platform::tw(240), platform::tw(120), platform::tw(240),
+                              platform::tw(120));
 
     c.Label25 = platform::make_label(body, "Label25", QStringLiteral("O.V.R.A."));
     c.Label25->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
@@ -137,7 +146,8 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     c.Combrowserecord = big_button(body, "Combrowserecord", QStringLiteral("&BROWSE RECORD"));
     c.Comprintrec = big_button(body, "Comprintrec", QStringLiteral("&PRINT CENTER"));
     c.Comquit = big_button(body, "Comquit", QStringLiteral("&EXIT PROGRAM"));
-    for (QPushButton* b : {c.comnewrecord, c.Comeditrecord, c.Combrowserecord, c.Comprintrec, c.Comquit})
+    for (QPushButton* b :
+         {c.comnewrecord, c.Comeditrecord, c.Combrowserecord, c.Comprintrec, c.Comquit})
         buttons->addWidget(b);
     c.Label27 = platform::make_label(body, "Label27",
                                      QStringLiteral("    PRESS F1      FOR ONLINE         HELP"));
@@ -159,18 +169,21 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     panel->addWidget(c.lblcat, 0, 0, 1, 4, Qt::AlignHCenter);
     const QFont row_font(QStringLiteral("Arial"), 10, QFont::Bold);
     for (int n = 1; n <= 12; ++n) {
-        const QByteArray button = n == 11 ? QByteArray("cmdbutton11") : "cmdButton" + QByteArray::number(n);
+        const QByteArray button =
+            n == 11 ? QByteArray("cmdbutton11") : "cmdButton" + QByteArray::number(n);
         c.cmdButton[n] = platform::make_button(body, button.constData(), QString());
         c.cmdButton[n]->setFixedSize(platform::tw(375), platform::tw(330));
-        c.Label[n] = platform::make_label(body, ("Label" + QByteArray::number(n)).constData(), QString());
+        c.Label[n] =
+            platform::make_label(body, ("Label" + QByteArray::number(n)).constData(), QString());
         c.Label[n]->setMinimumWidth(platform::tw(1800));
-        c.Label_equals[n] = platform::make_label(body, ("Label" + QByteArray::number(12 + n)).constData(),
-                                                 QStringLiteral("="));
-        c.lblcatcount[n] =
-            platform::make_label(body, ("lblcatcount" + QByteArray::number(n)).constData(), QString());
+        c.Label_equals[n] = platform::make_label(
+            body, ("Label" + QByteArray::number(12 + n)).constData(), QStringLiteral("="));
+        c.lblcatcount[n] = platform::make_label(
+            body, ("lblcatcount" + QByteArray::number(n)).constData(), QString());
         c.lblcatcount[n]->setMinimumWidth(platform::tw(900));
         for (QLabel* l : {c.Label[n], c.Label_equals[n], c.lblcatcount[n]}) l->setFont(row_font);
-        for (QWidget* cell : {static_cast<QWidget*>(c.cmdButton[n]), static_cast<QWidget*>(c.Label_equals[n])}) {
+        for (QWidget* cell :
+             {static_cast<QWidget*>(c.cmdButton[n]), static_cast<QWidget*>(c.Label_equals[n])}) {
             QSizePolicy p = cell->sizePolicy();
             p.setRetainSizeWhenHidden(true);
             cell->setSizePolicy(p);
@@ -217,7 +230,8 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.MnuRecordEdit, "MnuRecordEdit_Click", [this] { Comeditrecord_Click(); });
     connect_item(c.MnuRecordBrowse, "MnuRecordBrowse_Click", [this] { Combrowserecord_Click(); });
     connect_item(c.MnuFilePrint, "MnuFilePrint_Click", [this] { Comprintrec_Click(); });
-    connect_item(c.mnuEditReturnLabels, "mnuEditReturnLabels_Click", [this] { mnuEditReturnLabels_Click(); });
+    connect_item(c.mnuEditReturnLabels, "mnuEditReturnLabels_Click",
+                 [this] { mnuEditReturnLabels_Click(); });
     connect_item(c.MnuEditCat, "MnuEditCat_Click", [this] { MnuEditCat_Click(); });
     connect_item(c.MnuCmpDB, "MnuCmpDB_Click", [this] { MnuCmpDB_Click(); });
     connect_item(c.MnuBUDB, "MnuBUDB_Click", [this] { MnuBUDB_Click(); });
@@ -226,12 +240,14 @@ void frmOVRA::build(QWidget* w, frmOVRA_ui::Controls& c) {
     connect_item(c.mnuVantrelPress, "mnuVantrelPress_Click", [this] { mnuVantrelPress_Click(); });
     connect_item(c.MnuDeleteRecord, "MnuDeleteRecord_Click", [this] { delete_record_start(); });
     connect_item(c.mnuMove1To2, "mnuMove1To2_Click", [this] { mnuMove1To2_Click(); });
-    connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click", [this] { mnuMoveRemoveNames_Click(); });
+    connect_item(c.mnuMoveRemoveNames, "mnuMoveRemoveNames_Click",
+                 [this] { mnuMoveRemoveNames_Click(); });
     connect_item(c.MnuMoveChildren, "MnuMoveChildren_Click", [this] { MnuMoveChildren_Click(); });
     connect_item(c.mnuComments, "mnuComments_Click", [this] { mnuComments_Click(); });
     connect_item(c.mnuImport, "mnuImport_Click", [this] { mnuImport_Click(); });
     connect_item(c.mnuExport, "mnuExport_Click", [this] { mnuExport_Click(); });
-    connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click", [this] { mnuSetupPrinters_Click(); });
+    connect_item(c.mnuSetupPrinters, "mnuSetupPrinters_Click",
+                 [this] { mnuSetupPrinters_Click(); });
     connect_item(c.mnuViewTrackingReports, "mnuViewTrackingReports_Click",
                  [this] { mnuViewTrackingReports_Click(); });
     connect_item(c.mnuDeleteTrackingReports, "mnuDeleteTrackingReports_Click",
@@ -262,11 +278,16 @@ void frmOVRA::show_clock() {
     ui().lblDate->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
 }
 
-void frmOVRA::Timer1_Timer() { show_clock(); }
+void frmOVRA::Timer1_Timer() {
+    show_clock();
+}
 
-void frmOVRA::comnewrecord_Click() { new_record_setup(); }
+void frmOVRA::comnewrecord_Click() {
+    new_record_setup();
+}
 
 void frmOVRA::new_record_setup() {
+    if (!address_book_available()) return;
     new_record_layout();
     auto& record = form<frmAddressRecord>();
     record.set_help_context_id(1000);
@@ -281,9 +302,10 @@ void frmOVRA::new_record_layout() {
     set_enabled(false);
     record.set_caption(QStringLiteral("Add New Record"));
     auto& r = record.ui();
-    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
-                         r.TxtCellPhone1, r.TxtFirstName2, r.txtaddress1, r.txtaddress2, r.txtCity,
-                         r.txtState, r.txtZip, r.TxtHomePhone, r.TxtFaxPhone})
+    for (QLineEdit* b :
+         {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
+          r.TxtCellPhone1, r.TxtFirstName2, r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState,
+          r.txtZip, r.TxtHomePhone, r.TxtFaxPhone})
         b->setEnabled(true);
     r.ChkFamilyLabel->setEnabled(true);
     platform::set_value(r.ChkFamilyLabel, 0);
@@ -291,15 +313,15 @@ void frmOVRA::new_record_layout() {
     platform::set_value(r.chkForeign, 0);
     platform::set_left(r.Label9, 6360);
     platform::set_autosize_caption(r.LblLastName, QStringLiteral("LAST NAME"));
-    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1, r.TxtWorkPhone1,
-                         r.TxtCellPhone1})
+    for (QLineEdit* b : {r.TxtFirstName1, r.txtLastName1, r.TxtHomeEmail1, r.TxtWorkEmail1,
+                         r.TxtWorkPhone1, r.TxtCellPhone1})
         b->setText(QString());
     platform::set_value(r.ChkHyphen, 0);
     r.Chkreverse->setEnabled(false);
     platform::set_value(r.Chkreverse, 0);
-    for (QLineEdit* b : {r.TxtFirstName2, r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2, r.TxtWorkPhone2,
-                         r.TxtCellPhone2, r.txtaddress1, r.txtaddress2, r.txtCity, r.txtState, r.txtZip,
-                         r.TxtHomePhone, r.TxtFaxPhone})
+    for (QLineEdit* b : {r.TxtFirstName2, r.txtlastname2, r.TxtHomeEmail2, r.TxtWorkEmail2,
+                         r.TxtWorkPhone2, r.TxtCellPhone2, r.txtaddress1, r.txtaddress2, r.txtCity,
+                         r.txtState, r.txtZip, r.TxtHomePhone, r.TxtFaxPhone})
         b->setText(QString());
     for (int n = 1; n <= 12; ++n) {
         r.Chkcat[n]->setEnabled(true);
@@ -308,16 +330,18 @@ void frmOVRA::new_record_layout() {
     }
     set_up_category_checks();
     r.Opt1a->setChecked(true);
-    for (platform::OptionButton* b : {r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f, r.Opt2a, r.Opt2b, r.Opt2c,
-                                      r.Opt2d, r.Opt2e})
+    for (platform::OptionButton* b :
+         {r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f, r.Opt2a, r.Opt2b, r.Opt2c, r.Opt2d, r.Opt2e})
         b->setChecked(false);
-    for (platform::OptionButton* b : {r.Opt1a, r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f}) b->setEnabled(true);
-    for (platform::OptionButton* b : {r.Opt2a, r.Opt2b, r.Opt2c, r.Opt2d, r.Opt2e}) b->setEnabled(false);
+    for (platform::OptionButton* b : {r.Opt1a, r.Opt1b, r.opt1c, r.Opt1d, r.Opt1e, r.Opt1f})
+        b->setEnabled(true);
+    for (platform::OptionButton* b : {r.Opt2a, r.Opt2b, r.Opt2c, r.Opt2d, r.Opt2e})
+        b->setEnabled(false);
     r.sal2->setEnabled(false);
     platform::set_back_color(r.sal1, platform::color::kButtonFace);
     platform::set_back_color(r.sal2, platform::color::kButtonFace);
-    platform::place(r.Comsave, 1800, 10804);
-    platform::place(r.Comcancel, 4080, 10804);
+    platform::place(r.Comsave, 1800, frmAddressRecord::kButtonTop);
+    platform::place(r.Comcancel, 4080, frmAddressRecord::kButtonTop);
     r.Comsave->setText(QStringLiteral("SAVE"));
     r.Comsave->show();
     r.Cmdmain->hide();
@@ -338,22 +362,28 @@ void frmOVRA::set_up_category_checks() {
 
 void frmOVRA::initialize_color() {
     auto& r = form<frmAddressRecord>().ui();
-    for (QLineEdit* b : {r.txtLastName1, r.TxtFirstName1, r.TxtFirstName2, r.txtaddress1, r.txtCity, r.txtState,
-                         r.txtZip})
+    for (QLineEdit* b : {r.txtLastName1, r.TxtFirstName1, r.TxtFirstName2, r.txtaddress1, r.txtCity,
+                         r.txtState, r.txtZip})
         platform::set_back_color(b, platform::color::kWhite);
     r.lblWarning->setText(QStringLiteral(" "));
 }
 
-void frmOVRA::Comeditrecord_Click() { edit_record_start(); }
+void frmOVRA::Comeditrecord_Click() {
+    edit_record_start();
+}
 
-void frmOVRA::Combrowserecord_Click() { browse_record_start(); }
+void frmOVRA::Combrowserecord_Click() {
+    browse_record_start();
+}
 
 void frmOVRA::Comquit_Click() {
     unload();
     platform::App::current().end_program();
 }
 
-void frmOVRA::MnuExit_Click() { Comquit_Click(); }
+void frmOVRA::MnuExit_Click() {
+    Comquit_Click();
+}
 
 void frmOVRA::MnuEditCat_Click() {
     auto& editor = form<FrmHeadingCreate>();
@@ -376,15 +406,27 @@ void frmOVRA::mnuComments_Click() {
     }
 }
 
-int frmOVRA::record_count_shown() { return ui().lblrecnum->text().trimmed().toInt(); }
+int frmOVRA::record_count_shown() {
+    return ui().lblrecnum->text().trimmed().toInt();
+}
 
-void frmOVRA::show_record_count(int count) { ui().lblrecnum->setText(QString::number(count)); }
+void frmOVRA::show_record_count(int count) {
+    ui().lblrecnum->setText(QString::number(count));
+}
 
 void frmOVRA::set_record_items(bool on) {
     auto& c = ui();
     for (QAction* a : {c.MnuDeleteRecord, c.MnuRecordBrowse, c.MnuRecordEdit, c.mnuMoveRemoveNames,
                        c.mnuMove1To2, c.MnuMoveChildren})
         a->setEnabled(on);
+}
+
+void frmOVRA::set_tracking_item(bool on) {
+    // A submenu's item follows its menu's enabled state, and a menu that was merely left enabled
+    // comes back on whenever the window is enabled again: set the menu itself.
+    QAction* item = ui().mnuTrackingReports;
+    if (QMenu* menu = item->menu()) menu->setEnabled(on);
+    item->setEnabled(on);
 }
 
 common::StorefileRecord frmOVRA::storefile_record() const {
@@ -403,15 +445,19 @@ void frmOVRA::set_storefile_record(const common::StorefileRecord& rec) {
     Trackfile = rec.Trackfile;
 }
 
-bool frmOVRA::write_storefile() { return write_storefile(storefile_record()); }
+bool frmOVRA::write_storefile() {
+    return write_storefile(storefile_record());
+}
 
 bool frmOVRA::write_storefile(const common::StorefileRecord& rec) {
     try {
-        common::write_storefile(platform::App::current().path(QStringLiteral("storefile.ovr")), rec);
+        common::write_storefile(platform::App::current().path(QStringLiteral("storefile.ovr")),
+                                rec);
         return true;
     } catch (const platform::VbError& e) {
-        platform::msgbox(QStringLiteral("The settings file could not be saved.\n%1").arg(e.description()),
-                         platform::vbExclamation, QStringLiteral("File Error"));
+        platform::msgbox(
+            QStringLiteral("The settings file could not be saved.\n%1").arg(e.description()),
+            platform::vbExclamation, QStringLiteral("File Error"));
         return false;
     }
 }

@@ -9,9 +9,9 @@
 #include <array>
 #include <vector>
 
-#include "lookup/record_list.h"
-
 #include "common/settings.h"
+#include "lookup/record_list.h"
+#include "platform/cursor.h"
 #include "platform/window.h"
 
 namespace frmOVRA_ui {
@@ -78,8 +78,8 @@ class frmOVRA : public platform::Form<frmOVRA_ui::Controls> {
 public:
     frmOVRA();
 
-    std::array<QString, 13> heading{};  // [1]..[12]
-    std::array<int, 13> catcount{};     // [1]..[12]
+    std::array<QString, 13> heading{};     // [1]..[12]
+    std::array<int, 13> catcount{};        // [1]..[12]
     std::array<QString, 4> ReturnLabel{};  // [1]..[3]
     int Trackfile = 0;
     bool email_service = false;
@@ -151,6 +151,8 @@ public:
     void show_record_count(int count);
     // Turns the six record items on or off.
     void set_record_items(bool on);
+    // Turns "&Tracking Reports" on or off; it stays so while the window is disabled and enabled.
+    void set_tracking_item(bool on);
 
     // The settings record as the window's variables hold it, and taking one back.
     common::StorefileRecord storefile_record() const;
@@ -171,7 +173,7 @@ private:
     void show_clock();
     struct PickerMode;
     bool prepare_picker(const PickerMode& mode);
-    void list_current_row(const QString& picker_title);
+    void list_current_row(const platform::DataControl& data, const QString& picker_title);
     QString list_filter();
     std::vector<RecordLine> listed_lines_;
 };

@@ -1,5 +1,8 @@
 // The main window's file utilities (compaction, backup, restore), about box and web site.
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 
 #include "FrmHeadingCreate.h"
 #include "common/schema.h"
@@ -75,6 +78,7 @@ bool backup_side_file(const QString& current, const QString& backup,
 }  // namespace
 
 void frmOVRA::MnuCmpDB_Click() {
+    if (!address_book_available()) return;
     Data1().close_database();
     QString failure;
     try {
@@ -97,6 +101,7 @@ void frmOVRA::MnuCmpDB_Click() {
 }
 
 void frmOVRA::MnuBUDB_Click() {
+    if (!address_book_available()) return;
     // Without a new database backup the other copies stay too, so the set still belongs together.
     if (!backup_database()) {
         open_database_file();
@@ -132,11 +137,26 @@ bool frmOVRA::backup_printers_file() {
 }
 
 void frmOVRA::MnuResDB_Click() {
+    // Restoring throws away every change since the backup: the user says so first.
+    const QString backup = file(QStringLiteral("ovra.bku"));
+    const bool backup_usable = common::schema::is_household_database(backup);
+    if (backup_usable) {
+        const QDateTime made = QFileInfo(backup).lastModified();
+        const QLocale locale;
+        if (platform::msgbox(
+                QStringLiteral(
+                    "Restore the files backed up on %1 at %2?\nEvery change made since then "
+                    "will be lost.")
+                    .arg(locale.toString(made.date(), QLocale::LongFormat),
+                         locale.toString(made.time(), QLocale::ShortFormat)),
+                platform::vbYesNo + platform::vbExclamation,
+                QStringLiteral("Restore Files")) != platform::vbYes)
+            return;
+    }
     Data1().close_database();
     // Nothing is restored unless the database backup is sound and its copy is complete.
-    const QString backup = file(QStringLiteral("ovra.bku"));
     QString failure;
-    if (!common::schema::is_household_database(backup))
+    if (!backup_usable)
         failure = QStringLiteral("Backup File Not Available.");
     else if (!resume_next([&] { compact_to(backup, file(QStringLiteral("ovra.mdb"))); }))
         failure = QStringLiteral("The backup could not be restored. Nothing was changed.");
@@ -161,18 +181,21 @@ void frmOVRA::MnuResDB_Click() {
     common::StorefileRecord rec = storefile_record();
     rec.heading.fill(QString());
     rec.catcount.fill(0);
-    common::read_storefile(file(QStringLiteral("storefile.ovr")), rec);
+    const auto status = common::read_storefile(file(QStringLiteral("storefile.ovr")), rec);
+    if (status == common::ReadStatus::Partial) modCategory_setup::report_damaged_settings();
     const int restored_trackfile = rec.Trackfile;
     rec.Trackfile = Trackfile;
+    // The counts follow the restored households, whatever the restored file says.
+    show_record_count(open_database_file());
+    const bool recounted = modCategory_setup::recount_categories(rec.catcount);
     set_storefile_record(rec);
-    if (restored_trackfile != Trackfile)
+    if (restored_trackfile != Trackfile || recounted || status == common::ReadStatus::Partial)
         complete = resume_next([&] {
                        common::write_storefile(file(QStringLiteral("storefile.ovr")), rec);
                    }) &&
                    complete;
 
-    // The count goes first, so the record items the panel sets follow the restored households.
-    show_record_count(open_database_file());
+    // The count went first, so the record items the panel sets follow the restored households.
     modCategory_setup::set_up_categories();
     // The category-name store loads the restored names at its next use.
     form<FrmHeadingCreate>().unload();

@@ -6,8 +6,10 @@
 #include "common/settings.h"
 #include "frmOVRA.h"
 #include "frmdatabase.h"
+#include "modCategory_setup.h"
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/errors.h"
 #include "printing/modSetUpPrinters.h"
 
 using platform::form;
@@ -21,20 +23,21 @@ void frmSplash::build(QWidget* w, frmSplash_ui::Controls& c) {
     frame->setFrameShape(QFrame::Box);
     frame->setLineWidth(2);
     platform::place(frame, 120, 120, 6360, 3660);
-    c.lblProductName = platform::make_label(w, "lblProductName", QStringLiteral("O.V.R.A."), 480,
-                                            900, 5640, 1000);
+    c.lblProductName =
+        platform::make_label(w, "lblProductName", QStringLiteral("O.V.R.A."), 480, 900, 5640, 1000);
     QFont big(QStringLiteral("Arial"), 36, QFont::Bold);
     c.lblProductName->setFont(big);
     c.lblProductName->setAlignment(Qt::AlignCenter);
-    c.lblVersion = platform::make_label(w, "lblVersion", QStringLiteral("Version 5.4"), 480, 2300,
-                                        5640, 400);
+    c.lblVersion =
+        platform::make_label(w, "lblVersion", QStringLiteral("Version 5.4"), 480, 2300, 5640, 400);
     c.lblVersion->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     c.lblVersion->setAlignment(Qt::AlignCenter);
     c.tmrSplash = new QTimer(w);
     c.tmrSplash->setObjectName(QStringLiteral("tmrSplash"));
     c.tmrSplash->setInterval(3000);
-    QObject::connect(c.tmrSplash, &QTimer::timeout, w,
-                     [this] { platform::guarded("tmrSplash_Timer", [this] { tmrSplash_Timer(); }); });
+    QObject::connect(c.tmrSplash, &QTimer::timeout, w, [this] {
+        platform::guarded("tmrSplash_Timer", [this] { tmrSplash_Timer(); });
+    });
     c.tmrSplash->start();
 }
 
@@ -51,26 +54,40 @@ void frmSplash::tmrSplash_Timer() {
     open_database();
     form<modSetUpPrinters>().printer_table_loaded = 0;
 
+    const QString settings = platform::App::current().path(QStringLiteral("storefile.ovr"));
     common::StorefileRecord rec;
-    const auto status =
-        common::read_storefile(platform::App::current().path(QStringLiteral("storefile.ovr")), rec);
+    const auto status = common::read_storefile(settings, rec);
     heading = rec.heading;
     catcount = rec.catcount;
     ReturnLabel = rec.ReturnLabel;
     Trackfile = rec.Trackfile;
     // The count shown is the database's, also without a settings file.
     lblrecnum = totalrecords;
+    if (status != common::ReadStatus::Missing) {
+        bool any_name = false;
+        for (int i = 1; i <= 12; ++i) any_name = any_name || !heading[i].isEmpty();
+        if (!any_name) catcount.fill(0);
+    }
+    // The households are the truth: counts left wrong by a crash or a failed write heal here.
+    const bool recounted = modCategory_setup::recount_categories(catcount);
+
     auto& main = form<frmOVRA>();
     ui().tmrSplash->stop();
     if (status == common::ReadStatus::Missing) {
         main.show();
         hide();
     } else {
-        bool any_name = false;
-        for (int i = 1; i <= 12; ++i) any_name = any_name || !heading[i].isEmpty();
-        if (!any_name) catcount.fill(0);
         hide();
         main.show();
     }
     unload();
+
+    // A damaged file is rewritten only once a copy was kept and the user was told.
+    if (status == common::ReadStatus::Partial) modCategory_setup::report_damaged_settings();
+    if ((recounted && status == common::ReadStatus::Complete) ||
+        status == common::ReadStatus::Partial) {
+        rec.catcount = catcount;
+        platform::resume_next([&] { common::write_storefile(settings, rec); });
+    }
+    if (totalrecords == 0) address_book_available();
 }

@@ -1,7 +1,12 @@
 #include "frmdatabase.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "platform/application.h"
 #include "platform/errors.h"
+#include "platform/msgbox.h"
 
 frmdatabase::frmdatabase() : Form(QStringLiteral("frmdatabase")) {}
 
@@ -9,17 +14,80 @@ void frmdatabase::build(QWidget* form, frmdatabase_ui::Controls&) {
     form->setWindowTitle(QStringLiteral("Main Database"));
 }
 
-platform::DataControl& Data1() { return platform::form<frmdatabase>().ui().Data1; }
+platform::DataControl& Data1() {
+    return platform::form<frmdatabase>().ui().Data1;
+}
+
+namespace {
+
+QString describe_problem(const QString& path, const platform::VbError& e) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("The file ovra.mdb is missing from the program folder %1.")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
+    if (!info.isFile() || !info.isReadable())
+        return QStringLiteral("The file %1 cannot be read (check its permissions).")
+            .arg(QDir::toNativeSeparators(path));
+    QFile f(path);
+    const bool sqlite =
+        f.open(QIODevice::ReadOnly) && f.read(16) == QByteArray("SQLite format 3", 16);
+    if (!sqlite)
+        return QStringLiteral("The file %1 is not an address book database.")
+            .arg(QDir::toNativeSeparators(path));
+    if (e.number() == platform::kErrTableNotFound)
+        return QStringLiteral("The file %1 holds no households table: it is not an address book.")
+            .arg(QDir::toNativeSeparators(path));
+    if (e.number() == platform::kErrCantFindFile)
+        return QStringLiteral("The file %1 cannot be opened for writing (check its permissions).")
+            .arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("The file %1 is damaged.").arg(QDir::toNativeSeparators(path));
+}
+
+}  // namespace
 
 int open_database_file() {
+    const QString path = platform::App::current().path(QStringLiteral("ovra.mdb"));
+    auto& data = Data1();
+    QString& problem = platform::form<frmdatabase>().open_problem;
+    problem.clear();
     try {
-        Data1().set_database_name(platform::App::current().path(QStringLiteral("ovra.mdb")));
-        Data1().refresh();
-        Data1().move_last();
-        return Data1().record_count();
-    } catch (const platform::VbError&) {
+        data.set_database_name(path);
+        data.set_record_source(QStringLiteral("OVRAData"));
+        data.refresh();
+        // Counting reads the whole table, so damage shows here rather than in a later command.
+        const int count = data.record_count();
+        if (count > 0) data.move_last();
+        return count;
+    } catch (const platform::VbError& e) {
+        problem = describe_problem(path, e);
+        data.close_database();
         return 0;
     }
+}
+
+QString address_book_problem() {
+    return platform::form<frmdatabase>().open_problem;
+}
+
+bool address_book_available() {
+    if (Data1().is_open()) return true;
+    const QString problem = address_book_problem();
+    platform::msgbox(
+        QStringLiteral("The address book could not be opened.\n%1\nRestore a backup "
+                       "(File Utilities, Restore Files) or put the file back, then try again.")
+            .arg(problem.isEmpty() ? QStringLiteral("It is closed.") : problem),
+        platform::vbExclamation, QStringLiteral("Address Book Not Available"));
+    return false;
+}
+
+std::array<int, 13> count_category_members() {
+    use_household_table();
+    QStringList columns;
+    for (int n = 1; n <= 12; ++n) columns << QStringLiteral("category%1").arg(n);
+    const QVector<int> counts = Data1().count_equal(columns, QStringLiteral("Y"));
+    std::array<int, 13> result{};
+    for (int n = 1; n <= 12; ++n) result[n] = counts[n - 1];
+    return result;
 }
 
 void open_table(const QString& table) {
@@ -40,10 +108,8 @@ void use_household_table() {
 }
 
 int household_count() {
-    try {
-        use_household_table();
-        return Data1().record_count();
-    } catch (const platform::VbError&) {
-        return 0;
-    }
+    // Only a closed address book counts as none; any other failure is the caller's to report.
+    if (!Data1().is_open()) return 0;
+    use_household_table();
+    return Data1().record_count();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "platform/cursor.h"
 #include "platform/window.h"
 
@@ -14,6 +16,9 @@ class frmdatabase : public platform::Form<frmdatabase_ui::Controls> {
 public:
     frmdatabase();
 
+    // Why ovra.mdb could not be opened at its last opening; empty while it is open.
+    QString open_problem;
+
 protected:
     void build(QWidget* form, frmdatabase_ui::Controls& c) override;
 };
@@ -22,8 +27,20 @@ protected:
 platform::DataControl& Data1();
 
 // Opens the program folder's ovra.mdb on the cursor as start-up does and counts its households;
-// 0 when it cannot be opened or holds none. No message either way.
+// 0 when it cannot be opened or holds none. No message either way: why it could not be opened
+// is kept for address_book_problem().
 int open_database_file();
+
+// Why ovra.mdb could not be opened at its last opening (missing, unreadable, not a database,
+// damaged); empty while it is open.
+QString address_book_problem();
+// The check of every command that needs the households: true when the address book is open;
+// otherwise shows the one plain message that says why, and returns false.
+bool address_book_available();
+
+// The number of households in each category ([1]..[12]), counted from OVRAData: the truth the
+// counts of the settings file are checked against. Leaves the cursor on OVRAData.
+std::array<int, 13> count_category_members();
 
 // The table protocol: switch the cursor to a table (positioned on its first row, no index).
 void open_table(const QString& table);
@@ -32,5 +49,6 @@ bool seek_key(const QString& keyname);
 
 // Switches the cursor to OVRAData unless it is there already (keeping its row then).
 void use_household_table();
-// Number of households in OVRAData, 0 when it cannot be read. Leaves the cursor on OVRAData.
+// Number of households in OVRAData, 0 when the address book is not open. Leaves the cursor on
+// OVRAData.
 int household_count();

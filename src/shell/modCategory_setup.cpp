@@ -2,7 +2,11 @@
 
 #include "common/vbstring.h"
 #include "frmOVRA.h"
+#include "frmdatabase.h"
 #include "platform/application.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/msgbox.h"
 
 namespace modCategory_setup {
 
@@ -17,8 +21,31 @@ void set_up_categories() {
         c.cmdButton[n]->setVisible(named);
         c.Label_equals[n]->setVisible(named);
     }
-    c.mnuTrackingReports->setEnabled(main.Trackfile != 0);
+    main.set_tracking_item(main.Trackfile != 0);
     main.set_record_items(main.record_count_shown() != 0);
+}
+
+bool recount_categories(std::array<int, 13>& catcount) {
+    if (!Data1().is_open()) return false;
+    const std::array<int, 13> counted = count_category_members();
+    if (counted == catcount) return false;
+    catcount = counted;
+    return true;
+}
+
+void report_damaged_settings() {
+    const QString file = platform::App::current().path(QStringLiteral("storefile.ovr"));
+    const bool kept = platform::file_exists(file) && platform::resume_next([&] {
+                          platform::file_copy(file, file + QStringLiteral(".bad"));
+                      });
+    platform::msgbox(
+        QStringLiteral(
+            "The settings file storefile.ovr could not be read whole. What could not be read "
+            "(category names, return-label lines, number of tracking reports) starts empty; "
+            "the category counts are taken from the address book.\n%1")
+            .arg(kept ? QStringLiteral("The damaged file was kept as storefile.ovr.bad.")
+                      : QStringLiteral("The damaged file could not be kept.")),
+        platform::vbExclamation, QStringLiteral("Settings File Damaged"));
 }
 
 }  // namespace modCategory_setup

@@ -1,9 +1,19 @@
 #pragma once
 
+#include <array>
+
 namespace modCategory_setup {
 
 // Redraws the twelve category rows of the main window from its names and counts, and turns
 // the tracking and record menu items on or off.
 void set_up_categories();
+
+// Puts the counts of the households in the address book into catcount where they differ from
+// it; true when one changed. Nothing changes while the address book is not open.
+bool recount_categories(std::array<int, 13>& catcount);
+
+// For a settings file that could not be read whole: keeps a copy of it as storefile.ovr.bad
+// before anything rewrites it, and tells the user once.
+void report_damaged_settings();
 
 }  // namespace modCategory_setup

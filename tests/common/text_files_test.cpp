@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "common/settings.h"
 #include "common/write_line.h"
@@ -89,11 +90,18 @@ TEST(WriteLine, TruncatedOrDamagedSettingsKeepWhatWasRead) {
     EXPECT_EQ(r.catcount[5], 0);
     EXPECT_EQ(r.Trackfile, 0);
 
-    platform::write_file_atomic(path, "\"A\",\"not a number\",\"B\",2\r\n");
+    // Each item on its own: a bad one gets its default and the ones after it are still read.
+    platform::write_file_atomic(path, "\"A\",\"not a number\",\"B\",2,\x80\x81\x1b,-4,\"C\",3\r\n");
     StorefileRecord bad;
     EXPECT_EQ(read_storefile(path, bad), ReadStatus::Partial);
     EXPECT_EQ(bad.heading[1], "A");
-    EXPECT_EQ(bad.heading[2], "");
+    EXPECT_EQ(bad.catcount[1], 0);
+    EXPECT_EQ(bad.heading[2], "B");
+    EXPECT_EQ(bad.catcount[2], 2);
+    EXPECT_EQ(bad.heading[3], "");  // garbage bytes are no name
+    EXPECT_EQ(bad.catcount[3], 0);  // nor is a negative count
+    EXPECT_EQ(bad.heading[4], "C");
+    EXPECT_EQ(bad.catcount[4], 3);
 
     StorefileRecord none;
     EXPECT_EQ(read_storefile(dir.filePath("missing.ovr"), none), ReadStatus::Missing);

@@ -1,5 +1,8 @@
-#include <QTest>
 #include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
 
 #include "common/records.h"
 #include "editor/Frmaddress2.h"
@@ -7,6 +10,7 @@
 #include "editor_fixture.h"
 #include "platform/controls.h"
 #include "platform/cursor.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 
 using platform::back_color;
@@ -110,8 +114,10 @@ TEST_F(Saving, ANewHouseholdIsStoredWithItsChildrenSecondAddressAndCounts) {
     EXPECT_EQ(main().ui().lblcatcount[1]->text(), "1");
     EXPECT_EQ(main().ui().lblrecnum->text(), "1");
     EXPECT_TRUE(main().ui().MnuRecordEdit->isEnabled());
-    EXPECT_EQ(read("storefile.ovr"), "\"FAMILY\",1,\"\",0,\"FRIENDS\",1,\"\",0,\"\",0,\"\",0,\"\",0,\"\",0,"
-                                     "\"\",0,\"\",0,\"\",0,\"\",0,\"\",\"\",\"\",0\r\n");
+    EXPECT_FALSE(main().ui().mnuTrackingReports->isEnabled());  // no report exists
+    EXPECT_EQ(read("storefile.ovr"),
+              "\"FAMILY\",1,\"\",0,\"FRIENDS\",1,\"\",0,\"\",0,\"\",0,\"\",0,\"\",0,"
+              "\"\",0,\"\",0,\"\",0,\"\",0,\"\",\"\",\"\",0\r\n");
 
     // After a restart the counts and the record count are still right.
     restart_program();
@@ -205,9 +211,10 @@ TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
     sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
     sqlite3_exec(db, "DROP TABLE Children", nullptr, nullptr, nullptr);
     sqlite3_close(db);
-    msgs.expect("The household could not be saved; nothing was changed.\n"
-                "The database engine cannot find the input table 'Children'.",
-                platform::vbOK, platform::vbExclamation, "Save Failed");
+    msgs.expect(
+        "The household could not be saved; nothing was changed.\n"
+        "The database engine cannot find the input table 'Children'.",
+        platform::vbOK, platform::vbExclamation, "Save Failed");
     new_record([this](Controls& c) {
         fill(c, "ann", "lee");
         click(c.Chkcat[1]);
@@ -220,9 +227,62 @@ TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
     EXPECT_FALSE(exists("storefile.ovr") && read("storefile.ovr").contains("\",1,"));
 }
 
+TEST_F(Saving, ARefusedRowThatIsNoDuplicateIsNotReportedAsOne) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
+    sqlite3_exec(
+        db,
+        "CREATE TRIGGER full BEFORE INSERT ON OVRAData BEGIN SELECT RAISE(ABORT, 'disk full'); END",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    msgs.expect(
+        "The household could not be saved; nothing was changed.\nCannot write the row: disk full",
+        platform::vbOK, platform::vbExclamation, "Save Failed");
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        click(c.Comsave);
+        EXPECT_TRUE(record().is_shown());
+        EXPECT_NE(c.lblWarning->text(), "RECORD ALREADY EXISTS");
+        EXPECT_NE(platform::back_color(c.txtLastName1), platform::color::kLightRed);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 0);
+}
+
+TEST_F(Saving, ASettingsFileThatCannotBeWrittenIsReportedAndHealedAtTheNextStart) {
+    const QByteArray before = read("storefile.ovr");
+    ASSERT_TRUE(QFile::remove(path("storefile.ovr")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.ovr"));
+    QString why;
+    try {
+        common::write_storefile(path("storefile.ovr"), {});
+    } catch (const platform::VbError& e) {
+        why = e.description();
+    }
+    ASSERT_FALSE(why.isEmpty());
+    msgs.expect("The settings file could not be saved.\n" + why, platform::vbOK,
+                platform::vbExclamation, "File Error");
+    new_record([this](Controls& c) {
+        fill(c, "ann", "lee");
+        click(c.Chkcat[1]);
+        click(c.Comsave);
+    });
+    EXPECT_EQ(count_rows("OVRAData"), 1);
+    EXPECT_EQ(main().catcount[1], 1);
+
+    // As after the failed write: the file still holds the old count.
+    ASSERT_TRUE(QDir(dir_.path()).rmdir("storefile.ovr"));
+    write("storefile.ovr", before);
+    restart_program();
+    EXPECT_EQ(main().catcount[1], 1);
+    common::StorefileRecord back;
+    ASSERT_EQ(common::read_storefile(path("storefile.ovr"), back), common::ReadStatus::Complete);
+    EXPECT_EQ(back.catcount[1], 1);
+}
+
 class SecondAddressDialog : public Saving {
 protected:
-    void open_dialog(Controls& c, std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
+    void open_dialog(Controls& c,
+                     std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
         modals.on("Frmaddress2", [act](platform::Window& w) {
             auto& dialog = static_cast<Frmaddress2&>(w);
             act(dialog, dialog.ui());
@@ -235,7 +295,7 @@ TEST_F(SecondAddressDialog, NewHouseholdLayoutAndItsCancel) {
     new_record([this](Controls& c) {
         open_dialog(c, [this](Frmaddress2& w, auto& d) {
             EXPECT_EQ(w.help_context_id(), 1200);
-            EXPECT_EQ(w.caption(), "Form1");
+            EXPECT_EQ(w.caption(), "Secondary Address");
             EXPECT_FALSE(d.Cmdsave->isHidden());
             EXPECT_EQ(platform::left(d.Cmdsave), 2280);
             EXPECT_FALSE(d.Cmdbypass->isHidden());
@@ -282,11 +342,16 @@ TEST_F(SecondAddressDialog, SaveChecksItsFieldsLikeTheRecordForm) {
                 bool ok;
             };
             const Case cases[] = {
-                {"1 A ST", "62701", false, "IL", true},    {"1 A ST", "62701-1234", false, "IL", true},
-                {"1 A ST", "6270", false, "IL", false},    {"1 A ST", "627011234", false, "IL", false},
-                {"1 A ST", "62701 1234", false, "IL", false}, {"1 A ST", "6270-11234", false, "IL", false},
-                {" ", "62701", false, "IL", false},         {"  ", "62701", false, "IL", true},
-                {"1 A ST", "", true, "", true},             {"1 A ST", "free form", true, "", true},
+                {"1 A ST", "62701", false, "IL", true},
+                {"1 A ST", "62701-1234", false, "IL", true},
+                {"1 A ST", "6270", false, "IL", false},
+                {"1 A ST", "627011234", false, "IL", false},
+                {"1 A ST", "62701 1234", false, "IL", false},
+                {"1 A ST", "6270-11234", false, "IL", false},
+                {" ", "62701", false, "IL", false},
+                {"  ", "62701", false, "IL", true},
+                {"1 A ST", "", true, "", true},
+                {"1 A ST", "free form", true, "", true},
             };
             for (const Case& k : cases) {
                 d.txtaddress1->setText(k.address1);

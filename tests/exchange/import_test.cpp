@@ -122,6 +122,7 @@ TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
         "Brown,Ann,2 Oak Ave,Salem,OR,97301,JONES-brown,Bob,,   ,,,,,,",
         "Green,Tom,3 Pine Rd,Salem,OR,97302,JONES-BLACK,Eve,,,,,,,,",
         "Hall,Ivy,4 Lake Dr,Salem,OR,97303,Hall,Al,,,,,,,,",
+        "Fox,Jo,5 Elm St,Salem,OR,97304,Lee-Fox,,,,,,,,,",
     });
     std::vector<int> boxes(32, 0);
     const std::pair<int, int> mapping[] = {
@@ -131,8 +132,8 @@ TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
     expect_completed();
     open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
 
-    EXPECT_EQ(count_rows("OVRAData"), 4);
-    EXPECT_EQ(main().ui().lblrecnum->text(), "4");
+    EXPECT_EQ(count_rows("OVRAData"), 5);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "5");
     EXPECT_TRUE(main().ui().MnuRecordEdit->isEnabled());
     EXPECT_TRUE(main().ui().MnuMoveChildren->isEnabled());
 
@@ -182,6 +183,11 @@ TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
     const AddressRecord hall = stored("HALL, IVY");
     EXPECT_EQ(hall.last_name_2, "HALL");
     EXPECT_EQ(hall.last_name_hyphen, "N");
+    // No first name 2: nothing of a second person is kept.
+    const AddressRecord fox = stored("FOX, JO");
+    EXPECT_EQ(fox.last_name_2, "");
+    EXPECT_EQ(fox.last_name_hyphen, "N");
+    EXPECT_EQ(fox.last_name_reverse, "N");
 }
 
 TEST_F(Import, DuplicatesAreListedAndTheStoredHouseholdStaysAsItWas) {

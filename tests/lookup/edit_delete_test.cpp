@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
@@ -32,7 +34,8 @@ protected:
     }
     static constexpr const char* kBrown = "BROWN, AL & EVE AND FAMILY";
 
-    void second_address_dialog(Record& r, std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
+    void second_address_dialog(Record& r,
+                               std::function<void(Frmaddress2&, Frmaddress2_ui::Controls&)> act) {
         modals.on("Frmaddress2", [act](platform::Window& w) {
             auto& d = static_cast<Frmaddress2&>(w);
             act(d, d.ui());
@@ -68,6 +71,82 @@ TEST_F(EditDelete, EditingMovesOnlyTheChangedCategoriesAndRewritesTheSettings) {
     EXPECT_TRUE(exists("storefile.ovr"));
 }
 
+TEST_F(EditDelete, AFreeTitleIsShownAndSavedUnchanged) {
+    auto gray = couple("Gray", "Jo", "ANN", "GRAY");
+    gray.option1 = "6";
+    gray.sal1 = "REV.";
+    gray.option2 = "5";
+    gray.sal2 = "PROF.";
+    store_household(gray);
+    edit("GRAY, JO & ANN", [this](Record& r) {
+        EXPECT_TRUE(r.Opt1f->isChecked());
+        EXPECT_EQ(r.sal1->text(), "REV.");
+        EXPECT_TRUE(r.Opt2e->isChecked());
+        EXPECT_EQ(r.sal2->text(), "PROF.");
+        click(r.Comsave);
+    });
+    const auto row = stored_row<common::AddressRecord>("OVRAData", "GRAY, JO");
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->option1, "6");
+    EXPECT_EQ(row->sal1, "REV.");
+    EXPECT_EQ(row->option2, "5");
+    EXPECT_EQ(row->sal2, "PROF.");
+}
+
+TEST_F(EditDelete, ASecondHouseholdShowsNothingOfTheFirst) {
+    auto gray = couple("Gray", "Jo", "ANN", "GRAY");
+    gray.option1 = "6";
+    gray.sal1 = "REV.";
+    gray.option2 = "5";
+    gray.sal2 = "PROF.";
+    store_household(gray);
+    in_picker([this] { click(main().ui().Comeditrecord); },
+              [this](Picker&) {
+                  open_line(kBrown, [this](Record& r) {
+                      second_address_dialog(r, [this](Frmaddress2&, auto& d) {
+                          EXPECT_EQ(d.txtCity->text(), "MADISON");
+                          click(d.cmdCancel);  // hidden, not unloaded: its fields stay
+                      });
+                  });
+                  open_line("GRAY, JO & ANN", [](Record& r) { EXPECT_EQ(r.sal1->text(), "REV."); });
+                  open_line("GREEN, BO", [this](Record& r) {
+                      EXPECT_TRUE(r.Opt1a->isChecked());
+                      EXPECT_EQ(r.sal1->text(), "");
+                      EXPECT_EQ(r.sal2->text(), "");
+                      EXPECT_FALSE(r.Opt2e->isChecked());
+                      second_address_dialog(r, [this](Frmaddress2&, auto& d) {
+                          EXPECT_EQ(d.txtaddress1->text(), "");
+                          EXPECT_EQ(d.txtCity->text(), "");
+                          click(d.Cmdbypass);
+                      });
+                      click(r.Comsave);
+                  });
+              });
+    EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "GREEN, BO"));
+    const auto green = stored_row<common::AddressRecord>("OVRAData", "GREEN, BO");
+    ASSERT_TRUE(green);
+    EXPECT_EQ(green->sal1, "");
+    EXPECT_EQ(green->sal2, "");
+    EXPECT_EQ(green->second_address, "N");
+}
+
+TEST_F(EditDelete, AFailingDeleteKeepsEveryRowAndSaysSo) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
+    sqlite3_exec(
+        db, "CREATE TRIGGER keep BEFORE DELETE ON Address BEGIN SELECT RAISE(ABORT, 'kept'); END",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    msgs.expect("The household could not be deleted.\nCannot delete the row: kept", platform::vbOK,
+                platform::vbExclamation, "Delete Failed");
+    remove(kBrown, [this](Record& r) { click(r.Comsave); });
+    EXPECT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
+    EXPECT_TRUE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    EXPECT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
+    EXPECT_EQ(main().catcount[1], 1);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "2");
+}
+
 TEST_F(EditDelete, ChildrenAreAddedAndRemovedByEditing) {
     edit("GREEN, BO", [this](Record& r) {
         EXPECT_EQ(r.Cmdchildren->text(), "ADD CHILDREN");
@@ -79,7 +158,9 @@ TEST_F(EditDelete, ChildrenAreAddedAndRemovedByEditing) {
         click(r.Comsave);
     });
     ASSERT_TRUE(stored_row<common::ChildrenRecord>("Children", "GREEN, BO"));
+    ASSERT_TRUE(stored_row<common::ChildrenRecord>("Children", "GREEN, BO"));
     EXPECT_EQ(stored_row<common::ChildrenRecord>("Children", "GREEN, BO")->child[1], "KIM");
+    ASSERT_TRUE(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO"));
     EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO")->childflag, 1);
 
     edit(kBrown, [this](Record& r) {
@@ -93,6 +174,7 @@ TEST_F(EditDelete, ChildrenAreAddedAndRemovedByEditing) {
         click(r.Comsave);
     });
     EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "BROWN, AL"));
+    ASSERT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
     EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->childflag, 0);
 }
 
@@ -133,7 +215,9 @@ TEST_F(EditDelete, ARenamedHouseholdKeepsItsChildrenAndSecondAddress) {
     });
     EXPECT_FALSE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
     EXPECT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, ALAN"));
+    ASSERT_TRUE(stored_row<common::ChildrenRecord>("Children", "BROWN, ALAN"));
     EXPECT_EQ(stored_row<common::ChildrenRecord>("Children", "BROWN, ALAN")->child[1], "CY");
+    ASSERT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, ALAN"));
     EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "BROWN, ALAN")->city, "MADISON");
     EXPECT_EQ(count_rows("Children"), 1);
     EXPECT_EQ(count_rows("Address"), 1);
@@ -151,6 +235,7 @@ TEST_F(EditDelete, RenamingOntoAnotherHouseholdIsRefusedAndCancelDeletesNothing)
         click(r.Comcancel);
     });
     EXPECT_EQ(count_rows("OVRAData"), 2);
+    ASSERT_TRUE(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO"));
     EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO")->category[7], "Y");
     EXPECT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
     EXPECT_EQ(main().catcount[7], 1);
@@ -182,6 +267,7 @@ TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
         });
         click(r.Comsave);
     });
+    ASSERT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
     EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL")->city, "MIDDLETON");
 
     edit(kBrown, [this](Record& r) {
@@ -192,6 +278,7 @@ TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
         click(r.Comsave);
     });
     EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
+    ASSERT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
     EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->second_address, "N");
 }
 

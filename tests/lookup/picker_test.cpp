@@ -26,17 +26,21 @@ TEST_F(PickerTest, DisplayLinesFollowTheSecondPersonAndChildren) {
     auto lower = household("adams", "Zoe");
     lower.keyname = "adams, ZOE";  // sorted without regard to case
     store_household(lower);
+    // Accented letters sort with their base letters, not after Z.
+    store_household(household(QString::fromUtf8("Éclair"), "Ida"));
+    store_household(household("Zola", "Emil"));
+    store_household(household("Edgar", "Poe"));
     start_program();
-    in_picker([this] { click(main().ui().Comeditrecord); }, [](Picker&) {
-        EXPECT_EQ(lines(), (QStringList{"adams, ZOE",
-                                        "LEE, ANN & BOB ",
-                                        "SMITH, JACK & MARY JONES",
-                                        "SMITH, JAKE & MARY JONES-SMITH AND FAMILY",
-                                        "SMITH, JAY & MARY SMITH-JONES",
-                                        "SMITH, JIM AND FAMILY",
-                                        "SMITH, JOE & MARY",
-                                        "SMITH, JOHN"}));
-    });
+    in_picker([this] { click(main().ui().Comeditrecord); },
+              [](Picker&) {
+                  EXPECT_EQ(
+                      lines(),
+                      (QStringList{"adams, ZOE", QString::fromUtf8("ÉCLAIR, IDA"), "EDGAR, POE",
+                                   "LEE, ANN & BOB ", "SMITH, JACK & MARY JONES",
+                                   "SMITH, JAKE & MARY JONES-SMITH AND FAMILY",
+                                   "SMITH, JAY & MARY SMITH-JONES", "SMITH, JIM AND FAMILY",
+                                   "SMITH, JOE & MARY", "SMITH, JOHN", "ZOLA, EMIL"}));
+              });
 }
 
 TEST_F(PickerTest, KeysComeFromTheLineNotFromItsText) {
@@ -94,28 +98,66 @@ TEST_F(PickerTest, EachModeCaptionsThePickerAndFiltersItsList) {
     };
     auto& c = main().ui();
     const Mode modes[] = {
-        {c.MnuRecordEdit, "EDIT", "Edit Record", "Retrieve Record To Edit", 360, 5520, 2000,
+        {c.MnuRecordEdit,
+         "EDIT",
+         "Edit Record",
+         "Retrieve Record To Edit",
+         360,
+         5520,
+         2000,
          {"BROWN, AL & EVE AND FAMILY", "GREEN, BO"}},
-        {c.MnuRecordBrowse, "BROWSE", "Browse Record", "Retrieve Record To Browse", 220, 5351, 3000,
+        {c.MnuRecordBrowse,
+         "BROWSE",
+         "Browse Record",
+         "Retrieve Record To Browse",
+         220,
+         5351,
+         3000,
          {"BROWN, AL & EVE AND FAMILY", "GREEN, BO"}},
-        {c.MnuDeleteRecord, "DELETE", "Delete Record", "Retrieve Record To Delete", 240, 5351, 4000,
+        {c.MnuDeleteRecord,
+         "DELETE",
+         "Delete Record",
+         "Retrieve Record To Delete",
+         240,
+         5351,
+         4000,
          {"BROWN, AL & EVE AND FAMILY", "GREEN, BO"}},
-        {c.mnuMove1To2, "SWITCH", "SWITCH", "Retrieve Record To Switch", 240, 5351, 8040, {"GREEN, BO"}},
-        {c.mnuMoveRemoveNames, "ALTER", "ALTER", "Retrieve Record To Alter", 240, 5351, 8050,
+        {c.mnuMove1To2,
+         "SWITCH",
+         "SWITCH",
+         "Retrieve Record To Switch",
+         240,
+         5351,
+         8040,
+         {"GREEN, BO"}},
+        {c.mnuMoveRemoveNames,
+         "ALTER",
+         "ALTER",
+         "Retrieve Record To Alter",
+         240,
+         5351,
+         8050,
          {"BROWN, AL & EVE AND FAMILY"}},
-        {c.MnuMoveChildren, "MOVE CHILDREN", "Move Children", "Retrieve Record To Move", 240, 5351, 5000,
+        {c.MnuMoveChildren,
+         "MOVE CHILDREN",
+         "Move Children",
+         "Retrieve Record To Move",
+         240,
+         5351,
+         5000,
          {"BROWN, AL & EVE"}},
     };
     for (const Mode& m : modes) {
-        in_picker([&] { m.action->trigger(); }, [&](Picker& p) {
-            EXPECT_EQ(p.Label2->text().toStdString(), m.word);
-            EXPECT_EQ(picker().caption().toStdString(), m.title);
-            EXPECT_EQ(p.ComGetAddress->text().toStdString(), m.button);
-            EXPECT_EQ(platform::left(p.Label1), m.label1);
-            EXPECT_EQ(platform::left(p.Label2), m.label2);
-            EXPECT_EQ(picker().help_context_id(), m.help);
-            EXPECT_EQ(lines(), m.listed) << m.word;
-        });
+        in_picker([&] { m.action->trigger(); },
+                  [&](Picker& p) {
+                      EXPECT_EQ(p.Label2->text().toStdString(), m.word);
+                      EXPECT_EQ(picker().caption().toStdString(), m.title);
+                      EXPECT_EQ(p.ComGetAddress->text().toStdString(), m.button);
+                      EXPECT_EQ(platform::left(p.Label1), m.label1);
+                      EXPECT_EQ(platform::left(p.Label2), m.label2);
+                      EXPECT_EQ(picker().help_context_id(), m.help);
+                      EXPECT_EQ(lines(), m.listed) << m.word;
+                  });
     }
 }
 
@@ -127,21 +169,21 @@ TEST_F(PickerTest, SwitchAndMoveChildrenRefuseAnEmptyListAlterDoesNot) {
     msgs.expect("There are no children to move", platform::vbOK, 48, "Empty Database");
     main().ui().MnuMoveChildren->trigger();
     store_household(household("Green", "Bo"));
-    in_picker([] { main().ui().mnuMoveRemoveNames->trigger(); }, [](Picker&) {
-        EXPECT_EQ(lines(), QStringList{"BROWN, AL & EVE"});
-    });
+    in_picker([] { main().ui().mnuMoveRemoveNames->trigger(); },
+              [](Picker&) { EXPECT_EQ(lines(), QStringList{"BROWN, AL & EVE"}); });
 }
 
 TEST_F(PickerTest, RetrieveNeedsALineAndCancelShowsTheTrueCount) {
     store_household(household("Green", "Bo"));
     start_program();
-    in_picker([this] { click(main().ui().Combrowserecord); }, [this](Picker& p) {
-        msgs.expect("You must choose a record", platform::vbOK, 48, "Choose a record");
-        click(p.ComGetAddress);
-        EXPECT_TRUE(picker().is_shown());
-        store_household(household("Added", "Behind"));
-        click(p.Comcancel);
-    });
+    in_picker([this] { click(main().ui().Combrowserecord); },
+              [this](Picker& p) {
+                  msgs.expect("You must choose a record", platform::vbOK, 48, "Choose a record");
+                  click(p.ComGetAddress);
+                  EXPECT_TRUE(picker().is_shown());
+                  store_household(household("Added", "Behind"));
+                  click(p.Comcancel);
+              });
     EXPECT_FALSE(picker().is_loaded());
     EXPECT_EQ(main().ui().lblrecnum->text(), "2");
 }
@@ -149,32 +191,35 @@ TEST_F(PickerTest, RetrieveNeedsALineAndCancelShowsTheTrueCount) {
 TEST_F(PickerTest, EnterAndDoubleClickRetrieveLikeTheButton) {
     store_household(household("Green", "Bo"));
     start_program();
-    in_picker([] { main().ui().MnuDeleteRecord->trigger(); }, [this](Picker& p) {
-        select("GREEN, BO");
-        modals.on("frmAddressRecord", [](platform::Window& w) {
-            EXPECT_EQ(w.caption(), "Delete Existing Record");
-            static_cast<frmAddressRecord&>(w).ui().Comcancel->click();
-        });
-        QTest::keyClick(p.LstGetAddress1, Qt::Key_Return);
-        modals.on("frmAddressRecord", [](platform::Window& w) {
-            EXPECT_EQ(w.help_context_id(), 4200);
-            static_cast<frmAddressRecord&>(w).ui().Comcancel->click();
-        });
-        emit p.LstGetAddress1->itemDoubleClicked(p.LstGetAddress1->currentItem());
-    });
+    in_picker([] { main().ui().MnuDeleteRecord->trigger(); },
+              [this](Picker& p) {
+                  select("GREEN, BO");
+                  modals.on("frmAddressRecord", [](platform::Window& w) {
+                      EXPECT_EQ(w.caption(), "Delete Existing Record");
+                      static_cast<frmAddressRecord&>(w).ui().Comcancel->click();
+                  });
+                  QTest::keyClick(p.LstGetAddress1, Qt::Key_Return);
+                  modals.on("frmAddressRecord", [](platform::Window& w) {
+                      EXPECT_EQ(w.help_context_id(), 4200);
+                      static_cast<frmAddressRecord&>(w).ui().Comcancel->click();
+                  });
+                  emit p.LstGetAddress1->itemDoubleClicked(p.LstGetAddress1->currentItem());
+              });
 }
 
 TEST_F(PickerTest, AHouseholdGoneFromTheTableOpensNothing) {
     store_household(household("Green", "Bo"));
     start_program();
-    in_picker([this] { click(main().ui().Comeditrecord); }, [this](Picker& p) {
-        select("GREEN, BO");
-        open_table("OVRAData");
-        ASSERT_TRUE(seek_key("GREEN, BO"));
-        Data1().delete_row();
-        msgs.expect("This household is no longer in the address book.", platform::vbOK, 48, "Record Not Found");
-        click(p.ComGetAddress);
-    });
+    in_picker([this] { click(main().ui().Comeditrecord); },
+              [this](Picker& p) {
+                  select("GREEN, BO");
+                  open_table("OVRAData");
+                  ASSERT_TRUE(seek_key("GREEN, BO"));
+                  Data1().delete_row();
+                  msgs.expect("This household is no longer in the address book.", platform::vbOK,
+                              48, "Record Not Found");
+                  click(p.ComGetAddress);
+              });
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
+#include "platform/cursor.h"
+
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "common/records.h"
 #include "common/schema.h"
-#include "platform/cursor.h"
 #include "platform/errors.h"
 
 using platform::DataControl;
@@ -169,6 +171,80 @@ TEST_F(CursorTest, RollbackUndoesEveryRowOfTheTransaction) {
     EXPECT_EQ(data.field("city").toString(), "ONE");
 }
 
+TEST_F(CursorTest, ASeekAndARollbackDropThePendingBufferAndTheCachedRow) {
+    add("SMITH, JOHN", "ONE");
+    add("JONES, MARY", "TWO");
+    data.set_index("keyname");
+    data.seek("=", "SMITH, JOHN");
+    data.edit();
+    data.set_field("city", "PENDING");
+    // A seek forgets the edit: the row read is the stored one, and nothing is written.
+    data.seek("=", "SMITH, JOHN");
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
+    EXPECT_EQ(data.field("city").toString(), "ONE");
+    EXPECT_EQ(error_of([&] { data.update(); }), platform::kErrUpdateWithoutEdit);
+
+    // After a rollback the current row shows what is stored again, not the undone change.
+    data.begin_trans();
+    data.edit();
+    data.set_field("city", "UNDONE");
+    data.update();
+    EXPECT_EQ(data.field("city").toString(), "UNDONE");
+    data.edit();
+    data.set_field("city", "PENDING");
+    data.rollback();
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
+    EXPECT_EQ(data.field("city").toString(), "ONE");
+}
+
+TEST_F(CursorTest, AWalkNeverShowsARowAsItWasBeforeAChange) {
+    // More rows than one read-ahead batch, changed while the walk is under way.
+    for (int i = 0; i < 600; ++i)
+        add(QStringLiteral("K%1, A").arg(i, 4, 10, QLatin1Char('0')), "OLD");
+    data.move_first();
+    for (int i = 0; i < 10; ++i) data.move_next();
+    EXPECT_EQ(data.field("keyname").toString(), "K0010, A");
+    data.edit();
+    data.set_field("city", "NEW");
+    data.update();
+    data.move_next();
+    data.edit();
+    data.set_field("city", "NEW");
+    data.update();
+    data.move_next();
+    data.delete_row();
+    int seen = 0;
+    int changed = 0;
+    QString last;
+    data.move_first();
+    while (!data.eof()) {
+        ++seen;
+        if (data.field("city").toString() == "NEW") ++changed;
+        last = data.field("keyname").toString();
+        data.move_next();
+    }
+    EXPECT_EQ(seen, 599);
+    EXPECT_EQ(changed, 2);
+    EXPECT_EQ(last, "K0599, A");
+    EXPECT_EQ(data.count_equal({"city"}, "NEW"), QVector<int>{2});
+
+    // A walk that names its fields still reads any other, and an edit keeps the whole row.
+    data.set_walk_fields({"city"});
+    data.move_first();
+    for (int i = 0; i < 300; ++i) data.move_next();
+    EXPECT_EQ(data.field("city").toString(), "OLD");
+    EXPECT_EQ(data.field("keyname").toString(), "K0301, A");
+    EXPECT_TRUE(data.field("zip").isNull());
+    data.edit();
+    data.set_field("zip", "62701");
+    data.update();
+    data.set_walk_fields({});
+    data.set_index("keyname");
+    data.seek("=", "K0301, A");
+    EXPECT_EQ(data.field("city").toString(), "OLD");
+    EXPECT_EQ(data.field("zip").toString(), "62701");
+}
+
 TEST_F(CursorTest, FieldsAreMatchedByNameAndUnknownOnesRefused) {
     add("SMITH, JOHN");
     data.move_first();
@@ -215,8 +291,11 @@ TEST_F(CursorTest, CompactionCopiesEveryRowAndRefusesAnExistingDestination) {
     other.refresh();
     EXPECT_EQ(other.record_count(), 2);
     other.close_database();
-    EXPECT_EQ(error_of([&] { DataControl::compact_database(db_path, copy); }), platform::kErrDatabaseExists);
-    EXPECT_EQ(error_of([&] { DataControl::compact_database(dir.filePath("none.mdb"), dir.filePath("x.mdb")); }),
+    EXPECT_EQ(error_of([&] { DataControl::compact_database(db_path, copy); }),
+              platform::kErrDatabaseExists);
+    EXPECT_EQ(error_of([&] {
+                  DataControl::compact_database(dir.filePath("none.mdb"), dir.filePath("x.mdb"));
+              }),
               platform::kErrCantFindFile);
     EXPECT_FALSE(QFile::exists(dir.filePath("x.mdb")));
 }

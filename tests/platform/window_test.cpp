@@ -1,6 +1,9 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -139,6 +142,43 @@ TEST_F(WindowTest, MaximumLengthLimitsTypingButNotCode) {
     EXPECT_EQ(max_length(box), 5);
 }
 
+TEST_F(WindowTest, PastingIntoALimitedBoxTakesOnlyWhatFits) {
+    QLineEdit* box = form<TestWindow>().ui().box;
+    QGuiApplication::clipboard()->setText("1234567890");
+    QTest::keyClicks(box, "ab");
+    QTest::keySequence(box, QKeySequence::Paste);
+    EXPECT_EQ(box->text(), "ab123");
+    box->selectAll();
+    QTest::keySequence(box, QKeySequence::Paste);
+    EXPECT_EQ(box->text(), "12345");
+}
+
+TEST_F(WindowTest, AFormDestroyedWhileLoadedOrFailingToLoadLeavesNothingBehind) {
+    {
+        TestWindow loaded;  // outside the run's teardown: no abort, no stray widget
+        loaded.ui().box->setText("x");
+        ASSERT_TRUE(loaded.is_loaded());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "TestWindow");
+
+    struct Failing : TestWindow {
+        bool fail_in_design = true;
+        void build(QWidget* w, TestControls& c) override {
+            TestWindow::build(w, c);
+            if (fail_in_design) throw VbError(kErrPathFileAccess, "design failed");
+        }
+        void Form_Load() override { throw VbError(kErrFileNotFound, "load failed"); }
+    } failing;
+    EXPECT_THROW(failing.load(), VbError);
+    EXPECT_FALSE(failing.is_loaded());
+    failing.fail_in_design = false;
+    EXPECT_THROW(failing.load(), VbError);
+    EXPECT_FALSE(failing.is_loaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "TestWindow");
+}
+
 TEST_F(WindowTest, ColourNumbersAndTwipsReadBackAsSet) {
     auto& c = form<TestWindow>().ui();
     set_back_color(c.box, color::kLightRed);
@@ -179,8 +219,8 @@ TEST_F(WindowTest, CloseBoxAndEscapeDoWhatCancelDoes) {
 }
 
 TEST_F(WindowTest, AnErrorInAHandlerIsReportedAndTheProgramGoesOn) {
-    msgs.expect("An unexpected error stopped \"x_Click\":\nNo current record. (error 3021)",
-                vbOK, vbCritical);
+    msgs.expect("An unexpected error stopped \"x_Click\":\nNo current record. (error 3021)", vbOK,
+                vbCritical);
     guarded("x_Click", [] { throw VbError(3021, "No current record."); });
 }
 

@@ -25,6 +25,13 @@ protected:
         r.ReturnLabel[1] = "THE SMITHS";
         r.Trackfile = 1;
         common::write_storefile(path("storefile.ovr"), r);
+        // The households behind the counts: four in FAMILY, two in CLUB.
+        for (int i = 0; i < 4; ++i) {
+            auto h = household("SMITH", QStringLiteral("A%1").arg(i));
+            h.category[1] = "Y";
+            h.category[3] = i < 2 ? "Y" : "N";
+            store_household(h);
+        }
         start_program();
         stored = read("storefile.ovr");
     }
@@ -46,8 +53,6 @@ TEST_F(CategoryEditor, OpensWithTheStoredNamesAndItsHeading) {
         EXPECT_EQ(c.Text[1]->text(), "FAMILY");
         EXPECT_EQ(c.Text[3]->text(), "CLUB");
         EXPECT_EQ(c.Text[4]->text(), "");
-        EXPECT_EQ(platform::left(c.Text[5]), 1860);
-        EXPECT_EQ(platform::top(c.Text[5]), 1320);
         c.cmdCancel->click();
     });
 }

@@ -1,5 +1,8 @@
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 
 #include "common/schema.h"
 #include "common/settings.h"
@@ -22,8 +25,12 @@ class FileUtilities : public testing_support::OvraTest {
 protected:
     void SetUp() override {
         OvraTest::SetUp();
-        store_household(household("Smith", "John"));
-        store_household(household("Jones", "Mary"));
+        auto smith = household("Smith", "John");
+        smith.category[1] = "Y";
+        store_household(smith);
+        auto jones = household("Jones", "Mary");
+        jones.category[1] = jones.category[2] = "Y";
+        store_household(jones);
         write_settings({"FAMILY", "WORK"}, {2, 1}, 0);
         write("printers.ovr", printers_with("Office Laser", 3));
         start_program();
@@ -53,7 +60,19 @@ protected:
         msgs.expect("Backup Complete", platform::vbOK, vbInformation, "Backup Complete");
         c().MnuBUDB->trigger();
     }
+    // The question a restore asks first, naming when the backup was made.
+    QString restore_question() const {
+        const QDateTime made = QFileInfo(path("ovra.bku")).lastModified();
+        return QStringLiteral(
+                   "Restore the files backed up on %1 at %2?\nEvery change made since then will be "
+                   "lost.")
+            .arg(QLocale().toString(made.date(), QLocale::LongFormat),
+                 QLocale().toString(made.time(), QLocale::ShortFormat));
+    }
     void restore(const QString& prompt = "Restore Complete") {
+        if (common::schema::is_household_database(path("ovra.bku")))
+            msgs.expect(restore_question(), platform::vbYes, platform::vbYesNo + vbExclamation,
+                        "Restore Files");
         if (prompt == "Restore Complete")
             msgs.expect(prompt, platform::vbOK, vbInformation, prompt);
         else
@@ -172,6 +191,41 @@ TEST_F(FileUtilities, BackupChangeRestoreGivesBackHouseholdsNamesAndCounts) {
     EXPECT_NE(read("storefile.ovr"), backed_up_settings);
     EXPECT_EQ(read("storefile.ovr"),
               common::format_storefile(settings({"FAMILY", "WORK"}, {2, 1}, 2)));
+    EXPECT_TRUE(leftovers().isEmpty());
+}
+
+TEST_F(FileUtilities, RestoreAsksFirstAndNoChangesNothing) {
+    backup();
+    store_household(household("Brown", "Ann"));
+    write_settings({"CHANGED"}, {0}, 0);
+    const QByteArray db = read("ovra.mdb");
+    const QByteArray settings_file = read("storefile.ovr");
+    msgs.expect(restore_question(), platform::vbNo, platform::vbYesNo + vbExclamation,
+                "Restore Files");
+    c().MnuResDB->trigger();
+    EXPECT_EQ(read("ovra.mdb"), db);
+    EXPECT_EQ(read("storefile.ovr"), settings_file);
+    EXPECT_EQ(Data1().record_count(), 3);
+}
+
+TEST_F(FileUtilities, RestoredCountsFollowTheRestoredHouseholds) {
+    // A backup whose settings copy was written with wrong counts (a crash before the save's
+    // settings write): the restored households decide.
+    backup();
+    write("storefile.bku", common::format_storefile(settings({"FAMILY", "WORK"}, {9, 0}, 0)));
+    restore();
+    EXPECT_EQ(m().catcount[1], 2);
+    EXPECT_EQ(m().catcount[2], 1);
+    EXPECT_EQ(c().lblcatcount[1]->text(), "2");
+    EXPECT_EQ(read("storefile.ovr"),
+              common::format_storefile(settings({"FAMILY", "WORK"}, {2, 1}, 0)));
+}
+
+TEST_F(FileUtilities, AWorkFileLeftByAnInterruptedBackupIsReplaced) {
+    write("ovra.bku.tmp", "half a database");
+    backup();
+    EXPECT_TRUE(common::schema::is_household_database(path("ovra.bku")));
+    EXPECT_EQ(count_rows("OVRAData", "ovra.bku"), 2);
     EXPECT_TRUE(leftovers().isEmpty());
 }
 

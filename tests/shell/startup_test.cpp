@@ -1,5 +1,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include "common/settings.h"
@@ -20,8 +21,8 @@ protected:
     bool record_items_on() {
         auto& c = main();
         const bool on = c.MnuRecordEdit->isEnabled();
-        for (QAction* a : {c.MnuRecordBrowse, c.MnuDeleteRecord, c.mnuMoveRemoveNames, c.mnuMove1To2,
-                           c.MnuMoveChildren})
+        for (QAction* a : {c.MnuRecordBrowse, c.MnuDeleteRecord, c.mnuMoveRemoveNames,
+                           c.mnuMove1To2, c.MnuMoveChildren})
             EXPECT_EQ(a->isEnabled(), on) << a->objectName().toStdString();
         EXPECT_TRUE(c.MnuRecordNew->isEnabled());
         return on;
@@ -50,15 +51,49 @@ TEST_F(StartUp, FreshInstallShowsTheMainWindowWithNoHouseholds) {
     EXPECT_FALSE(main().lblDate->text().isEmpty());
 }
 
-TEST_F(StartUp, MissingDatabaseCountsZeroAndIsNotCreated) {
-    ASSERT_TRUE(QFile::remove(path("ovra.mdb")));
-    start_program();
-    EXPECT_EQ(main().lblrecnum->text(), "0");
-    EXPECT_FALSE(record_items_on());
-    EXPECT_FALSE(exists("ovra.mdb"));
-    // Every later use of the cursor fails cleanly.
-    EXPECT_THROW(Data1().record_count(), platform::VbError);
-    EXPECT_FALSE(exists("ovra.mdb"));
+TEST_F(StartUp, AnAddressBookThatCannotBeOpenedIsExplainedAtStartAndByEachCommand) {
+    const QString folder = QDir::toNativeSeparators(dir_.path());
+    const QString db = QDir::toNativeSeparators(path("ovra.mdb"));
+    auto sqlite_header = [&] {
+        QByteArray b = read("ovra.mdb");
+        b.truncate(2048);
+        return b;
+    };
+    const QByteArray truncated = sqlite_header();
+    const std::vector<std::pair<QByteArray, QString>> cases = {
+        {QByteArray(), "The file ovra.mdb is missing from the program folder " + folder + "."},
+        {"a letter, not a database", "The file " + db + " is not an address book database."},
+        {truncated, "The file " + db + " is damaged."}};
+    for (const auto& [bytes, why] : cases) {
+        if (bytes.isNull())
+            ASSERT_TRUE(QFile::remove(path("ovra.mdb")));
+        else
+            write("ovra.mdb", bytes);
+        const QString message = "The address book could not be opened.\n" + why +
+                                "\nRestore a backup (File Utilities, Restore Files) or put the "
+                                "file back, then try again.";
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
+        restart_program();
+        EXPECT_EQ(main().lblrecnum->text(), "0");
+        EXPECT_FALSE(record_items_on());
+        // Every command that needs the households says the same, never an internal error.
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
+        click(main().comnewrecord);
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
+        click(main().Comeditrecord);
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
+        main().MnuBUDB->trigger();
+        for (QAction* command : {main().mnuImport, main().mnuExport}) {
+            msgs.expect(message, platform::vbOK, platform::vbExclamation,
+                        "Address Book Not Available");
+            command->trigger();
+        }
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
+        click(main().Comprintrec);
+        EXPECT_TRUE(form<frmOVRA>().enabled());
+        EXPECT_EQ(exists("ovra.mdb"), !bytes.isNull());  // never created nor replaced
+        EXPECT_FALSE(exists("ovra.bku"));
+    }
 }
 
 TEST_F(StartUp, WithoutSettingsFileTheRealCountIsShown) {
@@ -77,39 +112,76 @@ TEST_F(StartUp, SettingsAreCopiedIntoTheMainWindow) {
     std::array<QString, 13> names{};
     names[1] = "FAMILY";
     names[4] = "WORK";
-    write_settings(names, 5);
-    store_household(household("Smith", "John"));
+    write_settings(names, 1);
+    auto h = household("Smith", "John");
+    for (int n = 1; n <= 12; ++n) h.category[n] = "Y";
+    store_household(h);
     start_program();
     auto& m = form<frmOVRA>();
     EXPECT_EQ(m.heading[1], "FAMILY");
-    EXPECT_EQ(m.catcount[4], 5);
+    EXPECT_EQ(m.catcount[4], 1);
     EXPECT_EQ(m.ReturnLabel[3], "C");
     EXPECT_EQ(m.Trackfile, 1);
     EXPECT_TRUE(main().mnuTrackingReports->isEnabled());
     EXPECT_EQ(main().lblrecnum->text(), "1");
 }
 
-TEST_F(StartUp, AllNamesEmptyResetsTheCountsButOneBlankIsAName) {
-    write_settings({}, 7);
-    start_program();
-    for (int n = 1; n <= 12; ++n) EXPECT_EQ(form<frmOVRA>().catcount[n], 0);
-
+TEST_F(StartUp, CountsThatDriftedFromTheHouseholdsAreRecountedAndRewritten) {
+    // As after a crash between a save's commit and its settings write: two households in
+    // FAMILY, the file still says one (and seven in an unnamed slot).
     std::array<QString, 13> names{};
-    names[1] = " ";
-    write_settings(names, 7);
+    names[1] = "FAMILY";
+    write_settings(names, 1);
+    for (const char* first : {"Ann", "Bob"}) {
+        auto h = household("Smith", first);
+        h.category[1] = "Y";
+        store_household(h);
+    }
+    start_program();
+    EXPECT_EQ(form<frmOVRA>().catcount[1], 2);
+    EXPECT_EQ(form<frmOVRA>().catcount[2], 0);
+    EXPECT_EQ(main().lblcatcount[1]->text(), "2");
+    common::StorefileRecord back;
+    ASSERT_EQ(common::read_storefile(path("storefile.ovr"), back), common::ReadStatus::Complete);
+    EXPECT_EQ(back.catcount[1], 2);
+    EXPECT_EQ(back.catcount[2], 0);
+    EXPECT_EQ(back.ReturnLabel[1], "A");
+
+    // Without a settings file the counts are right in memory, and no file is made.
+    ASSERT_TRUE(QFile::remove(path("storefile.ovr")));
     restart_program();
-    EXPECT_EQ(form<frmOVRA>().catcount[1], 7);
-    EXPECT_EQ(form<frmOVRA>().catcount[12], 7);
+    EXPECT_EQ(form<frmOVRA>().catcount[1], 2);
+    EXPECT_FALSE(exists("storefile.ovr"));
 }
 
-TEST_F(StartUp, DamagedSettingsFileKeepsWhatWasReadAndStarts) {
-    write("storefile.ovr", "\"FAMILY\",3,\"WORK\",oops,garbage\r\n");
+TEST_F(StartUp, DamagedSettingsFileIsReportedOnceKeptAndReadItemByItem) {
+    // A count that is not a number, then bytes that were never text in a name.
+    const QByteArray damaged = "\"FAMILY\",oops,\"WORK\",0,\"CL\x01\x02UB\",0" +
+                               QByteArray(",\"\",0").repeated(9) +
+                               ",\"LINE 1\",\"LINE 2\",\"LINE 3\",2\r\n";
+    write("storefile.ovr", damaged);
+    msgs.expect(
+        "The settings file storefile.ovr could not be read whole. What could not be read (category "
+        "names, "
+        "return-label lines, number of tracking reports) starts empty; the category counts are "
+        "taken from "
+        "the address book.\nThe damaged file was kept as storefile.ovr.bad.",
+        platform::vbOK, platform::vbExclamation, "Settings File Damaged");
     start_program();
-    EXPECT_EQ(form<frmOVRA>().heading[1], "FAMILY");
-    EXPECT_EQ(form<frmOVRA>().catcount[1], 3);
-    EXPECT_EQ(form<frmOVRA>().heading[2], "WORK");
-    EXPECT_EQ(form<frmOVRA>().catcount[2], 0);
-    EXPECT_TRUE(form<frmOVRA>().is_shown());
+    auto& m = form<frmOVRA>();
+    EXPECT_TRUE(m.is_shown());
+    EXPECT_EQ(m.heading[1], "FAMILY");
+    EXPECT_EQ(m.heading[2], "WORK");
+    EXPECT_EQ(m.heading[3], "");
+    EXPECT_EQ(m.ReturnLabel[3], "LINE 3");
+    EXPECT_EQ(m.Trackfile, 2);
+    EXPECT_EQ(read("storefile.ovr.bad"), damaged);
+    // The file is whole again, so the next start says nothing.
+    common::StorefileRecord back;
+    EXPECT_EQ(common::read_storefile(path("storefile.ovr"), back), common::ReadStatus::Complete);
+    EXPECT_EQ(back.heading[2], "WORK");
+    restart_program();
+    EXPECT_EQ(form<frmOVRA>().ReturnLabel[1], "LINE 1");
 }
 
 TEST_F(StartUp, ASecondCopyEndsWithoutAWord) {
@@ -144,18 +216,34 @@ TEST_F(StartUp, MenuTreeHasItsCaptions) {
     start_program();
     auto& c = main();
     const std::vector<std::pair<QAction*, const char*>> items = {
-        {c.MnuForm, "&File"}, {c.mnuSetupEdit, "&Setup && Edit"},
-        {c.MnuEditCat, "Setup/Edit &Categories"}, {c.mnuSetupPrinters, "Setup/Edit &Printers"},
-        {c.mnuEditReturnLabels, "Setup/Edit &Return Labels"}, {c.MnuFilePrint, "&Print Center"},
-        {c.mnuTrackingReports, "&Tracking Reports"}, {c.mnuViewTrackingReports, "&View Tracking Reports"},
-        {c.mnuDeleteTrackingReports, "&Delete Tracking Reports"}, {c.MnuDBUtil, "&File Utilities"},
-        {c.MnuBUDB, "&Backup Files"}, {c.MnuResDB, "&Restore Files"}, {c.mnuImport, "&Import From Text"},
-        {c.mnuExport, "&Export To Text"}, {c.MnuCmpDB, "&Compress Database"}, {c.MnuExit, "E&xit"},
-        {c.mnuEdit, "&Records"}, {c.MnuRecordNew, "&Add Record"}, {c.MnuRecordEdit, "&Edit Record"},
-        {c.MnuRecordBrowse, "&Browse Record"}, {c.MnuDeleteRecord, "&Delete Record"},
-        {c.mnuMoveRemoveNames, "Move / &Remove Names"}, {c.mnuMove1To2, "Move &Name1 to Name2"},
-        {c.MnuMoveChildren, "&Move Child"}, {c.mnuHelp, "&Help"}, {c.MnuHelpAbout, "&About"},
-        {c.mnuComments, "&Comments"}, {c.mnuVantrelPress, "&Vantrel Press Website"}};
+        {c.MnuForm, "&File"},
+        {c.mnuSetupEdit, "&Setup && Edit"},
+        {c.MnuEditCat, "Setup/Edit &Categories"},
+        {c.mnuSetupPrinters, "Setup/Edit &Printers"},
+        {c.mnuEditReturnLabels, "Setup/Edit &Return Labels"},
+        {c.MnuFilePrint, "&Print Center"},
+        {c.mnuTrackingReports, "&Tracking Reports"},
+        {c.mnuViewTrackingReports, "&View Tracking Reports"},
+        {c.mnuDeleteTrackingReports, "&Delete Tracking Reports"},
+        {c.MnuDBUtil, "&File Utilities"},
+        {c.MnuBUDB, "&Backup Files"},
+        {c.MnuResDB, "&Restore Files"},
+        {c.mnuImport, "&Import From Text"},
+        {c.mnuExport, "&Export To Text"},
+        {c.MnuCmpDB, "&Compress Database"},
+        {c.MnuExit, "E&xit"},
+        {c.mnuEdit, "&Records"},
+        {c.MnuRecordNew, "&Add Record"},
+        {c.MnuRecordEdit, "&Edit Record"},
+        {c.MnuRecordBrowse, "&Browse Record"},
+        {c.MnuDeleteRecord, "&Delete Record"},
+        {c.mnuMoveRemoveNames, "Move / &Remove Names"},
+        {c.mnuMove1To2, "Move &Name1 to Name2"},
+        {c.MnuMoveChildren, "&Move Child"},
+        {c.mnuHelp, "&Help"},
+        {c.MnuHelpAbout, "&About"},
+        {c.mnuComments, "&Comments"},
+        {c.mnuVantrelPress, "&Vantrel Press Website"}};
     for (const auto& [action, caption] : items) EXPECT_EQ(action->text().toStdString(), caption);
     EXPECT_TRUE(c.MnuFilebar3->isSeparator());
     EXPECT_EQ(c.comnewrecord->text(), "&ADD RECORD");
