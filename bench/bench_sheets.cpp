@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "platform/application.h"
+#include "platform/file_dialog.h"
 #include "platform/printer.h"
 #include "printing/modPRint.h"
 
@@ -25,7 +26,9 @@ int main(int argc, char** argv) {
         platform::App app(dir.path());
         const QString pdf = dir.filePath("labels.pdf");
         platform::printer().set_installed_queues(QStringList{});
-        platform::printer().set_file_name_hook([&](const QString&) { return pdf; });
+        platform::form<platform::FileDialogSeam>().answer = [&](const platform::FileDialogCall&) {
+            return pdf;
+        };
         auto& m = form<modPRint>();
         for (int k = 1; k <= 30; ++k) {
             m.page_line[1][k] = QStringLiteral("MR AND MRS JONATHAN Q HOUSEHOLDER");

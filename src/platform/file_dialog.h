@@ -1,27 +1,28 @@
 #pragma once
 
 #include <QString>
-#include <deque>
-#include <optional>
-#include <vector>
+#include <functional>
 
 namespace platform {
 
-// The open-file and save-file dialogs. Tests give the next answers here (an empty name is the
-// user cancelling), so no dialog is shown; the dialogs asked for are remembered.
-struct FileDialogSeam {
-    struct Call {
-        bool save = false;
-        QString title;
-        QString folder;
-        QString file_name;
-        QString filter;
-    };
-    std::deque<QString> next_file_names;
-    std::vector<Call> calls;
+// One open-file or save-file dialog as asked for.
+struct FileDialogCall {
+    bool save = false;
+    QString title;
+    QString folder;
+    QString file_name;  // the suggested name (save dialogs)
+    QString filter;     // as Qt writes it: "Text (*.txt)"
+    // The suggested full path.
+    QString path() const;
 };
 
-// The chosen path, or "" when cancelled. filter is as Qt writes it ("Text (*.txt)").
+// Tests and benchmarks answer every file dialog here instead of showing it; "" is the user
+// cancelling. Empty = the real dialogs.
+struct FileDialogSeam {
+    std::function<QString(const FileDialogCall&)> answer;
+};
+
+// The chosen path, or "" when cancelled.
 QString get_open_file_name(const QString& title, const QString& folder, const QString& filter);
 QString get_save_file_name(const QString& title, const QString& folder, const QString& file_name,
                            const QString& filter);

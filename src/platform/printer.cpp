@@ -1,7 +1,6 @@
 #include "printer.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -9,12 +8,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
 #include "application.h"
 #include "errors.h"
+#include "file_dialog.h"
 
 namespace platform {
 
@@ -252,12 +251,14 @@ bool Printer::select_by_name(const QString& name) {
 }
 
 QString Printer::ask_pdf_file(const QString& suggested) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
-    const QString path = QDir(folder).filePath(suggested);
-    if (file_name_hook_) return file_name_hook_(path);
-    return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Save the printout as PDF"), path,
-                                        QStringLiteral("PDF files (*.pdf)"));
+    return get_save_file_name(QStringLiteral("Save the printout as PDF"), documents_folder(),
+                              suggested, QStringLiteral("PDF files (*.pdf)"));
+}
+
+void Printer::set_file_name_hook(std::function<QString(const QString&)> hook) {
+    form<FileDialogSeam>().answer = [hook = std::move(hook)](const FileDialogCall& call) {
+        return hook(call.path());
+    };
 }
 
 bool Printer::begin_command(const QString& suggested_file_name) {
@@ -463,7 +464,7 @@ PrintRecorder& use_print_recorder() {
             return std::make_unique<RecorderBackend>(rec, device);
         },
         [&rec](const QString&) { return rec.page; });
-    printer().set_file_name_hook([](const QString& suggested) { return suggested; });
+    form<FileDialogSeam>().answer = [](const FileDialogCall& call) { return call.path(); };
     return rec;
 }
 

@@ -196,10 +196,9 @@ public:
     void set_backend_factory(PrintBackendFactory factory, PageGeometryFn geometry);
     // Tests: the installed printers instead of the CUPS queues (PDF is still added).
     void set_installed_queues(std::optional<QStringList> queues);
-    // The save dialog of the PDF device: gets the suggested full path, returns the chosen one
-    // or "" for cancel. Empty hook = the real dialog.
-    using FileNameHook = std::function<QString(const QString& suggested_path)>;
-    void set_file_name_hook(FileNameHook hook) { file_name_hook_ = std::move(hook); }
+    // Answers every save dialog (the PDF device's among them, through platform::FileDialogSeam)
+    // with a path chosen from the suggested full path; "" cancels.
+    void set_file_name_hook(std::function<QString(const QString& suggested_path)> hook);
 
 private:
     double to_inches(double units) const;
@@ -229,7 +228,6 @@ private:
     mutable QString geometry_device_;
     mutable PageGeometry geometry_;
     std::optional<QStringList> queues_;
-    FileNameHook file_name_hook_;
 };
 
 // The printer object of the current run.

@@ -24,14 +24,11 @@ protected:
     }
 
     static frmOVRA& main() { return platform::form<frmOVRA>(); }
-    static void answer_file_dialog(const QString& path) {
-        platform::form<platform::FileDialogSeam>().next_file_names.push_back(path);
-    }
 
     // Chooses the file in the import menu's dialog and acts in the import window.
     void open_import(const QByteArray& bytes, const std::function<void(frmImport&)>& act) {
         write("import.csv", bytes);
-        answer_file_dialog(path("import.csv"));
+        files.expect(path("import.csv"));
         modals.on("frmImport", [act](platform::Window& w) { act(static_cast<frmImport&>(w)); });
         for (auto& expect : after_import_) expect();
         after_import_.clear();
@@ -82,7 +79,7 @@ protected:
     // The bytes the export writes for the chosen option.
     QByteArray export_file(const std::function<void(frmExport_ui::Controls&)>& choose) {
         const QString file = path("export.txt");
-        answer_file_dialog(file);
+        files.expect(file);
         modals.on("frmExport", [choose](platform::Window& w) {
             auto& c = static_cast<frmExport&>(w).ui();
             choose(c);

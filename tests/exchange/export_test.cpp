@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(Export, TheWindowAsksForAnOptionAndACategoryBeforeTheFile) {
-    modals.on("frmExport", [](platform::Window& w) {
+    modals.on("frmExport", [this](platform::Window& w) {
         auto& c = static_cast<frmExport&>(w).ui();
         EXPECT_EQ(w.help_context_id(), 8200);
         EXPECT_FALSE(c.lblStatus->isVisible());
@@ -59,15 +59,15 @@ TEST_F(Export, TheWindowAsksForAnOptionAndACategoryBeforeTheFile) {
         click(c.cmdExport);
         EXPECT_EQ(c.lblStatus->text(), "PICK AT LEAST ONE CATEGORY");
         snapshot(w.widget(), "frmExport");
-        EXPECT_TRUE(form<platform::FileDialogSeam>().calls.empty());
+        EXPECT_TRUE(files.calls().empty());
 
         // Cancelling the dialog writes nothing and says nothing.
         click(c.Check[5]);
-        answer_file_dialog(QString());
+        files.expect(QString());
         click(c.cmdExport);
         EXPECT_FALSE(c.lblStatus->isVisible());
-        ASSERT_EQ(form<platform::FileDialogSeam>().calls.size(), 1u);
-        const auto& call = form<platform::FileDialogSeam>().calls[0];
+        ASSERT_EQ(files.calls().size(), 1u);
+        const auto& call = files.calls()[0];
         EXPECT_TRUE(call.save);
         EXPECT_EQ(call.title, "File Export");
         EXPECT_EQ(call.folder, platform::documents_folder());
@@ -158,7 +158,7 @@ TEST_F(Export, AnEmptyAddressBookGivesTheHeaderOnlyAndReplacesTheOldFile) {
 TEST_F(Export, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     store_household(household("SMITH", "JOHN"));
     const QString file = path("no such folder/export.txt");
-    answer_file_dialog(file);
+    files.expect(file);
     msgs.expect(QStringLiteral("The export file %1 could not be written; no file was created.\n")
                         .arg(file) +
                     "No such file or directory",

@@ -102,12 +102,12 @@ TEST_F(Import, AFileTheWindowCannotUseIsRefusedWhenItOpens) {
     };
     for (const auto& [bytes, message] : cases) {
         write("import.csv", bytes);
-        answer_file_dialog(path("import.csv"));
+        files.expect(path("import.csv"));
         msgs.expect(message, platform::vbOK, platform::vbExclamation, "Import File");
         main().ui().mnuImport->trigger();
     }
     // Cancelling the file dialog opens nothing.
-    answer_file_dialog(QString());
+    files.expect(QString());
     main().ui().mnuImport->trigger();
     EXPECT_FALSE(form<frmImport>().is_loaded());
 }

@@ -151,15 +151,15 @@ class PdfDeviceTest : public testing_support::OvraTest {};
 
 TEST_F(PdfDeviceTest, OneCommandCollectsItsJobsInOneFileAndCancelPrintsNothing) {
     Printer& p = printer();
-    pdfs.expect(QString());
+    files.expect(QString());
     {
         PrintCommand command(QStringLiteral("Mailing labels 5160.pdf"));
         EXPECT_TRUE(command.cancelled());
     }
-    ASSERT_EQ(pdfs.suggested().size(), 1);
-    EXPECT_TRUE(pdfs.suggested()[0].endsWith(QStringLiteral("/Mailing labels 5160.pdf")));
+    ASSERT_EQ(files.calls().size(), 1u);
+    EXPECT_EQ(files.calls()[0].file_name, "Mailing labels 5160.pdf");
 
-    pdfs.expect(path("two.pdf"));
+    files.expect(path("two.pdf"));
     {
         PrintCommand command(QStringLiteral("Mailing labels 5160.pdf"));
         ASSERT_FALSE(command.cancelled());
@@ -186,7 +186,7 @@ TEST_F(PdfDeviceTest, OneCommandCollectsItsJobsInOneFileAndCancelPrintsNothing) 
 }
 
 TEST_F(PdfDeviceTest, AFileThatCannotBeWrittenFailsTheJob) {
-    pdfs.expect(path("no such folder/out.pdf"));
+    files.expect(path("no such folder/out.pdf"));
     PrintCommand command(QStringLiteral("Printout.pdf"));
     try {
         printer().Print({"X"});

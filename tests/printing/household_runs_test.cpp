@@ -246,12 +246,12 @@ TEST_F(HouseholdRunsOnPaper, PhoneListAndAddressBookReadRight) {
     add(lee);
     request.choice = RecordChoice::All;
     // Each run inside its print command, as PRINT starts it.
-    pdfs.expect(path("phones.pdf"));
+    files.expect(path("phones.pdf"));
     {
         platform::PrintCommand command("Phone list.pdf");
         EXPECT_EQ(phone_list().message, "PRINTED 2 OF 2 RECORDS");
     }
-    pdfs.expect(path("book.pdf"));
+    files.expect(path("book.pdf"));
     {
         platform::PrintCommand command("Address book.pdf");
         EXPECT_EQ(address_book().message, "PRINTED 2 OF 2 RECORDS");

@@ -42,7 +42,7 @@ protected:
     QString print(Sheet sheet, const QString& name) {
         request.sheet = sheet;
         const QString pdf = path(name);
-        pdfs.expect(pdf);
+        files.expect(pdf);
         auto real = sheet_printer(request.top_position);
         out.print_sheet = [&](Sheet s, const LabelPage& page) {
             pages.push_back(page);

@@ -193,7 +193,7 @@ TEST_F(PrinterTableTest, CalibratingThePdfDeviceAgainstA5160Sheet) {
         auto& s = static_cast<frmSetUpPrinters&>(w);
         EXPECT_EQ(s.help_context_id(), 8080);
         EXPECT_EQ(s.ui().lstPrinters->item(0)->text(), "N - PDF");
-        pdfs.expect(path("setup.pdf"));
+        files.expect(path("setup.pdf"));
         click(s.ui().cmdPrintSetUp);
         ASSERT_TRUE(QFile::exists(path("setup.pdf")));
         // The line whose top meets the top edge of the first label (0.5 in) is 4.
@@ -209,7 +209,8 @@ TEST_F(PrinterTableTest, CalibratingThePdfDeviceAgainstA5160Sheet) {
         click(s.ui().cmdCancel);
     });
     form<frmOVRA>().ui().mnuSetupPrinters->trigger();
-    EXPECT_EQ(pdfs.suggested().value(0).section('/', -1), "Printer setup page.pdf");
+    ASSERT_EQ(files.calls().size(), 1u);
+    EXPECT_EQ(files.calls()[0].file_name, "Printer setup page.pdf");
     testing_support::pdf_page_png(
         path("setup.pdf"), 1,
         QDir(qEnvironmentVariable("OVRA_SNAPSHOTS", dir_.path())).filePath("setup-page.png"));

@@ -96,7 +96,9 @@ TEST_F(ReturnLabelsTest, CancelledOrFailedPrintsAreNotReportedAsPrinted) {
     EXPECT_EQ(message_, "PRINT CANCELLED");
 
     // The PDF device's file dialog cancelled.
-    platform::printer().set_file_name_hook([](const QString&) { return QString(); });
+    form<platform::FileDialogSeam>().answer = [](const platform::FileDialogCall&) {
+        return QString();
+    };
     print_on("PDF");
     EXPECT_EQ(message_, "PRINT CANCELLED");
     EXPECT_TRUE(rec.texts.empty());
@@ -111,7 +113,7 @@ TEST_F(ReturnLabelsTest, FirstPrintSetsUpTheLinesAndFillsARealSheet) {
     return_lines_ = {};
     start_with(0);
     const QString pdf = path("Return labels.pdf");
-    pdfs.expect(pdf);
+    files.expect(pdf);
     print_on("PDF", platform::vbOK, [this] {
         modals.on("frmSetUpReturn", [this](platform::Window&) {
             auto& s = form<frmSetUpReturn>().ui();
@@ -123,8 +125,8 @@ TEST_F(ReturnLabelsTest, FirstPrintSetsUpTheLinesAndFillsARealSheet) {
     });
     EXPECT_EQ(message_, "PRINTED 80 RETURN LABELS");
     EXPECT_EQ(main().ReturnLabel[1], "MAXIMILIAN W WORTHINGTON");
-    ASSERT_EQ(pdfs.suggested().size(), 1);
-    EXPECT_TRUE(pdfs.suggested()[0].endsWith("/Return labels 5167.pdf"));
+    ASSERT_EQ(files.calls().size(), 1u);
+    EXPECT_EQ(files.calls()[0].file_name, "Return labels 5167.pdf");
 
     const auto words = testing_support::pdf_words(pdf);
     EXPECT_EQ(testing_support::pdf_page_count(pdf), 1);

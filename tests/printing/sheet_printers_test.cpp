@@ -177,7 +177,7 @@ TEST_F(SheetOnPdfTest, EveryWordOfA5160SheetLiesOnItsLabel) {
         m.page_line[4][k] = QStringLiteral("SPRINGFIELD IL 62701-1234");
         m.page_line[5][k] = QStringLiteral("USA");
     }
-    pdfs.expect(path("sheet.pdf"));
+    files.expect(path("sheet.pdf"));
     {
         platform::PrintCommand command(QStringLiteral("Mailing labels 5160.pdf"));
         m.print_standard_sheet(4);

@@ -131,11 +131,12 @@ TEST_F(Printouts, FiltersNumberPrintedLinesOnlyAndPagesFollowTheReportsRows) {
 
 TEST_F(Printouts, TrackingReportPdfKeepsEveryWordOnItsPage) {
     const QString pdf = path("report.pdf");
-    pdfs.expect(pdf);
+    files.expect(pdf);
     std::vector<InviteeRecord> rows = invitees(61);
     rows[0].name = "VANDERBILT-WORTHINGTON, MAXIMILIAN & ALEXANDRA AND FAMILY";
     print_from_grid(rows, true, true, true);
-    EXPECT_EQ(pdfs.suggested().value(0).section('/', -1), "Tracking report.pdf");
+    ASSERT_EQ(files.calls().size(), 1u);
+    EXPECT_EQ(files.calls()[0].file_name, "Tracking report.pdf");
     ASSERT_EQ(testing_support::pdf_page_count(pdf), 2);
     const auto words = testing_support::pdf_words(pdf);
     const QRectF printable = platform::pdf_device_geometry().printable;

@@ -1,9 +1,9 @@
 #include "fixture.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCheckBox>
 #include <QRadioButton>
 #include <QTest>
 
@@ -54,10 +54,11 @@ void ModalScript::run(platform::Window& window) {
     EXPECT_FALSE(window.is_shown()) << window.name().toStdString() << " was left open";
 }
 
-QString PdfFileScript::answer(const QString& suggested) {
-    suggested_ << suggested;
+QString FileDialogScript::answer(const platform::FileDialogCall& call) {
+    calls_.push_back(call);
     if (expected_.empty()) {
-        ADD_FAILURE() << "unexpected PDF save dialog: " << suggested.toStdString();
+        ADD_FAILURE() << "unexpected file dialog: " << call.title.toStdString() << " "
+                      << call.file_name.toStdString();
         return {};
     }
     const QString path = expected_.front();
@@ -77,26 +78,34 @@ void OvraTest::new_run() {
     app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) { return msgs.answer(c); });
     app_->set_modal_hook([this](platform::Window& w) { modals.run(w); });
     platform::printer().set_installed_queues(QStringList{});
-    platform::printer().set_file_name_hook([this](const QString& s) { return pdfs.answer(s); });
+    platform::form<platform::FileDialogSeam>().answer = [this](const platform::FileDialogCall& c) {
+        return files.answer(c);
+    };
 }
 
 void OvraTest::TearDown() {
     EXPECT_TRUE(msgs.done()) << "an expected message box was not shown";
     EXPECT_TRUE(modals.done()) << "an expected modal window was not shown";
-    EXPECT_TRUE(pdfs.done()) << "an expected PDF save dialog was not shown";
+    EXPECT_TRUE(files.done()) << "an expected file dialog was not shown";
     app_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QString OvraTest::path(const QString& file) const { return dir_.filePath(file); }
+QString OvraTest::path(const QString& file) const {
+    return dir_.filePath(file);
+}
 
 void OvraTest::write(const QString& file, const QByteArray& bytes) const {
     platform::write_file_atomic(path(file), bytes);
 }
 
-QByteArray OvraTest::read(const QString& file) const { return platform::read_file(path(file)); }
+QByteArray OvraTest::read(const QString& file) const {
+    return platform::read_file(path(file));
+}
 
-bool OvraTest::exists(const QString& file) const { return QFile::exists(path(file)); }
+bool OvraTest::exists(const QString& file) const {
+    return QFile::exists(path(file));
+}
 
 void OvraTest::start_program() {
     auto& splash = platform::form<frmSplash>();
@@ -158,11 +167,13 @@ common::AddressRecord OvraTest::household(const QString& last, const QString& fi
 
 void OvraTest::click(QAbstractButton* button) {
     ASSERT_TRUE(button);
-    EXPECT_TRUE(button->isVisibleTo(button->window())) << button->objectName().toStdString() << " is hidden";
+    EXPECT_TRUE(button->isVisibleTo(button->window()))
+        << button->objectName().toStdString() << " is hidden";
     EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString() << " is disabled";
     // Check boxes and option buttons take clicks on their mark and caption only.
     const bool marked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      marked ? QPoint(6, button->height() / 2) : QPoint());
 }
 
 void OvraTest::snapshot(QWidget* window, const QString& name) {

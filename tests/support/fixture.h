@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QByteArray>
 #include <QLineEdit>
@@ -7,18 +9,21 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "common/records.h"
-#include "platform/cursor.h"
 #include "platform/application.h"
+#include "platform/cursor.h"
+#include "platform/file_dialog.h"
 #include "platform/msgbox.h"
 #include "platform/window.h"
 
 // Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << "{";
     for (const QString& s : l) *os << " \"" << s.toStdString() << "\"";
@@ -58,19 +63,20 @@ private:
     std::deque<std::pair<QString, std::function<void(platform::Window&)>>> expected_;
 };
 
-// Answers the PDF device's save dialog in the order the test expects; any other fails the test.
-class PdfFileScript {
+// Answers the file dialogs (open, save, the PDF device's) in the order the test expects; any
+// other fails the test.
+class FileDialogScript {
 public:
     // The path to answer with; "" cancels the dialog.
     void expect(const QString& path) { expected_.push_back(path); }
-    QString answer(const QString& suggested);
+    QString answer(const platform::FileDialogCall& call);
     bool done() const { return expected_.empty(); }
-    // The suggested paths the dialogs opened with.
-    const QStringList& suggested() const { return suggested_; }
+    // The dialogs asked for, in order.
+    const std::vector<platform::FileDialogCall>& calls() const { return calls_; }
 
 private:
     std::deque<QString> expected_;
-    QStringList suggested_;
+    std::vector<platform::FileDialogCall> calls_;
 };
 
 // A fresh program folder with an empty household database and a fresh program state.
@@ -95,7 +101,8 @@ protected:
     void store_household(const common::AddressRecord& rec);
     void store_children(const common::ChildrenRecord& rec);
     void store_second_address(const common::SecondAddressRecord& rec);
-    int count_rows(const QString& table, const QString& database = QStringLiteral("ovra.mdb")) const;
+    int count_rows(const QString& table,
+                   const QString& database = QStringLiteral("ovra.mdb")) const;
     // The row of a table under a key, read past the program's own cursor.
     template <class Rec>
     std::optional<Rec> stored_row(const char* table, const QString& key) const {
@@ -123,8 +130,9 @@ protected:
     std::unique_ptr<platform::App> app_;
     MsgBoxScript msgs;
     ModalScript modals;
-    // Printing sees no CUPS queue, only the PDF device, whose save dialog this answers.
-    PdfFileScript pdfs;
+    // Printing sees no CUPS queue, only the PDF device; this answers its save dialog and
+    // every other file dialog.
+    FileDialogScript files;
 };
 
 }  // namespace testing_support
