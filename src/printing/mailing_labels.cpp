@@ -10,21 +10,6 @@
 
 namespace printing {
 
-namespace {
-
-const sheets::LabelSheet& sheet_of(Sheet sheet) {
-    switch (sheet) {
-        case Sheet::Shipping:
-            return sheets::shipping();
-        case Sheet::Invite:
-            return sheets::invite();
-        default:
-            return sheets::standard();
-    }
-}
-
-}  // namespace
-
 std::function<int(Sheet, const LabelPage&)> sheet_printer(int top_position) {
     return [top_position](Sheet sheet, const LabelPage& page) {
         const int count = labels_per_sheet(sheet);
@@ -52,7 +37,7 @@ PrintResult print_mailing_labels(const PrintRequest& request) {
     PrintResult result;
     if (labels_per_sheet(request.sheet) == 0) return result;
     const QString load =
-        QStringLiteral("LOAD AVERY %1 LABELS INTO PRINTER").arg(sheet_of(request.sheet).avery);
+        QStringLiteral("LOAD AVERY %1 LABELS INTO PRINTER").arg(label_sheet(request.sheet)->avery);
     if (platform::msgbox(load, platform::vbOKCancel + platform::vbExclamation,
                          QStringLiteral("LOAD LABELS")) != platform::vbOK) {
         result.message = QStringLiteral("PRINT CANCELLED");

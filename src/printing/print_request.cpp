@@ -1,22 +1,28 @@
 #include "printing/print_request.h"
 
 #include "common/records.h"
+#include "printing/sheets.h"
 #include "shell/frmdatabase.h"
 
 namespace printing {
 
-int labels_per_sheet(Sheet sheet) {
+const sheets::LabelSheet* label_sheet(Sheet sheet) {
     switch (sheet) {
         case Sheet::Standard:
-            return 30;
+            return &sheets::standard();
         case Sheet::Invite:
-            return 14;
+            return &sheets::invite();
         case Sheet::Shipping:
-            return 10;
+            return &sheets::shipping();
         case Sheet::None:
             break;
     }
-    return 0;
+    return nullptr;
+}
+
+int labels_per_sheet(Sheet sheet) {
+    const sheets::LabelSheet* layout = label_sheet(sheet);
+    return layout ? layout->labels : 0;
 }
 
 int PrintRequest::start_position() const {

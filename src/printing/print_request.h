@@ -6,6 +6,10 @@
 
 // What the print dialog hands to a printout: a snapshot of its choices, free of widgets, so a
 // run can be called (and tested, and timed) without the window.
+namespace sheets {
+struct LabelSheet;
+}
+
 namespace printing {
 
 enum class OutputType { PhoneList, AddressBook, MailingLabels, ReturnLabels };
@@ -16,7 +20,9 @@ enum class RecordChoice { All, ByCategory, Selected, QuickPrint };
 // None only when no sheet button is chosen (a label run then ends without a message).
 enum class Sheet { None, Standard, Invite, Shipping };
 
-// Labels per sheet: Standard (5160) 30, Invite (5662) 14, Shipping (5163) 10.
+// The sheet's layout table (nullptr for None), and its labels: Standard (5160) 30, Invite
+// (5662) 14, Shipping (5163) 10, 0 for None.
+const sheets::LabelSheet* label_sheet(Sheet sheet);
 int labels_per_sheet(Sheet sheet);
 
 // One line of the dialog's household list, in list order.

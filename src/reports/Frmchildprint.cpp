@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "platform/application.h"
-#include "printing/FrmInvalid.h"
 #include "reports/label_window_print.h"
 
 LineControl::LineControl(QWidget* parent, const char* name, int x1, int y1, int x2, int y2)
@@ -149,11 +148,7 @@ void Frmchildprint::cmdPrint_Click() {
     if (label.too_long) {
         // The window stays for another choice; the list shows this label only.
         labels_printed = 0;
-        auto& invalid = platform::form<FrmInvalid>();
-        invalid.clear_list();
-        for (const QString& entry : reports::listed_label(label.lines)) invalid.add_entry(entry);
-        invalid.set_help_context_id(6101);
-        invalid.show_modal();
+        reports::show_too_long_label(label.lines);
         return;
     }
     try {

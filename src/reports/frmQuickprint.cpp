@@ -5,7 +5,6 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
-#include "printing/FrmInvalid.h"
 #include "printing/sheets.h"
 #include "reports/label_window_print.h"
 #include "reports/label_window_text.h"
@@ -106,18 +105,12 @@ void frmQuickprint::cmdPrint_Click() {
     if (label.too_long) {
         c.lblWarning->setText(QStringLiteral("LABEL NOT PRINTED"));
         // This label's own list, shown now rather than left for a later use.
-        auto& invalid = form<FrmInvalid>();
-        invalid.clear_list();
-        for (const QString& entry : reports::listed_label(label.lines)) invalid.add_entry(entry);
-        invalid.set_help_context_id(6101);
-        invalid.show_modal();
+        reports::show_too_long_label(label.lines);
         return;
     }
-    const QString avery = sheet == printing::Sheet::Shipping ? sheets::shipping().avery
-                          : sheet == printing::Sheet::Invite ? sheets::invite().avery
-                                                             : sheets::standard().avery;
     try {
-        platform::PrintCommand command(QStringLiteral("Quick label %1.pdf").arg(avery));
+        platform::PrintCommand command(
+            QStringLiteral("Quick label %1.pdf").arg(printing::label_sheet(sheet)->avery));
         if (command.cancelled()) {
             unload();
             return;

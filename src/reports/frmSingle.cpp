@@ -3,7 +3,6 @@
 #include <QFont>
 
 #include "platform/application.h"
-#include "printing/FrmInvalid.h"
 #include "reports/label_window_print.h"
 #include "reports/label_window_text.h"
 
@@ -45,11 +44,7 @@ void frmSingle::cmdPrint_Click() {
     if (label.too_long) {
         labels_printed = 0;
         unload();
-        auto& invalid = form<FrmInvalid>();
-        invalid.clear_list();
-        for (const QString& entry : reports::listed_label(label.lines)) invalid.add_entry(entry);
-        invalid.set_help_context_id(6101);
-        invalid.show_modal();
+        reports::show_too_long_label(label.lines);
         return;
     }
     try {

@@ -1,8 +1,10 @@
 #include "label_window_print.h"
 
 #include "platform/application.h"
+#include "printing/FrmInvalid.h"
 #include "printing/modPRint.h"
 #include "printing/sheets.h"
+#include "reports/label_window_text.h"
 
 namespace reports {
 
@@ -25,6 +27,14 @@ int print_quick_invite_sheet(const printing::LabelPage& page) {
     for (int k = 1; k <= sheet.labels; ++k)
         if (!page[k][1].isEmpty()) ++m.labels_on_page;
     return m.labels_on_page;
+}
+
+void show_too_long_label(const printing::LabelLines& label) {
+    auto& invalid = platform::form<FrmInvalid>();
+    invalid.clear_list();
+    for (const QString& entry : listed_label(label)) invalid.add_entry(entry);
+    invalid.set_help_context_id(6101);
+    invalid.show_modal();
 }
 
 }  // namespace reports
