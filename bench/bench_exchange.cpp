@@ -179,11 +179,8 @@ void raw_import(const QString& file, const QString& database) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::vector<int> sizes = bench_sizes(argc, argv, {1000, 10000, 100000});
     QApplication qt(argc, argv);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) sizes.push_back(atoi(argv[i]));
-    if (sizes.empty()) sizes = {1000, 10000, 100000};
 
     std::printf("%10s %11s %11s %7s %11s %11s %7s\n", "households", "export ms", "floor ms",
                 "ratio", "import ms", "floor ms", "ratio");
@@ -196,7 +193,8 @@ int main(int argc, char** argv) {
         const QString raw_exported = from_dir.filePath("raw.txt");
         QElapsedTimer clock;
         // The machine is shared: each figure is the best of three runs.
-        qint64 export_ms = LLONG_MAX, export_floor = LLONG_MAX, import_ms = LLONG_MAX, import_floor = LLONG_MAX;
+        qint64 export_ms = LLONG_MAX, export_floor = LLONG_MAX, import_ms = LLONG_MAX,
+               import_floor = LLONG_MAX;
         int imported = 0;
         for (int run = 0; run < 3; ++run) {
             {
@@ -228,7 +226,8 @@ int main(int argc, char** argv) {
             auto& import = form<frmImport>();
             import.filename = exported;
             auto& c = import.ui();
-            for (int k = 1; k <= frmImport::kBoxes; ++k) c.txtSelection[k]->setText(QString::number(k));
+            for (int k = 1; k <= frmImport::kBoxes; ++k)
+                c.txtSelection[k]->setText(QString::number(k));
             c.lstFirstLine->setCurrentRow(0);
             clock.restart();
             import.cmdProceed_Click();

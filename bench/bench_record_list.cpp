@@ -50,11 +50,8 @@ qint64 raw_read_ms(const QString& db) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::vector<int> sizes = bench_sizes(argc, argv, {1000, 10000, 100000});
     QApplication qt(argc, argv);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) sizes.push_back(atoi(argv[i]));
-    if (sizes.empty()) sizes = {1000, 10000, 100000};
 
     std::printf("%10s %12s %14s %16s %14s\n", "households", "generate ms", "fill list ms",
                 "raw SQLite ms", "open one ms");

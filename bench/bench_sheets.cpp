@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "household_generator.h"
 #include "platform/application.h"
 #include "platform/file_dialog.h"
 #include "platform/printer.h"
@@ -14,11 +15,8 @@
 using platform::form;
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::vector<int> sizes = bench_sizes(argc, argv, {10, 100, 1000});
     QApplication qt(argc, argv);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) sizes.push_back(atoi(argv[i]));
-    if (sizes.empty()) sizes = {10, 100, 1000};
 
     std::printf("%8s %10s %14s %12s\n", "sheets", "total ms", "ms per sheet", "PDF KiB");
     for (int n : sizes) {

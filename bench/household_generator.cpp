@@ -2,20 +2,25 @@
 
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QtGlobal>
+#include <cstdlib>
 
 #include "common/records.h"
 #include "platform/cursor.h"
 
 namespace {
 
-const QStringList kLast = {"SMITH",  "O'BRIEN", "MÜLLER",  "GARCÍA", "D'ANGELO", "NGUYEN", "JOHNSON",
-                           "BROWN",  "LÓPEZ",   "O'NEILL", "KOWALSKI", "DUPONT", "SCHÄFER", "JONES",
-                           "WILLIAMS", "TAYLOR", "MARTIN", "LEE",    "WALKER", "HALL",     "ALLEN",
-                           "YOUNG",  "KING",    "WRIGHT", "SCOTT",  "GREEN",  "BAKER",    "ADAMS",
-                           "NELSON", "HILL",    "CAMPBELL", "MITCHELL", "ROBERTS", "CARTER", "PHILLIPS"};
-const QStringList kFirst = {"ANN", "JOHN", "MARY", "JOSÉ", "ZOË", "BOB", "CARA", "DAN", "EVE", "FRANK",
-                            "GINA", "HUGO", "IRIS", "JACK", "KIM", "LIAM", "MIA", "NOAH", "OLGA", "PAUL"};
-const QStringList kStreet = {"MAIN ST", "ELM STREET", "OAK AVE", "RUE DE L'ÉGLISE", "PINE RD", "LAKE DR"};
+const QStringList kLast = {"SMITH",    "O'BRIEN",  "MÜLLER",   "GARCÍA",  "D'ANGELO", "NGUYEN",
+                           "JOHNSON",  "BROWN",    "LÓPEZ",    "O'NEILL", "KOWALSKI", "DUPONT",
+                           "SCHÄFER",  "JONES",    "WILLIAMS", "TAYLOR",  "MARTIN",   "LEE",
+                           "WALKER",   "HALL",     "ALLEN",    "YOUNG",   "KING",     "WRIGHT",
+                           "SCOTT",    "GREEN",    "BAKER",    "ADAMS",   "NELSON",   "HILL",
+                           "CAMPBELL", "MITCHELL", "ROBERTS",  "CARTER",  "PHILLIPS"};
+const QStringList kFirst = {"ANN", "JOHN", "MARY",  "JOSÉ", "ZOË",  "BOB",  "CARA",
+                            "DAN", "EVE",  "FRANK", "GINA", "HUGO", "IRIS", "JACK",
+                            "KIM", "LIAM", "MIA",   "NOAH", "OLGA", "PAUL"};
+const QStringList kStreet = {"MAIN ST",         "ELM STREET", "OAK AVE",
+                             "RUE DE L'ÉGLISE", "PINE RD",    "LAKE DR"};
 const QStringList kCity = {"SPRINGFIELD", "MADISON", "URBANA", "MONTRÉAL", "DECATUR", "SALEM"};
 
 }  // namespace
@@ -26,12 +31,15 @@ void generate_households(const QString& database, int n) {
     data.set_database_name(database);
     data.refresh();
     platform::Transaction t(data);
-    auto pick = [&random](const QStringList& list) { return list[int(random.bounded(list.size()))]; };
+    auto pick = [&random](const QStringList& list) {
+        return list[int(random.bounded(list.size()))];
+    };
     for (int i = 0; i < n; ++i) {
         common::AddressRecord r;
-        const QString last = kLast[i % kLast.size()] + (i >= kLast.size() * kFirst.size() * 26
-                                                           ? QString::number(i / (kLast.size() * kFirst.size() * 26))
-                                                           : QString());
+        const QString last = kLast[i % kLast.size()] +
+                             (i >= kLast.size() * kFirst.size() * 26
+                                  ? QString::number(i / (kLast.size() * kFirst.size() * 26))
+                                  : QString());
         const QString first = kFirst[(i / kLast.size()) % kFirst.size()] + QLatin1Char(' ') +
                               QChar(char16_t('A' + (i / (kLast.size() * kFirst.size())) % 26));
         r.keyname = last + QStringLiteral(", ") + first;
@@ -80,4 +88,11 @@ void generate_households(const QString& database, int n) {
         }
     }
     t.commit();
+}
+
+std::vector<int> bench_sizes(int argc, char** argv, std::vector<int> defaults) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+    return sizes.empty() ? defaults : sizes;
 }
