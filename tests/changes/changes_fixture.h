@@ -36,7 +36,6 @@ protected:
                       in_verifier(act);
                       if (ends_in_check_edit)
                           modals.on("frmCheckEdit", [this](platform::Window& w) {
-                              EXPECT_EQ(w.help_context_id(), 8030);
                               click(static_cast<frmCheckEdit&>(w).ui().cmdCancel);
                           });
                       click(p.ComGetAddress);

@@ -52,7 +52,6 @@ protected:
         QStringList captions;
         modals.on("frmCheckEdit", [&captions](platform::Window& win) {
             auto& c = static_cast<frmCheckEdit&>(win).ui();
-            EXPECT_EQ(win.help_context_id(), 8020);
             captions << c.cmdEdit1->text().simplified();
             if (!c.cmdEdit2->isHidden()) captions << c.cmdEdit2->text().simplified();
             click(c.cmdCancel);
@@ -269,7 +268,6 @@ TEST_F(RemoveName, TheWindowShowsTheNamesAndItsCloseBoxChangesNothing) {
     for (const auto& [line, name2] : names) {
         alter(line, [&, name2 = name2](Remove& w) {
             EXPECT_EQ(change().caption(), "MOVE OR REMOVE NAME");
-            EXPECT_EQ(change().help_context_id(), 8060);
             EXPECT_EQ(w.lblName2->text(), name2);
             EXPECT_TRUE(w.optName1->isChecked());
             EXPECT_FALSE(picker().is_shown());

@@ -33,7 +33,6 @@ protected:
 TEST_F(SwitchNames, ANewFirstPersonReKeysTheHouseholdWithItsChildrenAndSecondAddress) {
     const QByteArray settings = read("storefile.ovr");
     switch_names(kSmith, [this](Verify& v) {
-        EXPECT_EQ(verifier().help_context_id(), 8130);
         EXPECT_EQ(v.lblfirstname2->text(), "Enter new Name1:");
         EXPECT_EQ(v.lblfirstname1->text(), "JOHN");
         EXPECT_EQ(v.txtLastName1->text(), "SMITH");

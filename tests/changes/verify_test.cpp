@@ -29,7 +29,6 @@ protected:
 
 TEST_F(VerifyNames, TheAddressIsCheckedInOrderAndTheLastFailureIsShown) {
     in_verifier([this](Verify& v) {
-        EXPECT_EQ(verifier().help_context_id(), 8120);
         EXPECT_EQ(v.lblfirstname2->text(), "EVE");
         EXPECT_TRUE(v.txtLastName1->isHidden());
         click(v.cmdContinue);
@@ -85,7 +84,6 @@ TEST_F(VerifyNames, CheckName1PairsEachVerifiedLastNameWithTheFirstNameBesideIt)
         SCOPED_TRACE(flag);
         change().split_name_flag = flag;
         in_verifier([this](Verify& v) {
-            EXPECT_EQ(verifier().help_context_id(), 8130);
             EXPECT_TRUE(v.txtaddress1->isHidden());
             EXPECT_TRUE(v.lblForeign->isHidden());
             EXPECT_EQ(v.lblfirstname1->text(), "EVE");

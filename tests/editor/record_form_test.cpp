@@ -16,7 +16,6 @@ using NewRecord = RecordFormTest;
 TEST_F(NewRecord, OpensCleanWithTheAddCaptionsAndTheNamedCategoriesOnly) {
     new_record([this](Controls& c) {
         EXPECT_EQ(record().caption(), "Add New Record");
-        EXPECT_EQ(record().help_context_id(), 1000);
         EXPECT_FALSE(form<frmOVRA>().enabled());
         EXPECT_EQ(c.Comsave->text(), "SAVE");
         EXPECT_EQ(platform::left(c.Comsave), 1800);
@@ -191,7 +190,6 @@ TEST_F(NewRecord, ChildrenDialogTidiesKeepsAndRestoresNames) {
     new_record([this](Controls& c) {
         modals.on("Frmchildren", [this](platform::Window& w) {
             auto& d = static_cast<Frmchildren&>(w).ui();
-            EXPECT_EQ(w.help_context_id(), 1400);
             EXPECT_FALSE(d.Comsave->isHidden());
             EXPECT_EQ(platform::left(d.Comcancel), 3240);
             EXPECT_EQ(d.Labelheading->text(), "Enter The Names Of Children Living At This Address");
@@ -271,7 +269,6 @@ TEST_F(NewRecord, ViewOnlyChildrenShowExactlyTheNames) {
             for (int i = 1; i <= 6; ++i)
                 d.Txtchild[i]->setText(i <= int(k.names.size()) ? k.names[i - 1] : "");
             modals.on("Frmchildren", [&](platform::Window& w) {
-                EXPECT_EQ(w.help_context_id(), 3240);
                 EXPECT_TRUE(d.Comsave->isHidden());
                 EXPECT_EQ(platform::left(d.Comcancel), 2400);
                 EXPECT_EQ(platform::top(d.Comcancel), k.cancel_top);

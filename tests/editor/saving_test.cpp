@@ -294,7 +294,6 @@ protected:
 TEST_F(SecondAddressDialog, NewHouseholdLayoutAndItsCancel) {
     new_record([this](Controls& c) {
         open_dialog(c, [this](Frmaddress2& w, auto& d) {
-            EXPECT_EQ(w.help_context_id(), 1200);
             EXPECT_EQ(w.caption(), "Secondary Address");
             EXPECT_FALSE(d.Cmdsave->isHidden());
             EXPECT_EQ(platform::left(d.Cmdsave), 2280);

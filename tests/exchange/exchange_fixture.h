@@ -67,7 +67,6 @@ protected:
             modals.on("FrmInvalid", [heading, lines](platform::Window& w) {
                 auto& list = static_cast<FrmInvalid&>(w);
                 EXPECT_EQ(list.ui().lblHeading->text(), heading);
-                EXPECT_EQ(list.help_context_id(), 6101);
                 *lines = list.entries();
                 snapshot(list.widget(), "FrmInvalid-import");
                 click(list.ui().Command2);

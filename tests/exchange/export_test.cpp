@@ -45,7 +45,6 @@ protected:
 TEST_F(Export, TheWindowAsksForAnOptionAndACategoryBeforeTheFile) {
     modals.on("frmExport", [this](platform::Window& w) {
         auto& c = static_cast<frmExport&>(w).ui();
-        EXPECT_EQ(w.help_context_id(), 8200);
         EXPECT_FALSE(c.lblStatus->isVisible());
         EXPECT_EQ(c.Check[1]->text(), "FAMILY");
         EXPECT_TRUE(c.Check[2]->isVisible());  // a category named " " has a blank box

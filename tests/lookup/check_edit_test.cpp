@@ -60,7 +60,6 @@ TEST_F(CheckEdit, EachButtonOpensItsHouseholdForEditingAgainAndAgain) {
             modals.on("frmAddressRecord", [this, city](platform::Window& w) {
                 auto& r = static_cast<frmAddressRecord&>(w).ui();
                 EXPECT_EQ(w.caption(), "Edit Existing Record");
-                EXPECT_EQ(w.help_context_id(), 2200);
                 EXPECT_EQ(r.txtCity->text().toStdString(), city);
                 EXPECT_EQ(platform::left(r.Comsave), 1920);
                 EXPECT_EQ(platform::left(r.Comcancel), 3960);

@@ -37,7 +37,6 @@ protected:
 TEST_F(Layouts, EditingAOnePersonHousehold) {
     edit("GREEN, BO", [](Record& r) {
         EXPECT_EQ(record().caption(), "Edit Existing Record");
-        EXPECT_EQ(record().help_context_id(), 2200);
         EXPECT_FALSE(r.TxtFirstName1->isEnabled());
         EXPECT_FALSE(r.txtLastName1->isEnabled());
         EXPECT_TRUE(r.TxtFirstName2->isEnabled());

@@ -200,7 +200,6 @@ TEST_F(PickerTest, EnterAndDoubleClickRetrieveLikeTheButton) {
                   });
                   QTest::keyClick(p.LstGetAddress1, Qt::Key_Return);
                   modals.on("frmAddressRecord", [](platform::Window& w) {
-                      EXPECT_EQ(w.help_context_id(), 4200);
                       static_cast<frmAddressRecord&>(w).ui().Comcancel->click();
                   });
                   emit p.LstGetAddress1->itemDoubleClicked(p.LstGetAddress1->currentItem());

@@ -23,7 +23,6 @@ TEST_F(MailingLabels, PrintsTheLabelsListsTheTooLongOneAndCountsWhatPrinted) {
                     "LOAD LABELS");
         modals.on("FrmInvalid", [](platform::Window& w) {
             auto& list = static_cast<FrmInvalid&>(w);
-            EXPECT_EQ(list.help_context_id(), 6101);
             EXPECT_EQ(list.entries(),
                       QStringList({"", "       ALEXANDERJONATHAN WORTHINGTONSMYTHEBARTHOLOMEW",
                                    "1 MAIN ST", "SPRINGFIELD, IL 62701", ""}));

@@ -125,7 +125,6 @@ TEST_F(PrintCommandTest, FirstReturnLabelsAskForTheLinesAndCancelPrintsNothing) 
         modals.on("frmSetUpReturn", [this](platform::Window&) {
             auto& s = setup().ui();
             EXPECT_EQ(s.Label1->text(), "SETUP RETURN LABELS");
-            EXPECT_EQ(setup().help_context_id(), 8090);
             EXPECT_EQ(s.txtReturnLabel[1]->text(), "");
             EXPECT_FALSE(s.lblWarning->isVisible());
             click(s.cmdCancel);

@@ -191,7 +191,6 @@ TEST_F(PrinterTableTest, CalibratingThePdfDeviceAgainstA5160Sheet) {
     start_program();
     modals.on("frmSetUpPrinters", [&](platform::Window& w) {
         auto& s = static_cast<frmSetUpPrinters&>(w);
-        EXPECT_EQ(s.help_context_id(), 8080);
         EXPECT_EQ(s.ui().lstPrinters->item(0)->text(), "N - PDF");
         files.expect(path("setup.pdf"));
         click(s.ui().cmdPrintSetUp);

@@ -41,7 +41,6 @@ protected:
             auto& c = form<frmCategoryList>().ui();
             snapshot(w.widget(), "frmCategoryList");
             EXPECT_EQ(w.caption(), "Category List");
-            EXPECT_EQ(w.help_context_id(), 120);
             EXPECT_EQ(c.lblCategory->text(), m().heading[button]);
             for (int i = 0; i < c.List1->count(); ++i) lines << c.List1->item(i)->text();
             click(c.cmdCancel);

@@ -49,7 +49,6 @@ protected:
         grid.ui().lblParty->setText("P-DATE");
         modals.on("frmTrackSetup", [=](platform::Window& w) {
             auto& c = form<frmTrackSetup>().ui();
-            EXPECT_EQ(w.help_context_id(), 8070);
             snapshot(w.widget(), "frmTrackSetup");
             c.chkYes->setChecked(yes);
             c.ChkNo->setChecked(no);

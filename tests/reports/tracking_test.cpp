@@ -146,7 +146,6 @@ TEST_F(Tracking, CancelCloseBoxAndNoSelectionOpenNothingNotEvenAnEarlierChoice) 
     // Each showing starts from the design captions, even after the deletion's.
     modals.on("frmGetTrackingFile", [](platform::Window& w) {
         EXPECT_EQ(form<frmGetTrackingFile>().ui().lblHeading->text(), "CHOOSE TRACKING REPORT");
-        EXPECT_EQ(w.help_context_id(), 8000);
         w.escape_key();
     });
     m().ui().mnuViewTrackingReports->trigger();

@@ -38,7 +38,6 @@ protected:
     // The comments command, acting in the form it opens.
     void comment(std::function<void(Controls&)> act) {
         modals.on("frmEmail", [act](platform::Window& w) {
-            EXPECT_EQ(w.help_context_id(), 3210);
             act(static_cast<frmEmail&>(w).ui());
         });
         form<frmOVRA>().ui().mnuComments->trigger();
