@@ -44,9 +44,7 @@ QString suggested_file(const printing::PrintRequest& r) {
     const QString avery = r.sheet == printing::Sheet::Shipping ? QStringLiteral("5163")
                           : r.sheet == printing::Sheet::Invite ? QStringLiteral("5662")
                                                                : QStringLiteral("5160");
-    return r.choice == printing::RecordChoice::QuickPrint
-               ? QStringLiteral("Quick label %1.pdf").arg(avery)
-               : QStringLiteral("Mailing labels %1.pdf").arg(avery);
+    return QStringLiteral("Mailing labels %1.pdf").arg(avery);
 }
 
 }  // namespace
@@ -115,15 +113,10 @@ void frmprint::quick_print() {
             return;
         }
     }
-    platform::PrintCommand command(suggested_file(request));
-    if (command.cancelled()) {
-        c.lblselwarning->setText(kCancelled);
-        return;
-    }
+    // The window's own PRINT is the print command: the label is typed before a file is asked for.
     printing::PrintResult result;
     try {
         result = printing::print_quick_label(request);
-        command.finish();
     } catch (const platform::VbError& e) {
         result = {};
         result.failed = true;

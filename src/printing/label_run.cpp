@@ -93,12 +93,16 @@ private:
         single_labels_ = 0;
         child_result_ = {};
         LabelWindows windows;
-        windows.single = [this](const SingleLabelNames& names) {
-            single_labels_ = out_.windows.single ? out_.windows.single(names) : 0;
+        windows.single = [this](const SingleLabelNames&) {
+            const SinglePrintResult r =
+                out_.windows.single ? out_.windows.single(image_, position_) : SinglePrintResult{};
+            single_labels_ = r.labels_printed;
+            if (r.deselect_lines) result_.deselect_lines = true;
         };
         windows.child_print = [this](const RecordImage& h) {
             if (out_.windows.child) {
-                child_result_ = out_.windows.child(h);
+                child_result_ = out_.windows.child(h, position_);
+                if (child_result_.deselect_lines) result_.deselect_lines = true;
             } else {
                 child_result_ = {};
                 child_result_.print_or_cancel_flag = QStringLiteral("C");

@@ -16,20 +16,26 @@ namespace printing {
 // One sheet's labels, positions 1..30 ([0] unused).
 using LabelPage = std::array<LabelLines, 31>;
 
+// What the single-label window hands back for one household.
+struct SinglePrintResult {
+    int labels_printed = 0;       // 0 after CANCEL or when it set its label aside
+    bool deselect_lines = false;  // it cleared the dialog's list selection
+};
+
 // What the children window hands back for one household.
 struct ChildPrintResult {
     QString print_or_cancel_flag;  // "P" printed, "C" cancelled
     ChildLabelLines label;         // By Category use: the lines for this household's position
     int labels_printed = 0;        // Selected use: labels on the sheet the window printed
+    bool deselect_lines = false;   // it cleared the dialog's list selection
 };
 
-// The windows a run may open for one household.
+// The windows a run may open for one household, given the sheet position of its label.
 struct LabelRunWindows {
-    // frmSingle for a two-person household; the labels it printed (0 after CANCEL or when it
-    // set its label aside).
-    std::function<int(const SingleLabelNames&)> single;
+    // frmSingle for a two-person household.
+    std::function<SinglePrintResult(const RecordImage&, int position)> single;
     // Frmchildprint for a household with children, filled and shown.
-    std::function<ChildPrintResult(const RecordImage&)> child;
+    std::function<ChildPrintResult(const RecordImage&, int position)> child;
 };
 
 // Where a run's work goes. Free of windows, so tests and benchmarks pass their own.
@@ -55,9 +61,13 @@ std::function<int(Sheet, const LabelPage&)> sheet_printer(int top_position);
 
 // The program's own windows: frmSingle and Frmchildprint (shown modally).
 LabelRunWindows label_run_windows(const PrintRequest& request);
-// frmSingle's entry: shows it for the household and returns the labels it printed.
-int show_single_print(const SingleLabelNames& names);
-// Frmchildprint's entry: fills it for the household, shows it and reads back its answer.
+// frmSingle's entry: shows it for the household and reads back its answer. A printer failure
+// in the window raises platform::VbError here.
+SinglePrintResult show_single_print(const RecordImage& h, const PrintRequest& request,
+                                    int position);
+// Frmchildprint's entry: fills it for the household, shows it and reads back its answer. The
+// window's position, address and top offset are set first. A printer failure in the window
+// raises platform::VbError here.
 ChildPrintResult show_child_print(const RecordImage& h, const LabelOptions& o,
                                   bool selected_printing);
 

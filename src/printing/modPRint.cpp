@@ -4,6 +4,14 @@
 #include "sheets.h"
 
 void modPRint::print_sheet(const sheets::LabelSheet& sheet, int TopPosition) {
+    std::vector<double> tops;
+    for (int row = 1; row <= sheet.rows; ++row)
+        tops.push_back(sheet.row_top(row, TopPosition) / 16.0);
+    print_sheet_rows(sheet, tops);
+}
+
+void modPRint::print_sheet_rows(const sheets::LabelSheet& sheet,
+                                const std::vector<double>& row_tops) {
     platform::Printer& p = platform::printer();
     p.set_ColorMode(sheet.color_mode);
     p.set_ScaleMode(platform::kScaleInches);
@@ -13,7 +21,7 @@ void modPRint::print_sheet(const sheets::LabelSheet& sheet, int TopPosition) {
     // Lines end 1/16 in inside their label's right edge, measured on the real sheet.
     const double origin = p.geometry().printable.left();
     for (int row = 1; row <= sheet.rows; ++row) {
-        p.set_CurrentY(sheet.row_top(row, TopPosition) / 16.0);
+        p.set_CurrentY(row_tops[row - 1]);
         for (int j = 1; j <= sheet.lines; ++j) {
             std::vector<platform::PrintItem> items;
             for (int column = 0; column < sheet.columns; ++column) {

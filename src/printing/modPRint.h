@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace sheets {
 struct LabelSheet;
@@ -25,6 +26,9 @@ struct modPRint {
     void count_shipping_labels();
     // Avery 5662 from positions 1..14 (lines 1..3), rows at TopPosition + 8; counts as well.
     void print_invite_sheet(int TopPosition);
+    // The sheet's positions with each row's first line at the given top (inches from the
+    // printable area's top), as one job; for a window with rows of its own.
+    void print_sheet_rows(const sheets::LabelSheet& sheet, const std::vector<double>& row_tops);
 
 private:
     void print_sheet(const sheets::LabelSheet& sheet, int TopPosition);

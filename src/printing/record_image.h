@@ -50,8 +50,6 @@ struct LabelWindows {
     std::function<void(const SingleLabelNames&)> single;        // frmSingle
     std::function<ChildLabel(const RecordImage&)> child_print;  // Frmchildprint
 };
-// The real windows (see label_windows.h).
-LabelWindows label_windows();
 
 // The boxes of the print dialog that ask for those windows.
 struct LabelChoices {

@@ -119,4 +119,9 @@ const std::vector<double>& return_label_columns() {
     return columns;
 }
 
+const std::vector<double>& quick_label_invite_rows() {
+    static const std::vector<double> rows = {0.8, 2.2, 3.5, 4.8, 6.17, 7.5, 8.8};
+    return rows;
+}
+
 }  // namespace sheets

@@ -55,6 +55,10 @@ const LabelSheet& return_labels();
 // Left edges of the four return-label columns, inches from the printable area's left.
 const std::vector<double>& return_label_columns();
 
+// The quick-label window prints Avery 5662 with rows of its own: the top of each row in
+// inches from the printable area's top, the printer's top offset not added.
+const std::vector<double>& quick_label_invite_rows();
+
 // Text drawn on a label stays 1/16 in inside its right edge.
 constexpr double kRightInset = 1.0 / 16;
 

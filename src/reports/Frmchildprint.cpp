@@ -3,6 +3,10 @@
 #include <QFont>
 #include <algorithm>
 
+#include "platform/application.h"
+#include "printing/FrmInvalid.h"
+#include "reports/label_window_print.h"
+
 LineControl::LineControl(QWidget* parent, const char* name, int x1, int y1, int x2, int y2)
     : QFrame(parent), x1_(x1), y1_(y1), x2_(x2), y2_(y2) {
     setObjectName(QString::fromLatin1(name));
@@ -69,7 +73,96 @@ void Frmchildprint::build(QWidget* w, Frmchildprint_ui::Controls& c) {
     c.Label[10]->setBuddy(c.Option3);
     c.cmdPrint = make_button(w, "cmdPrint", QStringLiteral("PRINT"), 1440, 5400, 1455, 495);
     c.cmdCancel = make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 3780, 5400, 1455, 495);
+    on_chosen(c.Option1, [this] { Option1_Click(); });
+    on_chosen(c.Option2, [this] { Option2_Click(); });
+    on_chosen(c.Option3, [this] { Option3_Click(); });
+    on_click(c.cmdPrint, [this] { cmdPrint_Click(); });
     on_click(c.cmdCancel, [this] { cmdCancel_Click(); });
+}
+
+void Frmchildprint::Option1_Click() {
+    for (int i = 1; i <= 8; ++i) ui().Check[i]->setEnabled(true);
+}
+
+void Frmchildprint::Option2_Click() {
+    for (int i = 1; i <= 8; ++i) {
+        ui().Check[i]->setChecked(false);
+        ui().Check[i]->setEnabled(false);
+    }
+}
+
+void Frmchildprint::Option3_Click() {
+    Option2_Click();
+}
+
+reports::ChildNames Frmchildprint::child_names() {
+    auto& c = ui();
+    reports::ChildNames n;
+    for (int k = 1; k <= 6; ++k) {
+        n.display[k] = c.Label[k]->text();
+        n.first_name[k] = dialog.first_name[k];
+        n.last_name[k] = dialog.last_name[k];
+        n.last_name_flag[k] = dialog.last_name_flag[k];
+    }
+    n.all_children = c.Label[7]->text();
+    n.parents = c.Label[8]->text();
+    n.name_hold = dialog.name_hold;
+    n.mailing_label_hold = dialog.mailing_label_hold;
+    n.parent_type = dialog.parent_type;
+    n.number_of_children = dialog.number_of_children;
+    return n;
+}
+
+void Frmchildprint::cmdPrint_Click() {
+    auto& c = ui();
+    print_or_cancel_flag = QStringLiteral("P");
+    const reports::ChildNames names = child_names();
+    reports::ChildChoice choice;
+    choice.option = c.Option3->isChecked() ? 3 : c.Option2->isChecked() ? 2 : 1;
+    for (int k = 1; k <= 6; ++k) choice.ticked[k] = c.Check[k]->isChecked();
+    choice.all_children = c.Check[7]->isChecked();
+    choice.parents = c.Check[8]->isChecked();
+    if (names.display[2].isEmpty()) {
+        c.Lbltitle->setText(QString());
+    } else {
+        c.Lbltitle->setText(QStringLiteral("Who Do You Want To Print A Label For?"));
+        platform::set_fore_color(c.Lbltitle, 0x000000);
+    }
+    choice = reports::effective_choice(names, choice);
+    if (choice.option == 1 && choice.all_children) c.Check[7]->setChecked(true);
+    if (!reports::child_choice_complete(choice)) {
+        c.Lbltitle->setText(QStringLiteral("        PLEASE CHECK 1 OR 2 NAMES"));
+        platform::set_fore_color(c.Lbltitle, platform::color::kLightRed);
+        return;
+    }
+
+    const reports::ChildLabel label =
+        reports::compose_child_label(names, choice, sheet, address, selected_use);
+    number_in_party = label.number_in_party;
+    LongNameFlag = label.long_name;
+    whole_name_line = label.whole_name;
+    for (int j = 1; j <= 5; ++j) hold_line[j] = label.lines[j];
+    if (!selected_use) {
+        unload();
+        return;
+    }
+    if (label.too_long) {
+        // The window stays for another choice; the list shows this label only.
+        labels_printed = 0;
+        auto& invalid = platform::form<FrmInvalid>();
+        invalid.clear_list();
+        for (const QString& entry : reports::listed_label(label.lines)) invalid.add_entry(entry);
+        invalid.set_help_context_id(6101);
+        invalid.show_modal();
+        return;
+    }
+    try {
+        labels_printed =
+            reports::print_label_sheet(sheet, label.lines, maillabelstart, TopPosition);
+    } catch (const platform::VbError& e) {
+        failure = e;
+    }
+    unload();
 }
 
 void Frmchildprint::reset_result() {
@@ -83,6 +176,8 @@ void Frmchildprint::reset_result() {
 
 void Frmchildprint::cmdCancel_Click() {
     print_or_cancel_flag = QStringLiteral("C");
+    labels_printed = 0;
+    list_cleared = true;
     unload();
 }
 

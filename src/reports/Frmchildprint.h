@@ -5,9 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <array>
+#include <optional>
 
 #include "platform/controls.h"
+#include "platform/errors.h"
 #include "platform/window.h"
+#include "printing/print_request.h"
+#include "reports/label_window_text.h"
 
 // A drawn line of a window: both ends in twips. Horizontal lines have y1 == y2.
 class LineControl : public QFrame {
@@ -75,11 +79,29 @@ public:
     std::array<QString, 6> hold_line{};  // [1]..[5]: the chosen label's lines
     // Selected use: the labels on the sheet PRINT printed.
     int labels_printed = 0;
+    // PRINT or CANCEL cleared the dialog's list selection; the printer failed.
+    bool list_cleared = false;
+    std::optional<platform::VbError> failure;
+
+    // Set by the print dialog's run with the captions: the sheet, Selected use (the window
+    // prints the label with its address) or By Category use (it hands back the name lines),
+    // the position and address of the label and the printer's top offset.
+    printing::Sheet sheet = printing::Sheet::Standard;
+    bool selected_use = false;
+    int maillabelstart = 1;
+    reports::LabelAddress address;
+    int TopPosition = 0;
 
     // Forgets the last household's answer, so no label carries another household's lines.
     void reset_result();
 
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void cmdPrint_Click();
     void cmdCancel_Click();
+    // The names as the window shows them and the dialog handed them over.
+    reports::ChildNames child_names();
     // The window's outer height in twips (title bar and borders included).
     int window_height() {
         load();

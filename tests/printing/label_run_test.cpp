@@ -141,14 +141,20 @@ TEST_F(LabelRunTest, SinglePrintCountsWhatTheWindowPrinted) {
     two.last_name_2 = "SMITH";
     add_first(two, true);
     request.single_print = true;
+    request.start_standard = 7;
     int printed_by_window = 1;
     QString shown;
-    out.windows.single = [&](const SingleLabelNames& n) {
-        shown = n.spouse2;
-        return printed_by_window;
+    int position = 0;
+    out.windows.single = [&](const RecordImage& h, int at) {
+        shown = h.firstname2;
+        position = at;
+        return SinglePrintResult{printed_by_window, true};
     };
-    EXPECT_EQ(run().message, "PRINTED 1 OF 3 LABELS");
-    EXPECT_EQ(shown, "JANE SMITH");
+    PrintResult r = run();
+    EXPECT_EQ(r.message, "PRINTED 1 OF 3 LABELS");
+    EXPECT_TRUE(r.deselect_lines);
+    EXPECT_EQ(shown, "JANE");
+    EXPECT_EQ(position, 7);
     EXPECT_TRUE(sheets.empty());  // the window printed its own sheet
     printed_by_window = 0;        // cancelled, or its label set aside
     EXPECT_EQ(run().message, "PRINTED 0 OF 3 LABELS");
@@ -159,7 +165,7 @@ TEST_F(LabelRunTest, SinglePrintCountsWhatTheWindowPrinted) {
     shown.clear();
     EXPECT_EQ(run().message, "PRINTED 1 OF 3 LABELS");
     EXPECT_EQ(shown, "");
-    EXPECT_EQ(sheets, QStringList({"1:ANN H001"}));
+    EXPECT_EQ(sheets, QStringList({"7:ANN H001"}));
 }
 
 TEST_F(LabelRunTest, ChildPrintWindowInBothPasses) {
@@ -170,7 +176,7 @@ TEST_F(LabelRunTest, ChildPrintWindowInBothPasses) {
     store_children({kids.keyname, {"", "TOM", "SUE", "", "", "", ""}});
     request.child_print = true;
     ChildPrintResult answer{"P", {}, 1};
-    out.windows.child = [&](const RecordImage& h) {
+    out.windows.child = [&](const RecordImage& h, int) {
         EXPECT_EQ(h.number_of_children, 2);
         return answer;
     };

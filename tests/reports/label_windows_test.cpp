@@ -1,0 +1,370 @@
+// The label windows as a user meets them from the print dialog: what they print where, and
+// what the dialog then reports.
+#include <QListWidget>
+
+#include "../printing/print_dialog_fixture.h"
+#include "../printing/printing_fixture.h"
+#include "printing/FrmInvalid.h"
+#include "printing/label_run.h"
+#include "reports/Frmchildprint.h"
+#include "reports/frmQuickprint.h"
+#include "reports/frmSingle.h"
+
+using platform::form;
+namespace color = platform::color;
+
+namespace {
+
+constexpr int kLoadStyle = platform::vbOKCancel + platform::vbExclamation;
+
+class LabelWindows : public PrintDialogTest {
+protected:
+    void SetUp() override {
+        PrintDialogTest::SetUp();
+        rec = &platform::use_print_recorder();
+    }
+
+    // The printed words of every job, with the real label each lies in (0: none).
+    struct Printed {
+        QString text;
+        int label;
+        double top;  // inches from the page's top
+    };
+    std::vector<Printed> printed(const RealSheet& sheet) const {
+        std::vector<Printed> out;
+        for (const auto& t : rec->texts) {
+            if (t.text.isEmpty()) continue;
+            const QRectF box = drawn_box(t, rec->page);
+            out.push_back({t.text, sheet.label_holding(box), box.top()});
+        }
+        return out;
+    }
+    QStringList printed_texts() const {
+        QStringList texts;
+        for (const auto& t : rec->texts)
+            if (!t.text.isEmpty()) texts << t.text;
+        return texts;
+    }
+
+    static void fill_quick(frmQuickprint_ui::Controls& q, const QString& name) {
+        type(q.txtName, name);
+        type(q.txtaddress1, "12 elm st");
+        type(q.txtCity, "salt lake city");
+        type(q.txtState, "ut");
+        type(q.txtZip, "84101");
+    }
+
+    // QuickPrint on a sheet from a start button; act fills and closes the window.
+    void quick_print(Dialog& d, QAbstractButton* sheet, int opt, const QString& avery,
+                     std::function<void(frmQuickprint&)> act) {
+        click(d.Optprint3);
+        click(sheet);
+        click(d.Option4);
+        click(d.Opt[opt]);
+        msgs.expect("LOAD AVERY " + avery + " LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("frmQuickprint",
+                  [act](platform::Window& w) { act(static_cast<frmQuickprint&>(w)); });
+        click(d.comprint);
+    }
+
+    platform::PrintRecorder* rec = nullptr;
+};
+
+TEST_F(LabelWindows, QuickPrintChecksItsFieldsAndPrintsAtPositionThirty) {
+    start_with(3);
+    in_dialog([this](Dialog& d) {
+        quick_print(d, d.Option5, 30, "5160", [this](frmQuickprint& w) {
+            auto& q = w.ui();
+            EXPECT_EQ(q.Label3->text(), "Address 1");
+            EXPECT_EQ(q.Label4->text(), "Address 2");
+            EXPECT_TRUE(q.txtaddress2->isVisible());
+            EXPECT_EQ(platform::max_length(q.txtName), 33);
+            EXPECT_EQ(platform::max_length(q.txtCity), 20);
+            EXPECT_EQ(platform::max_length(q.txtZip), 10);
+            snapshot(w.widget(), "frmQuickprint");
+
+            type(q.txtName, " ");  // blanks are text here
+            type(q.txtCity, "paris");
+            click(q.cmdPrint);
+            EXPECT_EQ(q.lblWarning->text(), "RED FIELDS REQUIRED");
+            EXPECT_EQ(platform::back_color(q.txtName), color::kWhite);
+            EXPECT_EQ(platform::back_color(q.txtCity), color::kWhite);
+            EXPECT_EQ(q.txtCity->text(), "PARIS");
+            for (QLineEdit* box : {q.txtaddress1, q.txtState, q.txtZip})
+                EXPECT_EQ(platform::back_color(box), color::kLightRed)
+                    << box->objectName().toStdString();
+            EXPECT_TRUE(rec->texts.empty());
+            snapshot(w.widget(), "frmQuickprint_required");
+
+            // Foreign: no state or zip needed.
+            type(q.txtName, "ann smith");
+            type(q.txtaddress1, "1 rue de la paix");
+            click(q.chkForeign);
+            click(q.cmdPrint);
+        });
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 3 RECORDS");
+        EXPECT_EQ(dialog().Cancelmessage, "N");
+    });
+    ASSERT_EQ(rec->jobs.size(), 1u);
+    const auto words = printed(kAvery5160);
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[0].text, "ANN SMITH");
+    EXPECT_EQ(words[2].text, "PARIS,  ");
+    for (const auto& w : words) EXPECT_EQ(w.label, 30) << w.text.toStdString();
+}
+
+TEST_F(LabelWindows, QuickPrintOnShippingPositionTenAndCancel) {
+    start_with(2);
+    in_dialog([this](Dialog& d) {
+        quick_print(d, d.Option7, 54, "5163", [](frmQuickprint& w) {
+            fill_quick(w.ui(), "ann smith");
+            type(w.ui().txtaddress2, "apt 4");
+            click(w.ui().cmdPrint);
+        });
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 2 RECORDS");
+
+        // CANCEL, and the close box, tell the dialog so.
+        quick_print(d, d.Option7, 45, "5163", [](frmQuickprint& w) { click(w.ui().cmdCancel); });
+        EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELED");
+        EXPECT_EQ(dialog().Cancelmessage, "Y");
+        d.lblselwarning->clear();
+        quick_print(d, d.Option7, 45, "5163", [](frmQuickprint& w) { w.escape_key(); });
+        EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELED");
+
+        // A printer that fails is reported, never counted.
+        rec->fail_next_begin = true;
+        quick_print(d, d.Option7, 45, "5163", [](frmQuickprint& w) {
+            fill_quick(w.ui(), "bob smith");
+            click(w.ui().cmdPrint);
+        });
+        EXPECT_TRUE(d.lblselwarning->text().startsWith("PRINTING FAILED"))
+            << d.lblselwarning->text().toStdString();
+        EXPECT_EQ(dialog().Cancelmessage, "Y");
+    });
+    ASSERT_EQ(rec->jobs.size(), 1u);
+    const auto words = printed(kAvery5163);
+    ASSERT_EQ(words.size(), 4u);
+    EXPECT_EQ(words[2].text, "APT 4");
+    for (const auto& w : words) EXPECT_EQ(w.label, 10) << w.text.toStdString();
+}
+
+TEST_F(LabelWindows, QuickPrintInviteUsesItsOwnRowsWithoutTheTopOffset) {
+    start_with(1);
+    in_dialog([this](Dialog& d) {
+        quick_print(d, d.Option6, 44, "5662", [](frmQuickprint& w) {
+            auto& q = w.ui();
+            EXPECT_EQ(q.Label3->text(), "Address");
+            EXPECT_EQ(q.Label4->text(), "");
+            EXPECT_FALSE(q.txtaddress2->isEnabled());
+            EXPECT_FALSE(q.txtaddress2->isVisible());
+            fill_quick(q, "john van-dyke");
+            click(q.cmdPrint);
+        });
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 1 RECORDS");
+    });
+    const auto words = printed(kAvery5662);
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(printed_texts(),
+              QStringList({"John Van-Dyke", "12 Elm St", "Salt Lake City, UT 84101"}));
+    for (const auto& w : words) EXPECT_EQ(w.label, 14) << w.text.toStdString();
+    // Row 7 of its own table, from the printable top, whatever the printer's offset.
+    EXPECT_NEAR(words[0].top, rec->page.printable.top() + 8.8, 1e-6);
+}
+
+TEST_F(LabelWindows, QuickPrintShowsItsOwnTooLongLabelAndStaysOpen) {
+    start_with(1);
+    form<FrmInvalid>().add_entry("LEFT FROM AN EARLIER USE");
+    in_dialog([this](Dialog& d) {
+        quick_print(d, d.Option7, 45, "5163", [this](frmQuickprint& w) {
+            auto& q = w.ui();
+            fill_quick(q, QString(33, 'n'));
+            modals.on("FrmInvalid", [](platform::Window& list) {
+                auto& l = static_cast<FrmInvalid&>(list);
+                EXPECT_EQ(l.entries(), QStringList({QString(33, 'N'), "12 ELM ST",
+                                                    "SALT LAKE CITY, UT 84101", ""}));
+                click(l.ui().Command2);
+            });
+            click(q.cmdPrint);
+            EXPECT_EQ(q.lblWarning->text(), "LABEL NOT PRINTED");
+            EXPECT_TRUE(w.is_shown());
+            type(q.txtName, QString(32, 'n'));
+            click(q.cmdPrint);
+        });
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 1 RECORDS");
+    });
+    EXPECT_EQ(rec->jobs.size(), 1u);
+}
+
+// A two-person household chosen for SinglePrint in the Selected run.
+TEST_F(LabelWindows, SinglePrintPrintsTheChosenPersonAndTheDialogCountsIt) {
+    auto two = household("SMITH", "JOHN");
+    two.first_name_2 = "JANE";
+    two.last_name_2 = "JONES";
+    two.last_name_hyphen = "Y";
+    two.sal1 = "MR.";
+    two.sal2 = "MRS.";
+    two.option1 = "0";
+    two.option2 = "1";
+    store_household(two);
+    start_with(2);
+    in_dialog([this](Dialog& d) {
+        click(d.Optprint3);
+        click(d.Option5);
+        click(d.Option3);
+        click(d.Chksingle);
+        click(d.Opt[1]);
+        select_lines(d.lstselection, {2});
+        ASSERT_EQ(d.lstselection->item(2)->text(), "SMITH, JOHN & JANE JONES-SMITH");
+        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("frmSingle", [](platform::Window& w) {
+            auto& s = static_cast<frmSingle&>(w).ui();
+            EXPECT_EQ(s.lblspouse1->text(), "JOHN SMITH");
+            EXPECT_EQ(s.Lblspouse2->text(), "JANE JONES-SMITH");
+            snapshot(w.widget(), "frmSingle");
+            click(s.Opt2);
+            click(s.cmdPrint);
+        });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 3 LABELS");
+        EXPECT_EQ(selected_lines(d.lstselection), 0);
+
+        // CANCEL prints nothing and says so.
+        select_lines(d.lstselection, {2});
+        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("frmSingle", [](platform::Window& w) { w.escape_key(); });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 3 LABELS");
+        EXPECT_EQ(selected_lines(d.lstselection), 0);
+
+        // The window's printer fails: the run reports it instead of a count.
+        rec->fail_next_begin = true;
+        select_lines(d.lstselection, {2});
+        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("frmSingle",
+                  [](platform::Window& w) { click(static_cast<frmSingle&>(w).ui().cmdPrint); });
+        click(d.comprint);
+        EXPECT_TRUE(d.lblselwarning->text().startsWith("PRINTING FAILED"))
+            << d.lblselwarning->text().toStdString();
+    });
+    ASSERT_EQ(rec->jobs.size(), 1u);
+    const auto words = printed(kAvery5160);
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[0].text, "JANE JONES-SMITH");
+    for (const auto& w : words) EXPECT_EQ(w.label, 1) << w.text.toStdString();
+}
+
+TEST_F(LabelWindows, SinglePrintRefusesATooLongInviteLabelAndCountsNothing) {
+    auto two = household("SMITH", "JOHN");
+    two.first_name_2 = "JANE";
+    two.last_name_2 = "SMITH";
+    two.address_1 = "1234 SOUTH WILLOWBROOK BOULEVARD";
+    store_household(two);
+    start_with(0);
+    in_dialog([this](Dialog& d) {
+        click(d.Optprint3);
+        click(d.Option6);
+        click(d.Option3);
+        click(d.Chksingle);
+        select_lines(d.lstselection, {0});
+        msgs.expect("LOAD AVERY 5662 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("frmSingle", [](platform::Window& w) {
+            click(static_cast<frmSingle&>(w).ui().opt1);
+            click(static_cast<frmSingle&>(w).ui().cmdPrint);
+        });
+        modals.on("FrmInvalid", [](platform::Window& w) {
+            auto& l = static_cast<FrmInvalid&>(w);
+            EXPECT_EQ(l.help_context_id(), 6101);
+            EXPECT_EQ(l.entries(), QStringList({"John Smith", "1234 South Willowbrook Boulevard",
+                                                "Springfield, IL 62701", ""}));
+            click(l.ui().Command2);
+        });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 1 LABELS");
+        EXPECT_EQ(selected_lines(d.lstselection), 1) << "the selection stays for another try";
+    });
+    EXPECT_TRUE(rec->jobs.empty());
+}
+
+// A household with two children, chosen for ChildPrint in the Selected run.
+TEST_F(LabelWindows, ChildPrintAsksForANameThenPrintsAtTheChosenPosition) {
+    auto kids = household("SMITH", "JOHN");
+    kids.first_name_2 = "MARY";
+    kids.last_name_2 = "SMITH";
+    kids.childflag = 2;
+    store_household(kids);
+    store_children({kids.keyname, {"", "TOM", "SUE JONES", "", "", "", ""}});
+    start_with(0);
+    in_dialog([this](Dialog& d) {
+        click(d.Optprint3);
+        click(d.Option7);
+        click(d.Option3);
+        click(d.Chkchild);
+        click(d.Opt[54]);
+        select_lines(d.lstselection, {0});
+        msgs.expect("LOAD AVERY 5163 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("Frmchildprint", [](platform::Window& w) {
+            auto& c = static_cast<Frmchildprint&>(w).ui();
+            snapshot(w.widget(), "Frmchildprint");
+            click(c.cmdPrint);
+            EXPECT_EQ(c.Lbltitle->text(), "        PLEASE CHECK 1 OR 2 NAMES");
+            snapshot(w.widget(), "Frmchildprint_warning");
+            click(c.Check[1]);
+            click(c.Check[2]);
+            click(c.Check[8]);
+            click(c.cmdPrint);
+        });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 1 LABELS");
+
+        // Esc is CANCEL: nothing printed, the selection cleared.
+        select_lines(d.lstselection, {0});
+        msgs.expect("LOAD AVERY 5163 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+        modals.on("Frmchildprint", [](platform::Window& w) { w.escape_key(); });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 1 LABELS");
+        EXPECT_EQ(selected_lines(d.lstselection), 0);
+    });
+    ASSERT_EQ(rec->jobs.size(), 1u);
+    const auto words = printed(kAvery5163);
+    ASSERT_EQ(words.size(), 4u);
+    EXPECT_EQ(printed_texts(), QStringList({"TO THE PARENTS OF ", "     TOM SMITH & SUE JONES",
+                                            "1 MAIN ST", "SPRINGFIELD, IL 62701"}));
+    for (const auto& w : words) EXPECT_EQ(w.label, 10) << w.text.toStdString();
+}
+
+TEST_F(LabelWindows, ChildLabelCutInTwoHandsBackItsWholeNameLine) {
+    start_with(0);
+    printing::RecordImage h;
+    h.firstname1 = "JOHN";
+    h.lastname1 = "SMITH";
+    h.title1 = "None";
+    h.child[1] = "ALEXANDRA JONES";
+    h.child[2] = "CHRISTOPHERR BROWN";
+    h.number_of_children = 2;
+    printing::LabelOptions o;
+    o.sheet = printing::Sheet::Standard;
+    o.child_print_by_category = true;
+    modals.on("Frmchildprint", [](platform::Window& w) {
+        auto& c = static_cast<Frmchildprint&>(w).ui();
+        click(c.Check[1]);
+        click(c.Check[2]);
+        click(c.cmdPrint);
+    });
+    const printing::ChildPrintResult r = printing::show_child_print(h, o, false);
+    EXPECT_EQ(r.print_or_cancel_flag, "P");
+    EXPECT_EQ(r.labels_printed, 0);
+    EXPECT_EQ(r.label.lines[1], "ALEXANDRA JONES &");
+    EXPECT_EQ(r.label.lines[3], "");
+    EXPECT_EQ(r.label.whole_name_line, "ALEXANDRA JONES & CHRISTOPHERR BROWN");
+    EXPECT_EQ(r.label.number_in_party, 2);
+    EXPECT_TRUE(rec->texts.empty());
+}
+
+}  // namespace
