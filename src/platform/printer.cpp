@@ -387,8 +387,7 @@ double Printer::TextWidth(const QString& text) const {
 const QFontMetricsF& Printer::current_metrics() const {
     if (!metrics_ || metrics_font_ != font_name_ || metrics_size_ != font_size_ ||
         metrics_bold_ != bold_) {
-        metrics_ =
-            std::make_shared<QFontMetricsF>(metrics(print_font(font_name_, font_size_, bold_)));
+        metrics_.emplace(metrics(print_font(font_name_, font_size_, bold_)));
         metrics_font_ = font_name_;
         metrics_size_ = font_size_;
         metrics_bold_ = bold_;

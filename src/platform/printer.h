@@ -228,7 +228,7 @@ private:
     PrintBackendFactory factory_;
     PageGeometryFn geometry_fn_;
     const QFontMetricsF& current_metrics() const;
-    mutable std::shared_ptr<QFontMetricsF> metrics_;
+    mutable std::optional<QFontMetricsF> metrics_;
     mutable QString metrics_font_;
     mutable double metrics_size_ = 0;
     mutable bool metrics_bold_ = false;
