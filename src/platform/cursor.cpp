@@ -275,65 +275,103 @@ void DataControl::refresh() {
     key_column_ = -1;
     forget_walk_fields();
 
-    const QString source = record_source_.toLower();
-    auto known = tables_.constFind(source);
-    if (known == tables_.constEnd()) {
-        TableInfo info;
-        sqlite3_stmt* find = prepare(QStringLiteral(
-            "SELECT name FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE"));
-        {
-            Reset r{find};
-            bind(find, 1, record_source_);
-            if (sqlite3_step(find) != SQLITE_ROW)
-                throw VbError(
-                    kErrTableNotFound,
-                    QStringLiteral("The database engine cannot find the input table '%1'.")
-                        .arg(record_source_));
-            info.name = column_value(find, 0).toString();
-        }
-        sqlite3_stmt* columns = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1)"));
-        {
-            Reset r{columns};
-            bind(columns, 1, info.name);
-            while (sqlite3_step(columns) == SQLITE_ROW) {
-                const QString name = column_value(columns, 0).toString();
-                info.column_index.insert(name, int(info.columns.size()));
-                info.column_index.insert(name.toLower(), int(info.columns.size()));
-                info.columns.append(name);
-            }
-        }
-        QStringList names, marks, sets;
-        for (int i = 0; i < info.columns.size(); ++i) {
-            names << quote_ident(info.columns[i]);
-            marks << QStringLiteral("?%1").arg(i + 1);
-            sets << QStringLiteral("%1=?%2").arg(names.last()).arg(i + 1);
-        }
-        const QString table = quote_ident(info.name);
-        info.insert_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                              .arg(table, names.join(','), marks.join(','));
-        info.update_sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
-                              .arg(table, sets.join(','))
-                              .arg(info.columns.size() + 1);
-        info.first_sql =
-            QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1").arg(table);
-        info.seek_sql =
-            QStringLiteral(
-                "SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
-                .arg(table);
-        known = tables_.insert(source, info);
-    }
-    table_ = known->name;
-    columns_ = known->columns;
-    column_index_ = known->column_index;
-    insert_sql_ = known->insert_sql;
-    update_sql_ = known->update_sql;
-    first_sql_ = known->first_sql;
-    seek_sql_ = known->seek_sql;
+    const TableInfo known = table_info(record_source_);
+    table_ = known.name;
+    columns_ = known.columns;
+    column_index_ = known.column_index;
+    insert_sql_ = known.insert_sql;
+    update_sql_ = known.update_sql;
+    first_sql_ = known.first_sql;
+    seek_sql_ = known.seek_sql;
     key_column_ = column_index_.value(QStringLiteral("keyname"), -1);
     next_column_ = 0;
-    sqlite3_stmt* first = prepare(first_sql_);
-    const bool any = position(first);
-    bof_ = eof_ = !any;
+    first_pending_ = true;
+}
+
+DataControl::TableInfo DataControl::table_info(const QString& source) {
+    const QString key = source.toLower();
+    auto known = tables_.constFind(key);
+    if (known != tables_.constEnd()) return known.value();
+    TableInfo info;
+    sqlite3_stmt* find = prepare(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE"));
+    {
+        Reset r{find};
+        bind(find, 1, source);
+        if (sqlite3_step(find) != SQLITE_ROW)
+            throw VbError(kErrTableNotFound,
+                          QStringLiteral("The database engine cannot find the input table '%1'.")
+                              .arg(source));
+        info.name = column_value(find, 0).toString();
+    }
+    sqlite3_stmt* columns = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1)"));
+    {
+        Reset r{columns};
+        bind(columns, 1, info.name);
+        while (sqlite3_step(columns) == SQLITE_ROW) {
+            const QString name = column_value(columns, 0).toString();
+            info.column_index.insert(name, int(info.columns.size()));
+            info.column_index.insert(name.toLower(), int(info.columns.size()));
+            info.columns.append(name);
+        }
+    }
+    QStringList names, marks, sets;
+    for (int i = 0; i < info.columns.size(); ++i) {
+        names << quote_ident(info.columns[i]);
+        marks << QStringLiteral("?%1").arg(i + 1);
+        sets << QStringLiteral("%1=?%2").arg(names.last()).arg(i + 1);
+    }
+    const QString table = quote_ident(info.name);
+    info.insert_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(table, names.join(','), marks.join(','));
+    info.update_sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
+                          .arg(table, sets.join(','))
+                          .arg(info.columns.size() + 1);
+    info.first_sql = QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1").arg(table);
+    info.seek_sql =
+        QStringLiteral(
+            "SELECT rowid, * FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
+            .arg(table);
+    tables_.insert(key, info);
+    return info;
+}
+
+QVector<QVariant> DataControl::row_by_key(KeyedRead& read, const QString& key) {
+    require_open();
+    if (read.sql.isEmpty()) {
+        const TableInfo info = table_info(read.table);
+        if (!info.column_index.contains(QStringLiteral("keyname")))
+            throw VbError(3800, QStringLiteral("'keyname' isn't an index in this table."));
+        QStringList names;
+        for (const QString& f : std::as_const(read.fields)) {
+            const int i = info.column_index.value(f, info.column_index.value(f.toLower(), -1));
+            if (i < 0)
+                throw VbError(kErrItemNotFound,
+                              QStringLiteral("Item not found in this collection: %1").arg(f));
+            names << quote_ident(info.columns[i]);
+        }
+        read.sql = QStringLiteral(
+                       "SELECT %2 FROM %1 WHERE keyname = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1")
+                       .arg(quote_ident(info.name), names.join(','));
+    }
+    sqlite3_stmt* stmt = prepare(read.sql);
+    Reset r{stmt};
+    bind(stmt, 1, key);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE) return {};
+    if (rc != SQLITE_ROW) raise_sqlite(rc, QStringLiteral("Cannot read the table"));
+    QVector<QVariant> values;
+    values.reserve(read.fields.size());
+    for (int i = 0; i < read.fields.size(); ++i) values << column_value(stmt, i);
+    return values;
+}
+
+void DataControl::settle() const {
+    if (!first_pending_) return;
+    auto* self = const_cast<DataControl*>(this);
+    self->first_pending_ = false;
+    const bool any = self->position(self->prepare(first_sql_));
+    self->bof_ = self->eof_ = !any;
 }
 
 QString DataControl::quoted_table() const {
@@ -346,6 +384,7 @@ QString DataControl::order_by() const {
 }
 
 void DataControl::clear_current() {
+    first_pending_ = false;
     current_.reset();
     row_.clear();
     row_cells_.clear();
@@ -411,6 +450,7 @@ QVariant DataControl::current_value(int i) const {
 }
 
 bool DataControl::position(sqlite3_stmt* stmt) {
+    first_pending_ = false;
     forget_ahead();
     Reset r{stmt};
     return load_row(stmt, sqlite3_step(stmt));
@@ -484,6 +524,7 @@ void DataControl::move_last() {
 
 void DataControl::move_next() {
     require_table();
+    settle();
     if (eof_ || (!current_ && no_match_)) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     drop_buffer();
     bof_ = false;
@@ -577,6 +618,7 @@ int DataControl::column(const QString& name) const {
 QVariant DataControl::field(const QString& name) const {
     const int i = column(name);
     if (mode_ != EditMode::None) return buffer_[i];
+    settle();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     return current_value(i);
 }
@@ -597,6 +639,7 @@ void DataControl::add_new() {
 
 void DataControl::edit() {
     require_table();
+    settle();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     if (!row_cells_.isEmpty()) current_value(0);  // the whole row
     buffer_ = row_.values();
@@ -610,6 +653,8 @@ void DataControl::cancel_update() {
 
 void DataControl::update() {
     require_table();
+    // The first row is the one before the change, as if read at the switch.
+    settle();
     forget_ahead();
     if (mode_ == EditMode::None)
         throw VbError(kErrUpdateWithoutEdit,
@@ -637,6 +682,7 @@ void DataControl::update() {
 
 void DataControl::delete_row() {
     require_table();
+    settle();
     drop_buffer();
     if (!current_) throw VbError(kErrNoCurrentRecord, kNoCurrent);
     sqlite3_stmt* stmt =
@@ -650,6 +696,7 @@ void DataControl::delete_row() {
 
 void DataControl::begin_trans() {
     require_open();
+    settle();
     forget_ahead();
     // The database may have ended an outer transaction on its own after a failed write.
     if (transaction_depth_ > 0 && sqlite3_get_autocommit(db_)) transaction_depth_ = 0;
@@ -657,7 +704,17 @@ void DataControl::begin_trans() {
     ++transaction_depth_;
 }
 
+void DataControl::begin_read() {
+    require_open();
+    settle();
+    forget_ahead();
+    if (transaction_depth_ > 0 && sqlite3_get_autocommit(db_)) transaction_depth_ = 0;
+    exec(transaction_depth_ == 0 ? "BEGIN DEFERRED" : "SAVEPOINT nested");
+    ++transaction_depth_;
+}
+
 void DataControl::commit_trans() {
+    settle();
     forget_ahead();
     if (transaction_depth_ == 0) throw VbError(3034, QStringLiteral("No transaction is open."));
     exec(transaction_depth_ == 1 ? "COMMIT" : "RELEASE nested");
@@ -669,6 +726,7 @@ bool DataControl::in_transaction() const {
 }
 
 void DataControl::rollback() {
+    settle();
     forget_ahead();
     if (transaction_depth_ == 0) return;
     const bool outer = transaction_depth_ == 1;
@@ -740,6 +798,25 @@ Transaction::~Transaction() {
 void Transaction::commit() {
     data_.commit_trans();
     done_ = true;
+}
+
+ReadTransaction::ReadTransaction(DataControl& data) : data_(data) {
+    if (!data_.is_open()) return;
+    data_.begin_read();
+    open_ = true;
+}
+
+ReadTransaction::~ReadTransaction() {
+    if (!open_) return;
+    // Nothing was written at this level: ending it either way keeps what nested changes kept.
+    try {
+        data_.commit_trans();
+    } catch (...) {
+        try {
+            data_.rollback();
+        } catch (...) {
+        }
+    }
 }
 
 }  // namespace platform

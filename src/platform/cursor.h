@@ -53,7 +53,8 @@ public:
     const QString& record_source() const { return record_source_; }
 
     // Opens the database when needed (never creates one) and the record source's table,
-    // positioned on its first row, with no index and no edit buffer.
+    // positioned on its first row, with no index and no edit buffer. The first row is read
+    // when something asks for it, so a switch that is followed by a seek reads one row.
     void refresh();
     void close_database();
     bool is_open() const { return db_ != nullptr; }
@@ -68,9 +69,18 @@ public:
     void move_first();
     void move_last();
     void move_next();
-    bool eof() const { return eof_; }
-    bool bof() const { return bof_; }
-    bool has_current() const { return current_.has_value(); }
+    bool eof() const {
+        settle();
+        return eof_;
+    }
+    bool bof() const {
+        settle();
+        return bof_;
+    }
+    bool has_current() const {
+        settle();
+        return current_.has_value();
+    }
     int record_count();
     // For each column, the number of rows of the current table holding exactly value there.
     QVector<int> count_equal(const QStringList& columns, const QVariant& value);
@@ -98,6 +108,21 @@ public:
     void rollback();
     // False also when the database ended the transaction by itself after a failure.
     bool in_transaction() const;
+    // A transaction for a long read: its statements share one lock instead of taking and
+    // dropping the file's lock one by one. Ended by commit_trans (or rollback).
+    void begin_read();
+
+    // Some fields of another table's rows, read by key (see row_by_key); the statement's text
+    // is made on first use and kept here.
+    struct KeyedRead {
+        QString table;
+        QStringList fields;
+        QString sql;
+    };
+    // The fields of the first row of read.table whose keyname equals key (as a seek finds it),
+    // or none when there is no such row. The open table, its row, index and edit buffer stay
+    // as they are.
+    QVector<QVariant> row_by_key(KeyedRead& read, const QString& key);
 
     // Writes a compacted copy of the closed database `source` into the new file `destination`.
     static void compact_database(const QString& source, const QString& destination);
@@ -106,6 +131,9 @@ private:
     void require_open() const;
     void require_table() const;
     int column(const QString& name) const;
+    struct TableInfo;
+    // What is known of a table, learnt on first use.
+    TableInfo table_info(const QString& source);
     sqlite3_stmt* prepare(const QString& sql);
     void finalize_all();
     void raise_sqlite(int code, const QString& what) const;
@@ -115,6 +143,8 @@ private:
     // Takes the row a step gave (rc), or clears the current row at the end.
     bool load_row(sqlite3_stmt* stmt, int rc);
     void clear_current();
+    // Reads the first row a refresh left pending.
+    void settle() const;
     void forget_ahead();
     void forget_walk_fields();
     void take_ahead();
@@ -151,6 +181,8 @@ private:
     bool no_match_ = false;
     bool bof_ = true;
     bool eof_ = true;
+    // A refresh has not yet read its first row.
+    bool first_pending_ = false;
     std::optional<qint64> current_;
     // Where relative moves continue from, also after the current row was deleted.
     qint64 position_rowid_ = 0;
@@ -187,6 +219,20 @@ public:
 private:
     DataControl& data_;
     bool done_ = false;
+};
+
+// Reads many rows under one read transaction, ended when it goes out of scope. Nothing
+// when the database is not open.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(DataControl& data);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    DataControl& data_;
+    bool open_ = false;
 };
 
 }  // namespace platform

@@ -126,6 +126,7 @@ public:
     }
 
     void begin_job(int color_mode) override {
+        drawn_with_ = {};
         if (painter_.isActive()) {
             // The command's PDF file is open: the next job is its next page.
             if (!printer_.newPage()) fail();
@@ -136,17 +137,30 @@ public:
         if (!painter_.begin(&printer_)) fail();
     }
     void new_page() override {
+        drawn_with_ = {};
         if (!printer_.newPage()) fail();
     }
     void draw(const DrawnText& t) override {
         const double dpi = printer_.resolution();
-        const QFont font = print_font(t.font, t.size, t.bold, t.stretch);
-        painter_.setFont(font);
-        const QColor color =
-            QColor(int(t.color & 0xFF), int((t.color >> 8) & 0xFF), int((t.color >> 16) & 0xFF));
-        painter_.setPen(color);
-        const double ascent = QFontMetricsF(font, &printer_).ascent();
-        painter_.drawText(QPointF(t.x * dpi, t.y * dpi + ascent), t.text);
+        // A label sheet draws hundreds of texts in one font and colour: set them on a change.
+        DrawnWith& w = drawn_with_;
+        if (!w.set || w.font != t.font || w.size != t.size || w.bold != t.bold ||
+            w.stretch != t.stretch) {
+            const QFont font = print_font(t.font, t.size, t.bold, t.stretch);
+            painter_.setFont(font);
+            w.ascent = QFontMetricsF(font, &printer_).ascent();
+            w.font = t.font;
+            w.size = t.size;
+            w.bold = t.bold;
+            w.stretch = t.stretch;
+        }
+        if (!w.set || w.color != t.color) {
+            painter_.setPen(QColor(int(t.color & 0xFF), int((t.color >> 8) & 0xFF),
+                                   int((t.color >> 16) & 0xFF)));
+            w.color = t.color;
+        }
+        w.set = true;
+        painter_.drawText(QPointF(t.x * dpi, t.y * dpi + w.ascent), t.text);
     }
     void end_job() override {
         // A queue gets one job per EndDoc; the PDF file stays open for the rest of the command.
@@ -169,6 +183,16 @@ private:
     QPrinter printer_;
     QPainter painter_;
     bool pdf_;
+    // The font and pen the painter holds since the page began.
+    struct DrawnWith {
+        bool set = false;
+        QString font;
+        double size = 0;
+        bool bold = false;
+        int stretch = 100;
+        std::uint32_t color = 0;
+        double ascent = 0;
+    } drawn_with_;
 };
 
 class RecorderBackend : public PrintBackend {
@@ -357,12 +381,23 @@ double Printer::ScaleHeight() const {
 }
 
 double Printer::TextWidth(const QString& text) const {
-    return from_inches(width_in(print_font(font_name_, font_size_, bold_), text));
+    return from_inches(current_metrics().horizontalAdvance(text) / kMeasureDpi);
+}
+
+// Printing asks for the same font's metrics line after line: they are made on a change only.
+const QFontMetricsF& Printer::current_metrics() const {
+    if (!metrics_ || metrics_font_ != font_name_ || metrics_size_ != font_size_ ||
+        metrics_bold_ != bold_) {
+        metrics_.emplace(metrics(print_font(font_name_, font_size_, bold_)));
+        metrics_font_ = font_name_;
+        metrics_size_ = font_size_;
+        metrics_bold_ = bold_;
+    }
+    return *metrics_;
 }
 
 double Printer::TextHeight() const {
-    return from_inches(metrics(print_font(font_name_, font_size_, bold_)).lineSpacing() /
-                       kMeasureDpi);
+    return from_inches(current_metrics().lineSpacing() / kMeasureDpi);
 }
 
 double Printer::TabWidth() const {
@@ -380,6 +415,10 @@ void Printer::print_items(const std::vector<PrintItem>& items, bool end_line) {
     const double line = to_inches(TextHeight());
     if (y_in_ > 0 && y_in_ + line > geometry().printable.height()) NewPage();
     const double tab = to_inches(TabWidth());
+    // The line's last text moves nothing when the line ends with it: it is not measured.
+    const PrintItem* last = nullptr;
+    for (const PrintItem& item : items)
+        if (item.kind != PrintItem::Kind::Tab && !item.text.isEmpty()) last = &item;
     for (const PrintItem& item : items) {
         if (item.kind == PrintItem::Kind::Tab) {
             // Text that already ran past the column goes on; a label row never wraps.
@@ -388,7 +427,9 @@ void Printer::print_items(const std::vector<PrintItem>& items, bool end_line) {
         }
         if (item.text.isEmpty()) continue;
         int stretch = 100;
-        const double width = width_in(print_font(font_name_, font_size_, bold_), item.text);
+        const bool measured = !end_line || &item != last || item.fit_right > 0;
+        const double width =
+            measured ? current_metrics().horizontalAdvance(item.text) / kMeasureDpi : 0;
         if (item.fit_right > 0) {
             const double room = to_inches(item.fit_right) - x_in_;
             if (width > room && room > 0) {

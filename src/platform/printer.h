@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFontMetricsF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -225,6 +226,11 @@ private:
     std::unique_ptr<PrintBackend> backend_;
     PrintBackendFactory factory_;
     PageGeometryFn geometry_fn_;
+    const QFontMetricsF& current_metrics() const;
+    mutable std::optional<QFontMetricsF> metrics_;
+    mutable QString metrics_font_;
+    mutable double metrics_size_ = 0;
+    mutable bool metrics_bold_ = false;
     mutable QString geometry_device_;
     mutable PageGeometry geometry_;
     std::optional<QStringList> queues_;

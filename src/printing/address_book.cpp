@@ -89,14 +89,17 @@ std::vector<Line> page_lines(const Page& page) {
 }
 
 bool read_second_address(const QString& record_key, SecondAddress& out) {
-    open_table(QStringLiteral("Address"));
-    const bool found = seek_key(record_key);
-    if (found) {
-        const auto row = common::SecondAddressRecord::read_from(Data1());
-        out = {row.address1, row.address2, row.city, row.state, row.zip, row.phone, row.fax};
-    }
-    open_table(QStringLiteral("OVRAData"));
-    return found;
+    static platform::DataControl::KeyedRead second{
+        QStringLiteral("Address"),
+        {QStringLiteral("address1"), QStringLiteral("address2"), QStringLiteral("city"),
+         QStringLiteral("state"), QStringLiteral("zip"), QStringLiteral("phone"),
+         QStringLiteral("fax")},
+        {}};
+    const QVector<QVariant> row = Data1().row_by_key(second, record_key);
+    if (row.isEmpty()) return false;
+    auto text = [&row](int i) { return row[i].isNull() ? QString() : row[i].toString(); };
+    out = {text(0), text(1), text(2), text(3), text(4), text(5), text(6)};
+    return true;
 }
 
 }  // namespace printing::address_book

@@ -1,10 +1,14 @@
 #include "household_pass.h"
 
+#include "platform/cursor.h"
+#include "shell/frmdatabase.h"
+
 namespace printing {
 
 void visit_households(const PrintRequest& request,
                       const std::function<void(const RecordImage&)>& visit) {
     const LabelWindows no_windows;
+    const platform::ReadTransaction reading(Data1());
     for (const ListLine& line : request.lines) {
         if (request.choice != RecordChoice::All && request.choice != RecordChoice::ByCategory &&
             !line.selected)

@@ -1,6 +1,8 @@
 #include "label_run.h"
 
+#include "platform/cursor.h"
 #include "platform/errors.h"
+#include "shell/frmdatabase.h"
 
 namespace printing {
 
@@ -18,6 +20,8 @@ public:
 
     PrintResult run() {
         if (out_.too_long) out_.too_long->clear();
+        // The run only reads the households: one lock for all of them.
+        const platform::ReadTransaction reading(Data1());
         try {
             switch (r_.choice) {
                 case RecordChoice::All:

@@ -14,48 +14,41 @@ namespace {
 const QString kYes = QStringLiteral("Y");
 const QString kNo = QStringLiteral("N");
 
-QString flag(const platform::DataControl& data, const char* field) {
-    return common::yes_field(data, QString::fromLatin1(field)) ? kYes : kNo;
-}
-
-QString text(const platform::DataControl& data, const char* field) {
-    return common::text_field(data, QString::fromLatin1(field));
-}
-
-QString title1_of(const platform::DataControl& data) {
-    const QString option1 = text(data, "option1");
+QString title1_of(const QString& option1, const QString& sal1) {
     if (option1 == QLatin1String("2")) return QStringLiteral("MR.");
     if (option1 == QLatin1String("3")) return QStringLiteral("DR.");
     if (option1 == QLatin1String("4")) return QStringLiteral("MRS.");
     if (option1 == QLatin1String("5")) return QStringLiteral("MS.");
-    if (option1 == QLatin1String("6")) return text(data, "sal1");
+    if (option1 == QLatin1String("6")) return sal1;
     // "1", never chosen, or anything unknown: no title.
     return QStringLiteral("None");
 }
 
-QString title2_of(const platform::DataControl& data) {
-    const QString option2 = text(data, "option2");
+QString title2_of(const QString& option2, const QString& sal2) {
     if (option2 == QLatin1String("1")) return QStringLiteral("MR.");
     if (option2 == QLatin1String("2")) return QStringLiteral("DR.");
     if (option2 == QLatin1String("3")) return QStringLiteral("MRS.");
     if (option2 == QLatin1String("4")) return QStringLiteral("MS.");
-    if (option2 == QLatin1String("5")) return text(data, "sal2");
+    if (option2 == QLatin1String("5")) return sal2;
     // "0" and anything else: no title, never the previous household's.
     return QString();
 }
 
-// The household's children, packed; the cursor goes back to the household's row.
+// The household's children, packed. The children's row is read by key: the cursor stays on
+// the household's row, in key order.
 void read_children(RecordImage& h) {
-    open_table(QStringLiteral("Children"));
-    if (seek_key(h.record_key)) {
-        const auto row = common::ChildrenRecord::read_from(Data1());
-        for (int i = 1; i <= 6; ++i) {
-            if (common::is_blank(row.child[i])) continue;
-            h.child[++h.number_of_children] = row.child[i];
-        }
+    static platform::DataControl::KeyedRead children{
+        QStringLiteral("Children"),
+        {QStringLiteral("child1"), QStringLiteral("child2"), QStringLiteral("child3"),
+         QStringLiteral("child4"), QStringLiteral("child5"), QStringLiteral("child6")},
+        {}};
+    const QVector<QVariant> row = Data1().row_by_key(children, h.record_key);
+    for (const QVariant& child : row) {
+        const QString name = child.isNull() ? QString() : child.toString();
+        if (common::is_blank(name)) continue;
+        h.child[++h.number_of_children] = name;
     }
-    open_table(QStringLiteral("OVRAData"));
-    seek_key(h.record_key);
+    Data1().set_index(QStringLiteral("keyname"));
 }
 
 }  // namespace
@@ -67,32 +60,49 @@ RecordImage read_record_image(const QString& record_key) {
     h.lastname1 = names.last_name1;
     h.firstname1 = names.first_name1;
 
+    // In the table's order, which the cursor finds fastest.
     const platform::DataControl& d = Data1();
-    h.firstname2 = text(d, "first name 2");
-    h.lastname2 = text(d, "last name 2");
-    h.address1 = text(d, "address 1");
-    h.address2 = text(d, "address 2");
-    h.city = text(d, "city");
-    h.state = text(d, "state");
-    h.zip = text(d, "zip");
-    h.home_phone = text(d, "home phone");
-    h.home_fax = text(d, "home fax");
-    h.work_phone1 = text(d, "work phone 1");
-    h.cell_phone1 = text(d, "cell phone 1");
-    h.work_phone2 = text(d, "work phone 2");
-    h.cell_phone2 = text(d, "cell phone 2");
-    h.home_email1 = text(d, "home email 1");
-    h.home_email2 = text(d, "home email 2");
-    h.work_email1 = text(d, "work email 1");
-    h.work_email2 = text(d, "work email 2");
-    h.hyphen = flag(d, "last name hyphen");
-    h.name_reverse = flag(d, "last-name-reverse");
-    h.title1 = title1_of(d);
-    h.title2 = title2_of(d);
-    for (int n = 1; n <= 12; ++n)
-        h.category_flag[n] = common::yes_field(d, QStringLiteral("category%1").arg(n)) ? kYes : kNo;
-    h.family_flag = flag(d, "last name check");
-    h.second_address_flag = text(d, "second address");
+    auto text = [&d](const QString& field) { return common::text_field(d, field); };
+    auto flag = [&d](const QString& field) { return common::yes_field(d, field) ? kYes : kNo; };
+    h.home_email1 = text(QStringLiteral("home email 1"));
+    h.work_email1 = text(QStringLiteral("work email 1"));
+    h.work_phone1 = text(QStringLiteral("work phone 1"));
+    h.cell_phone1 = text(QStringLiteral("cell phone 1"));
+    h.firstname2 = text(QStringLiteral("first name 2"));
+    h.lastname2 = text(QStringLiteral("last name 2"));
+    h.home_email2 = text(QStringLiteral("home email 2"));
+    h.work_email2 = text(QStringLiteral("work email 2"));
+    h.work_phone2 = text(QStringLiteral("work phone 2"));
+    h.cell_phone2 = text(QStringLiteral("cell phone 2"));
+    h.address1 = text(QStringLiteral("address 1"));
+    h.address2 = text(QStringLiteral("address 2"));
+    h.city = text(QStringLiteral("city"));
+    h.state = text(QStringLiteral("state"));
+    h.zip = text(QStringLiteral("zip"));
+    h.home_phone = text(QStringLiteral("home phone"));
+    h.home_fax = text(QStringLiteral("home fax"));
+    const QString sal1 = text(QStringLiteral("sal1"));
+    const QString sal2 = text(QStringLiteral("sal2"));
+    h.family_flag = flag(QStringLiteral("last name check"));
+    h.hyphen = flag(QStringLiteral("last name hyphen"));
+    h.name_reverse = flag(QStringLiteral("last-name-reverse"));
+    h.title1 = title1_of(text(QStringLiteral("option1")), sal1);
+    h.title2 = title2_of(text(QStringLiteral("option2")), sal2);
+    static const QString kCategories[13] = {{},
+                                            QStringLiteral("category1"),
+                                            QStringLiteral("category2"),
+                                            QStringLiteral("category3"),
+                                            QStringLiteral("category4"),
+                                            QStringLiteral("category5"),
+                                            QStringLiteral("category6"),
+                                            QStringLiteral("category7"),
+                                            QStringLiteral("category8"),
+                                            QStringLiteral("category9"),
+                                            QStringLiteral("category10"),
+                                            QStringLiteral("category11"),
+                                            QStringLiteral("category12")};
+    for (int n = 1; n <= 12; ++n) h.category_flag[n] = flag(kCategories[n]);
+    h.second_address_flag = text(QStringLiteral("second address"));
 
     read_children(h);
     return h;

@@ -245,6 +245,58 @@ TEST_F(CursorTest, AWalkNeverShowsARowAsItWasBeforeAChange) {
     EXPECT_EQ(data.field("zip").toString(), "62701");
 }
 
+TEST_F(CursorTest, ASwitchedTableShowsTheFirstRowItHadBeforeAnyWrite) {
+    add("SMITH, JOHN", "ONE");
+    // A row added to an empty table right after the switch does not become current.
+    data.set_record_source("Children");
+    data.refresh();
+    data.add_new();
+    data.set_field("keyname", "SMITH, JOHN");
+    data.update();
+    EXPECT_TRUE(data.eof());
+    EXPECT_FALSE(data.has_current());
+    EXPECT_EQ(data.record_count(), 1);
+    // A delete right after a switch takes the first row.
+    data.set_record_source("OVRAData");
+    data.refresh();
+    add("ADAMS, ANN", "TWO");
+    data.refresh();
+    data.delete_row();
+    data.refresh();
+    EXPECT_EQ(data.field("keyname").toString(), "ADAMS, ANN");
+    EXPECT_FALSE(data.eof());
+}
+
+TEST_F(CursorTest, ARowReadByKeyLeavesTheOpenTableItsRowAndItsEditAlone) {
+    add("SMITH, JOHN", "ONE");
+    add("JONES, MARY", "TWO");
+    data.set_record_source("Children");
+    data.refresh();
+    data.add_new();
+    data.set_field("keyname", "SMITH, JOHN");
+    data.set_field("child1", "KIM");
+    data.update();
+    data.set_record_source("OVRAData");
+    data.refresh();
+    data.set_index("keyname");
+    data.seek("=", "JONES, MARY");
+    data.edit();
+    data.set_field("city", "PENDING");
+
+    DataControl::KeyedRead kids{"Children", {"child1", "child2"}, {}};
+    EXPECT_EQ(data.row_by_key(kids, "smith, john"), (QVector<QVariant>{"KIM", QVariant()}));
+    EXPECT_TRUE(data.row_by_key(kids, "JONES, MARY").isEmpty());
+    DataControl::KeyedRead unknown{"Children", {"child7"}, {}};
+    EXPECT_EQ(error_of([&] { data.row_by_key(unknown, "SMITH, JOHN"); }),
+              platform::kErrItemNotFound);
+
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::Edit);
+    data.update();
+    data.seek("=", "JONES, MARY");
+    EXPECT_EQ(data.field("city").toString(), "PENDING");
+    EXPECT_EQ(data.record_source(), "OVRAData");
+}
+
 TEST_F(CursorTest, FieldsAreMatchedByNameAndUnknownOnesRefused) {
     add("SMITH, JOHN");
     data.move_first();

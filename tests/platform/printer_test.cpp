@@ -35,6 +35,23 @@ TEST_F(PrinterTest, PdfIsListedLastAndIsTheDefaultWithoutQueues) {
     EXPECT_EQ(p->DeviceName(), QStringLiteral("Den"));
 }
 
+TEST_F(PrinterTest, AChangedFontIsMeasuredAnew) {
+    const double small_line = p->TextHeight();
+    const double small_width = p->TextWidth("WWW");
+    p->set_FontSize(16);
+    EXPECT_GT(p->TextHeight(), 1.5 * small_line);
+    EXPECT_GT(p->TextWidth("WWW"), 1.5 * small_width);
+    // Text printed on goes on after the wider text; the next line starts a larger line lower.
+    p->set_CurrentY(1);
+    p->PrintContinue({"WWW"});
+    p->Print({"X"});
+    p->Print({"Y"});
+    p->EndDoc();
+    ASSERT_EQ(rec->texts.size(), 3u);
+    EXPECT_NEAR(rec->texts[1].x, p->TextWidth("WWW"), 1e-9);
+    EXPECT_NEAR(rec->texts[2].y, 1 + p->TextHeight(), 1e-9);
+}
+
 TEST_F(PrinterTest, LinesAdvanceByTheFontsLineAndTabsNeverWrap) {
     p->set_CurrentY(1);
     p->Print({Tab(5), "A", Tab(60), "B"});

@@ -54,4 +54,38 @@ TEST(Savepoints, AnInnerRollbackKeepsTheOuterRowsAndTheOuterRollbackDropsAll) {
     EXPECT_EQ(rows(db), 1);
 }
 
+// A long read holds one transaction; what a change inside it commits stays, what it drops goes.
+TEST(Savepoints, AReadTransactionKeepsWhatTheChangesInsideItCommit) {
+    QTemporaryDir dir;
+    const QString db = dir.filePath("ovra.mdb");
+    common::schema::create_database(db);
+    platform::DataControl data;
+    data.set_database_name(db);
+    data.refresh();
+    auto add = [&data](const QString& key) {
+        data.add_new();
+        data.set_field("keyname", key);
+        data.update();
+    };
+    {
+        const platform::ReadTransaction reading(data);
+        EXPECT_TRUE(data.in_transaction());
+        {
+            platform::Transaction one(data);
+            add("A, ONE");
+            one.commit();
+        }
+        {
+            platform::Transaction two(data);
+            add("B, TWO");
+        }
+    }
+    EXPECT_FALSE(data.in_transaction());
+    EXPECT_EQ(rows(db), 1);
+
+    platform::DataControl closed;
+    { const platform::ReadTransaction nothing(closed); }
+    EXPECT_FALSE(closed.in_transaction());
+}
+
 }  // namespace
