@@ -124,21 +124,4 @@ TEST(WriteLine, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(platform::read_file(path), before);
 }
 
-TEST(PrinterTable, DefaultIsFifteenFreeSlotsAndRoundTrips) {
-    PrinterTable table{};
-    QByteArray expected;
-    for (int i = 0; i < 15; ++i) expected += "\"\",0\r\n";
-    EXPECT_EQ(format_printer_table(table), expected);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath("printers.ovr");
-    table[3] = {"Office, Laser", 7};
-    write_printer_table(path, table);
-    PrinterTable back{};
-    EXPECT_EQ(read_printer_table(path, back), ReadStatus::Complete);
-    EXPECT_EQ(back[3].name, "Office, Laser");
-    EXPECT_EQ(back[3].line, 7);
-    EXPECT_EQ(back[0].name, "");
-}
-
 }  // namespace

@@ -99,7 +99,7 @@ TEST_F(PrintDialogTest, AnEmptyAddressBookOffersOnlyReturnLabels) {
     EXPECT_EQ(main().print_flag, "N");
 }
 
-TEST_F(PrintDialogTest, TheFamilyAndTitleExcludeResident) {
+TEST_F(PrintDialogTest, ResidentStaysOffWhileAnOptionThatExcludesItIsTicked) {
     start_with(2);
     in_dialog([this](Dialog& d) {
         click(d.Chkfamily);
@@ -133,12 +133,10 @@ TEST_F(PrintDialogTest, TheFamilyAndTitleExcludeResident) {
         click(d.ChkResident);
         EXPECT_FALSE(d.Chksingle->isEnabled());
         EXPECT_FALSE(d.Chkchild->isEnabled());
-    });
-}
+        click(d.ChkResident);
+        click(d.Option2);
 
-TEST_F(PrintDialogTest, TrackAndChildPrintKeepResidentOffUntilBothAreUnticked) {
-    start_with(2);
-    in_dialog([this](Dialog& d) {
+        // Track and ChildPrint keep RESIDENT off until both are unticked.
         click(d.chkTrack);
         EXPECT_FALSE(d.ChkResident->isEnabled());
         click(d.Chkchildsel);

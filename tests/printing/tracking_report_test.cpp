@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "common/settings.h"
-#include "common/tracking_file.h"
 #include "fixture.h"
 #include "printing/frmFileName.h"
 #include "shell/frmOVRA.h"
@@ -27,9 +26,8 @@ protected:
     }
     // Opens the dialog, lets act fill it, and returns what it handed back.
     std::optional<TrackingReportName> ask(std::function<void(frmFileName_ui::Controls&)> act) {
-        modals.on("frmFileName", [act](platform::Window& w) {
-            act(static_cast<frmFileName&>(w).ui());
-        });
+        modals.on("frmFileName",
+                  [act](platform::Window& w) { act(static_cast<frmFileName&>(w).ui()); });
         return ask_tracking_report_name();
     }
     static TrackingRun run_named(const QString& name) {
@@ -95,7 +93,7 @@ TEST_F(TrackingReport, ExitCloseBoxAndEscapeAllMeanNoReport) {
     }));
 }
 
-TEST_F(TrackingReport, ReportIsWrittenCountedAndReadsBackByteForByte) {
+TEST_F(TrackingReport, ReportIsWrittenByteForByteAndCounted) {
     EXPECT_FALSE(form<frmOVRA>().ui().mnuTrackingReports->isEnabled());
     TrackingRun run = run_named("Bob's \"big\" party");
     run.add_invitee("MR. & MRS. JOHN SMITH", 2, "555-0100");
@@ -107,12 +105,6 @@ TEST_F(TrackingReport, ReportIsWrittenCountedAndReadsBackByteForByte) {
               "2,\"Bob's \"\"big\"\" party\",#2027-03-01#,#2027-03-20#\r\n"
               "\"MR. & MRS. JOHN SMITH\",2,\"?\",\"555-0100\"\r\n"
               "\"ANN LEE\",1,\"?\",\"\"\r\n");
-    const auto back = common::tracking::read_report(path("Bob's \"big\" party.trk"));
-    EXPECT_EQ(back.header.name, "Bob's \"big\" party");
-    ASSERT_EQ(back.invitees.size(), 2u);
-    EXPECT_EQ(back.invitees[0].name, "MR. & MRS. JOHN SMITH");
-    EXPECT_EQ(back.invitees[0].number, "2");
-
     EXPECT_EQ(form<frmOVRA>().Trackfile, 1);
     EXPECT_TRUE(form<frmOVRA>().ui().mnuTrackingReports->isEnabled());
     EXPECT_EQ(stored_trackfile(), 1);
