@@ -26,22 +26,28 @@ protected:
     }
     static constexpr const char* kSmith = "SMITH, JOHN & MARY";
 
-    // Moves the child of `slot` as NAME 1 and saves its household with an address in category 2.
+    // In the chooser: MOVE as NAME 1; in the record form the address is typed, then `act`.
+    void move_as_name1(Chooser& c, const std::function<void(Record&)>& act) {
+        move_to(
+            c,
+            [this](Where& w) {
+                click(w.Option1);
+                click(w.Command1);
+            },
+            [act](Record& r) {
+                type_address(r);
+                act(r);
+            });
+    }
+    // Moves the child of `slot` as NAME 1 and saves its household in category 2.
     void move(int slot, bool college = false) {
         move_child(kSmith, [=, this](Chooser& c) {
             click(c.Option[slot]);
             if (college) click(c.Check[slot]);
-            move_to(
-                c,
-                [this](Where& w) {
-                    click(w.Option1);
-                    click(w.Command1);
-                },
-                [this](Record& r) {
-                    type_address(r);
-                    click(r.Chkcat[2]);
-                    click(r.Comsave);
-                });
+            move_as_name1(c, [](Record& r) {
+                click(r.Chkcat[2]);
+                click(r.Comsave);
+            });
         });
     }
     std::array<QString, 7> parents_children() {
@@ -182,27 +188,20 @@ TEST_F(ChildMove, ClosingTheFormWithoutSavingChangesNothing) {
     const QByteArray before = read("ovra.mdb");
     const QByteArray settings = read("storefile.ovr");
     move_child(kSmith, [this](Chooser& c) {
-        move_to(
-            c,
-            [this](Where& w) {
-                click(w.Option1);
-                click(w.Command1);
-            },
-            [this](Record& r) {
-                type_address(r);
-                click(r.Chkcat[2]);
-                click(r.Comsave);
-                EXPECT_EQ(r.lblWarning->text(), "RECORD ALREADY EXISTS");
-                const QString question =
-                    "Do you want to stop moving CY SMITH? Nothing will be changed.";
-                msgs.expect(question, platform::vbNo, platform::vbYesNo + platform::vbQuestion,
-                            "Move Child");
-                r.Comsave->window()->close();
-                EXPECT_TRUE(record().is_shown());
-                msgs.expect(question, platform::vbYes);
-                QTest::keyClick(r.txtCity, Qt::Key_Escape);
-                EXPECT_FALSE(record().is_loaded());
-            });
+        move_as_name1(c, [this](Record& r) {
+            click(r.Chkcat[2]);
+            click(r.Comsave);
+            EXPECT_EQ(r.lblWarning->text(), "RECORD ALREADY EXISTS");
+            const QString question =
+                "Do you want to stop moving CY SMITH? Nothing will be changed.";
+            msgs.expect(question, platform::vbNo, platform::vbYesNo + platform::vbQuestion,
+                        "Move Child");
+            r.Comsave->window()->close();
+            EXPECT_TRUE(record().is_shown());
+            msgs.expect(question, platform::vbYes);
+            QTest::keyClick(r.txtCity, Qt::Key_Escape);
+            EXPECT_FALSE(record().is_loaded());
+        });
     });
     EXPECT_EQ(read("ovra.mdb"), before);
     EXPECT_EQ(read("storefile.ovr"), settings);
@@ -212,34 +211,27 @@ TEST_F(ChildMove, ClosingTheFormWithoutSavingChangesNothing) {
 
 TEST_F(ChildMove, TheNewHouseholdIsNotStoredWhenTheParentsCannotBeWritten) {
     move_child(kSmith, [this](Chooser& c) {
-        move_to(
-            c,
-            [this](Where& w) {
-                click(w.Option1);
-                click(w.Command1);
-            },
-            [this](Record& r) {
-                type_address(r);
-                // The parents' household disappears behind the form's back.
-                {
-                    platform::DataControl data;
-                    data.set_database_name(path("ovra.mdb"));
-                    data.refresh();
-                    data.set_index("keyname");
-                    data.seek("=", "SMITH, JOHN");
-                    data.delete_row();
-                }
-                msgs.expect(
-                    "The household could not be saved; nothing was changed.\nThe household SMITH, "
-                    "JOHN is no "
-                    "longer in the address book.",
-                    platform::vbOK, platform::vbExclamation, "Save Failed");
-                click(r.Comsave);
-                EXPECT_TRUE(record().is_shown());
-                msgs.expect("Do you want to stop moving CY SMITH? Nothing will be changed.",
-                            platform::vbYes);
-                r.Comsave->window()->close();
-            });
+        move_as_name1(c, [this](Record& r) {
+            // The parents' household disappears behind the form's back.
+            {
+                platform::DataControl data;
+                data.set_database_name(path("ovra.mdb"));
+                data.refresh();
+                data.set_index("keyname");
+                data.seek("=", "SMITH, JOHN");
+                data.delete_row();
+            }
+            msgs.expect(
+                "The household could not be saved; nothing was changed.\nThe household SMITH, "
+                "JOHN is no "
+                "longer in the address book.",
+                platform::vbOK, platform::vbExclamation, "Save Failed");
+            click(r.Comsave);
+            EXPECT_TRUE(record().is_shown());
+            msgs.expect("Do you want to stop moving CY SMITH? Nothing will be changed.",
+                        platform::vbYes);
+            r.Comsave->window()->close();
+        });
     });
     EXPECT_EQ(count_rows("OVRAData"), 0);
     EXPECT_EQ(parents_children()[1], "");

@@ -47,6 +47,18 @@ ChildChoice ticked(std::initializer_list<int> children, bool parents = false) {
 
 const LabelAddress kAddress{"1 MAIN ST", "", "SPRINGFIELD", "IL", "62701"};
 
+// John Smith and Jane Jones, her surname hyphenated after his.
+printing::RecordImage smith_jones() {
+    printing::RecordImage h;
+    h.firstname1 = "JOHN";
+    h.lastname1 = "SMITH";
+    h.firstname2 = "JANE";
+    h.lastname2 = "JONES";
+    h.hyphen = "Y";
+    h.name_reverse = "N";
+    return h;
+}
+
 TEST(ChildNameLines, JoinedNamesByTheChildrensSurnames) {
     struct Case {
         std::initializer_list<const char*> children;
@@ -212,13 +224,7 @@ TEST(QuickLabels, LimitsByLineAndSheet) {
 }
 
 TEST(InviteLabels, AddressTwoJoinsOnlyWhenThereIsOne) {
-    printing::RecordImage h;
-    h.firstname1 = "JOHN";
-    h.lastname1 = "SMITH";
-    h.firstname2 = "JANE";
-    h.lastname2 = "JONES";
-    h.hyphen = "Y";
-    h.name_reverse = "N";
+    printing::RecordImage h = smith_jones();
     h.title1 = "MR.";
     h.title2 = "MRS.";
     h.address1 = "123 MAIN ST";
@@ -245,13 +251,7 @@ TEST(InviteLabels, AddressTwoJoinsOnlyWhenThereIsOne) {
 }
 
 TEST(SingleLabels, PersonTitlesAndNoLengthTestOffInvite) {
-    printing::RecordImage h;
-    h.firstname1 = "JOHN";
-    h.lastname1 = "SMITH";
-    h.firstname2 = "JANE";
-    h.lastname2 = "JONES";
-    h.hyphen = "Y";
-    h.name_reverse = "N";
+    printing::RecordImage h = smith_jones();
     h.title1 = "None";
     h.address1 = "1 MAIN ST";
     h.city = "SPRINGFIELD";
