@@ -74,10 +74,12 @@ protected:
                   [act](platform::Window& w) { act(static_cast<frmAddressRecord&>(w).ui()); });
         click(c.cmdPrint);
     }
-    static void type_address(Record& r) {
-        type(r.txtaddress1, "5 ELM ST");
-        type(r.txtCity, "AUSTIN");
-        type(r.txtState, "TX");
-        type(r.txtZip, "73301");
+    // Types a new address into the record form or the verification dialog.
+    template <class Form>
+    static void type_address(Form& f) {
+        type(f.txtaddress1, "5 ELM ST");
+        type(f.txtCity, "AUSTIN");
+        type(f.txtState, "TX");
+        type(f.txtZip, "73301");
     }
 };

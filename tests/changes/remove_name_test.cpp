@@ -39,10 +39,7 @@ protected:
         for (int i = 0; i < dialogs; ++i)
             in_verifier([](Verify& v) {
                 if (!v.txtaddress1->isHidden()) {
-                    type(v.txtaddress1, "5 ELM ST");
-                    type(v.txtCity, "AUSTIN");
-                    type(v.txtState, "TX");
-                    type(v.txtZip, "73301");
+                    type_address(v);
                 }
                 click(v.cmdContinue);
             });
@@ -309,10 +306,7 @@ TEST_F(RemoveName, ATakenKeyIsRefusedAndAClosedVerifierWritesNothing) {
         click(w.optSplit2);
         click(w.chkKeep2);
         in_verifier([this](Verify& v) {
-            type(v.txtaddress1, "5 ELM ST");
-            type(v.txtCity, "AUSTIN");
-            type(v.txtState, "TX");
-            type(v.txtZip, "73301");
+            type_address(v);
             const std::pair<const char*, const char*> refused[] = {
                 {"LEE", "NAME ALREADY ON DATABASE"},
                 {"park", "NAME ALREADY ON DATABASE"},
@@ -332,10 +326,7 @@ TEST_F(RemoveName, ATakenKeyIsRefusedAndAClosedVerifierWritesNothing) {
         EXPECT_EQ(change().original_keyname, "LEE, SAM");
         EXPECT_EQ(change().new_keyname, "");
         in_verifier([](Verify& v) {
-            type(v.txtaddress1, "5 ELM ST");
-            type(v.txtCity, "AUSTIN");
-            type(v.txtState, "TX");
-            type(v.txtZip, "73301");
+            type_address(v);
             type(v.txtlastname2, "ray");
             click(v.cmdContinue);
         });
