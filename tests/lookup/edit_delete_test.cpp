@@ -18,6 +18,15 @@ namespace {
 
 class EditDelete : public LookupTest {
 protected:
+    // Jo and Ann Gray, with free titles of their own.
+    void store_grays() {
+        auto gray = couple("Gray", "Jo", "ANN", "GRAY");
+        gray.option1 = "6";
+        gray.sal1 = "REV.";
+        gray.option2 = "5";
+        gray.sal2 = "PROF.";
+        store_household(gray);
+    }
     void SetUp() override {
         LookupTest::SetUp();
         auto h = couple("Brown", "Al", "EVE", "BROWN");
@@ -72,12 +81,7 @@ TEST_F(EditDelete, EditingMovesOnlyTheChangedCategoriesAndRewritesTheSettings) {
 }
 
 TEST_F(EditDelete, AFreeTitleIsShownAndSavedUnchanged) {
-    auto gray = couple("Gray", "Jo", "ANN", "GRAY");
-    gray.option1 = "6";
-    gray.sal1 = "REV.";
-    gray.option2 = "5";
-    gray.sal2 = "PROF.";
-    store_household(gray);
+    store_grays();
     edit("GRAY, JO & ANN", [this](Record& r) {
         EXPECT_TRUE(r.Opt1f->isChecked());
         EXPECT_EQ(r.sal1->text(), "REV.");
@@ -94,12 +98,7 @@ TEST_F(EditDelete, AFreeTitleIsShownAndSavedUnchanged) {
 }
 
 TEST_F(EditDelete, ASecondHouseholdShowsNothingOfTheFirst) {
-    auto gray = couple("Gray", "Jo", "ANN", "GRAY");
-    gray.option1 = "6";
-    gray.sal1 = "REV.";
-    gray.option2 = "5";
-    gray.sal2 = "PROF.";
-    store_household(gray);
+    store_grays();
     in_picker([this] { click(main().ui().Comeditrecord); },
               [this](Picker&) {
                   open_line(kBrown, [this](Record& r) {
