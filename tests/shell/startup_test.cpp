@@ -212,43 +212,4 @@ TEST_F(StartUp, ExitButtonEndsAtOnce) {
     EXPECT_TRUE(app_->ended());
 }
 
-TEST_F(StartUp, MenuTreeHasItsCaptions) {
-    start_program();
-    auto& c = main();
-    const std::vector<std::pair<QAction*, const char*>> items = {
-        {c.MnuForm, "&File"},
-        {c.mnuSetupEdit, "&Setup && Edit"},
-        {c.MnuEditCat, "Setup/Edit &Categories"},
-        {c.mnuSetupPrinters, "Setup/Edit &Printers"},
-        {c.mnuEditReturnLabels, "Setup/Edit &Return Labels"},
-        {c.MnuFilePrint, "&Print Center"},
-        {c.mnuTrackingReports, "&Tracking Reports"},
-        {c.mnuViewTrackingReports, "&View Tracking Reports"},
-        {c.mnuDeleteTrackingReports, "&Delete Tracking Reports"},
-        {c.MnuDBUtil, "&File Utilities"},
-        {c.MnuBUDB, "&Backup Files"},
-        {c.MnuResDB, "&Restore Files"},
-        {c.mnuImport, "&Import From Text"},
-        {c.mnuExport, "&Export To Text"},
-        {c.MnuCmpDB, "&Compress Database"},
-        {c.MnuExit, "E&xit"},
-        {c.mnuEdit, "&Records"},
-        {c.MnuRecordNew, "&Add Record"},
-        {c.MnuRecordEdit, "&Edit Record"},
-        {c.MnuRecordBrowse, "&Browse Record"},
-        {c.MnuDeleteRecord, "&Delete Record"},
-        {c.mnuMoveRemoveNames, "Move / &Remove Names"},
-        {c.mnuMove1To2, "Move &Name1 to Name2"},
-        {c.MnuMoveChildren, "&Move Child"},
-        {c.mnuHelp, "&Help"},
-        {c.MnuHelpAbout, "&About"},
-        {c.mnuComments, "&Comments"},
-        {c.mnuVantrelPress, "&Vantrel Press Website"}};
-    for (const auto& [action, caption] : items) EXPECT_EQ(action->text().toStdString(), caption);
-    EXPECT_TRUE(c.MnuFilebar3->isSeparator());
-    EXPECT_EQ(c.comnewrecord->text(), "&ADD RECORD");
-    EXPECT_EQ(c.Comquit->text(), "&EXIT PROGRAM");
-    EXPECT_EQ(c.Label27->text(), "    PRESS F1      FOR ONLINE         HELP");
-}
-
 }  // namespace
