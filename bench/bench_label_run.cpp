@@ -15,6 +15,7 @@
 #include "household_generator.h"
 #include "platform/application.h"
 #include "platform/cursor.h"
+#include "platform/file_dialog.h"
 #include "platform/printer.h"
 #include "printing/label_run.h"
 #include "printing/sheets.h"
@@ -117,7 +118,9 @@ int main(int argc, char** argv) {
         platform::Printer& printer = platform::printer();
         printer.select_by_name(platform::kPdfDevice);
         const QString run_pdf = dir.filePath(QStringLiteral("run.pdf"));
-        printer.set_file_name_hook([&](const QString&) { return run_pdf; });
+        platform::form<platform::FileDialogSeam>().answer = [&](const platform::FileDialogCall&) {
+            return run_pdf;
+        };
 
         QStringList too_long;
         LabelRunOutputs out;

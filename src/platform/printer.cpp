@@ -279,12 +279,6 @@ QString Printer::ask_pdf_file(const QString& suggested) {
                               suggested, QStringLiteral("PDF files (*.pdf)"));
 }
 
-void Printer::set_file_name_hook(std::function<QString(const QString&)> hook) {
-    form<FileDialogSeam>().answer = [hook = std::move(hook)](const FileDialogCall& call) {
-        return hook(call.path());
-    };
-}
-
 bool Printer::begin_command(const QString& suggested_file_name) {
     if (in_command_) end_command();
     pdf_file_.clear();

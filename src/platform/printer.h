@@ -197,9 +197,6 @@ public:
     void set_backend_factory(PrintBackendFactory factory, PageGeometryFn geometry);
     // Tests: the installed printers instead of the CUPS queues (PDF is still added).
     void set_installed_queues(std::optional<QStringList> queues);
-    // Answers every save dialog (the PDF device's among them, through platform::FileDialogSeam)
-    // with a path chosen from the suggested full path; "" cancels.
-    void set_file_name_hook(std::function<QString(const QString& suggested_path)> hook);
 
 private:
     double to_inches(double units) const;
