@@ -23,18 +23,11 @@ StorefileRecord sample() {
     return r;
 }
 
-TEST(WriteLine, DefaultSettingsRecordIsByteExact) {
-    StorefileRecord empty;
-    QByteArray expected;
-    for (int i = 0; i < 12; ++i) expected += "\"\",0,";
-    expected += "\"\",\"\",\"\",0\r\n";
-    EXPECT_EQ(format_storefile(empty), expected);
-}
-
-TEST(WriteLine, ItemsAreWrittenAsTheFormatSays) {
+TEST(WriteLine, ItemsAndTheDefaultSettingsRecordAreByteExact) {
     const QByteArray line = write_line::format(
         {QString("a,b"), qint64(0), qint64(-12), std::monostate{}, QDate(2026, 3, 7), QString()});
     EXPECT_EQ(line, "\"a,b\",0,-12,,#2026-03-07#,\"\"\r\n");
+    EXPECT_EQ(format_storefile({}), QByteArray("\"\",0,").repeated(12) + "\"\",\"\",\"\",0\r\n");
 }
 
 TEST(WriteLine, SettingsRoundTripKeepsCommasQuotesAndZeros) {
