@@ -14,19 +14,25 @@ int rows(const QString& db) {
     return other.record_count();
 }
 
-// A transaction inside another keeps or drops only its own rows; the outer one decides for all.
-TEST(Savepoints, AnInnerRollbackKeepsTheOuterRowsAndTheOuterRollbackDropsAll) {
-    QTemporaryDir dir;
-    const QString db = dir.filePath("ovra.mdb");
-    common::schema::create_database(db);
-    platform::DataControl data;
-    data.set_database_name(db);
-    data.refresh();
-    auto add = [&data](const QString& key) {
+class Savepoints : public ::testing::Test {
+protected:
+    void SetUp() override {
+        common::schema::create_database(db);
+        data.set_database_name(db);
+        data.refresh();
+    }
+    void add(const QString& key) {
         data.add_new();
         data.set_field("keyname", key);
         data.update();
-    };
+    }
+    QTemporaryDir dir;
+    const QString db = dir.filePath("ovra.mdb");
+    platform::DataControl data;
+};
+
+// A transaction inside another keeps or drops only its own rows; the outer one decides for all.
+TEST_F(Savepoints, AnInnerRollbackKeepsTheOuterRowsAndTheOuterRollbackDropsAll) {
     {
         platform::Transaction run(data);
         {
@@ -55,18 +61,7 @@ TEST(Savepoints, AnInnerRollbackKeepsTheOuterRowsAndTheOuterRollbackDropsAll) {
 }
 
 // A long read holds one transaction; what a change inside it commits stays, what it drops goes.
-TEST(Savepoints, AReadTransactionKeepsWhatTheChangesInsideItCommit) {
-    QTemporaryDir dir;
-    const QString db = dir.filePath("ovra.mdb");
-    common::schema::create_database(db);
-    platform::DataControl data;
-    data.set_database_name(db);
-    data.refresh();
-    auto add = [&data](const QString& key) {
-        data.add_new();
-        data.set_field("keyname", key);
-        data.update();
-    };
+TEST_F(Savepoints, AReadTransactionKeepsWhatTheChangesInsideItCommit) {
     {
         const platform::ReadTransaction reading(data);
         EXPECT_TRUE(data.in_transaction());
