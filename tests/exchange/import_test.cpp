@@ -23,6 +23,15 @@ protected:
         EXPECT_TRUE(row) << key.toStdString();
         return row.value_or(AddressRecord{});
     }
+    // The selection boxes: box number to file column, every other box 0.
+    static std::vector<int> mapped(std::initializer_list<std::pair<int, int>> pairs) {
+        std::vector<int> boxes(32, 0);
+        for (auto [box, column] : pairs) boxes[box - 1] = column;
+        return boxes;
+    }
+    // FIRST, LAST, ADDRESS, CITY, STATE, ZIP, one child, second address.
+    const std::vector<int> kFamily =
+        mapped({{1, 1}, {2, 2}, {13, 3}, {15, 4}, {16, 5}, {17, 6}, {20, 7}, {26, 8}});
 };
 
 TEST_F(Import, TheMappingChecksRunInOrderWithTheirTextsAndColours) {
@@ -123,11 +132,22 @@ TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
         "Hall,Ivy,4 Lake Dr,Salem,OR,97303,Hall,Al,,,,,,,,",
         "Fox,Jo,5 Elm St,Salem,OR,97304,Lee-Fox,,,,,,,,,",
     });
-    std::vector<int> boxes(32, 0);
-    const std::pair<int, int> mapping[] = {
-        {1, 2},  {2, 1},  {3, 16},  {5, 9},   {7, 8},   {8, 7},   {13, 3},  {15, 4},
-        {16, 5}, {17, 6}, {20, 10}, {21, 11}, {22, 12}, {23, 13}, {26, 14}, {28, 15}};
-    for (auto [box, column] : mapping) boxes[box - 1] = column;
+    const std::vector<int> boxes = mapped({{1, 2},
+                                           {2, 1},
+                                           {3, 16},
+                                           {5, 9},
+                                           {7, 8},
+                                           {8, 7},
+                                           {13, 3},
+                                           {15, 4},
+                                           {16, 5},
+                                           {17, 6},
+                                           {20, 10},
+                                           {21, 11},
+                                           {22, 12},
+                                           {23, 13},
+                                           {26, 14},
+                                           {28, 15}});
     expect_completed();
     open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
 
@@ -199,12 +219,8 @@ TEST_F(Import, DuplicatesAreListedAndTheStoredHouseholdStaysAsItWas) {
              "John,Smith,9 New St,New Town,IL,60601,Kim,1 College Way",
              "Ann,Jones,1 Main St,Salem,OR,97301,,", "ANN,jones,2 Main St,Salem,OR,97301,,",
              "Bob,Lee,3 Main St,Salem,OR,97301,,"});
-    std::vector<int> boxes(32, 0);
-    for (auto [box, column] :
-         {std::pair{1, 1}, {2, 2}, {13, 3}, {15, 4}, {16, 5}, {17, 6}, {20, 7}, {26, 8}})
-        boxes[box - 1] = column;
     const QStringList* lines = expect_refused("DUPLICATE RECORDS");
-    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
+    open_import(file, [this](frmImport& w) { proceed(w, kFamily, 0); });
 
     EXPECT_EQ(*lines, QStringList({"LINE 2: JOHN SMITH - RECORD ALREADY EXISTS",
                                    "LINE 4: ANN JONES - RECORD ALREADY EXISTS"}));
@@ -253,12 +269,8 @@ TEST_F(Import, AHouseholdTheDatabaseRefusesLeavesNoRowBehindAndTheRunGoesOn) {
                                  "Good,One,1 A St,Salem,OR,97301,Amy,1 College Way",
                                  "Bad,Kid,2 B St,Salem,OR,97301,Ben,2 College Way",
                                  "Good,Two,3 C St,Salem,OR,97301,Cat,"});
-    std::vector<int> boxes(32, 0);
-    for (auto [box, column] :
-         {std::pair{1, 1}, {2, 2}, {13, 3}, {15, 4}, {16, 5}, {17, 6}, {20, 7}, {26, 8}})
-        boxes[box - 1] = column;
     const QStringList* lines = expect_refused("RECORDS NOT IMPORTED");
-    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
+    open_import(file, [this](frmImport& w) { proceed(w, kFamily, 0); });
 
     ASSERT_EQ(lines->size(), 1);
     EXPECT_TRUE(lines->at(0).startsWith("LINE 3: BAD KID - NOT SAVED:"))
