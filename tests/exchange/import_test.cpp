@@ -1,6 +1,7 @@
 #include <sqlite3.h>
 
 #include <QFile>
+#include <span>
 
 #include "common/records.h"
 #include "common/schema.h"
@@ -24,14 +25,17 @@ protected:
         return row.value_or(AddressRecord{});
     }
     // The selection boxes: box number to file column, every other box 0.
-    static std::vector<int> mapped(std::initializer_list<std::pair<int, int>> pairs) {
+    static std::vector<int> mapped(std::span<const std::pair<int, int>> pairs) {
         std::vector<int> boxes(32, 0);
         for (auto [box, column] : pairs) boxes[box - 1] = column;
         return boxes;
     }
     // FIRST, LAST, ADDRESS, CITY, STATE, ZIP, one child, second address.
-    const std::vector<int> kFamily =
-        mapped({{1, 1}, {2, 2}, {13, 3}, {15, 4}, {16, 5}, {17, 6}, {20, 7}, {26, 8}});
+    static constexpr std::pair<int, int> kFamilyMapping[] = {{1, 1},  {2, 2},  {13, 3}, {15, 4},
+                                                             {16, 5}, {17, 6}, {20, 7}, {26, 8}};
+    const std::vector<int> kFamily = mapped(kFamilyMapping);
+    // FIRST, LAST, ADDRESS, CITY, STATE, ZIP.
+    const std::vector<int> kAddress = {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6};
 };
 
 TEST_F(Import, TheMappingChecksRunInOrderWithTheirTextsAndColours) {
@@ -132,22 +136,10 @@ TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
         "Hall,Ivy,4 Lake Dr,Salem,OR,97303,Hall,Al,,,,,,,,",
         "Fox,Jo,5 Elm St,Salem,OR,97304,Lee-Fox,,,,,,,,,",
     });
-    const std::vector<int> boxes = mapped({{1, 2},
-                                           {2, 1},
-                                           {3, 16},
-                                           {5, 9},
-                                           {7, 8},
-                                           {8, 7},
-                                           {13, 3},
-                                           {15, 4},
-                                           {16, 5},
-                                           {17, 6},
-                                           {20, 10},
-                                           {21, 11},
-                                           {22, 12},
-                                           {23, 13},
-                                           {26, 14},
-                                           {28, 15}});
+    const std::pair<int, int> mapping[] = {
+        {1, 2},  {2, 1},  {3, 16},  {5, 9},   {7, 8},   {8, 7},   {13, 3},  {15, 4},
+        {16, 5}, {17, 6}, {20, 10}, {21, 11}, {22, 12}, {23, 13}, {26, 14}, {28, 15}};
+    const std::vector<int> boxes = mapped(mapping);
     expect_completed();
     open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
 
@@ -239,9 +231,7 @@ TEST_F(Import, BadLinesAreListedWithTheirNumbersAndNeverShiftTheHouseholdsAfterT
              "\"Dee,Dunn,4 D St,Salem,OR,97301", "", "Eve,Eden,5 E St,Salem,OR,97301",
              " ,Fox,6 F St,Salem,OR,97301", "Gus,\"Gray, Jr\",7 G St,Salem,OR,97301"});
     const QStringList* lines = expect_refused("RECORDS NOT IMPORTED");
-    open_import(file, [](frmImport& w) {
-        proceed(w, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6}, 0);
-    });
+    open_import(file, [this](frmImport& w) { proceed(w, kAddress, 0); });
 
     EXPECT_EQ(*lines,
               QStringList({"LINE 3: MORE ITEMS (7) THAN COLUMNS (6)", "LINE 5: QUOTE NOT CLOSED",
@@ -301,9 +291,7 @@ TEST_F(Import, ARunTheDatabaseAbandonsIsReportedAndLeavesTheAddressBookAsItWas) 
         platform::vbOK, platform::vbExclamation, "Import Failed");
     open_import(csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP", "Good,One,1 A St,Salem,OR,97301",
                      "Bad,Kid,2 B St,Salem,OR,97301", "Good,Two,3 C St,Salem,OR,97301"}),
-                [](frmImport& w) {
-                    proceed(w, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6}, 0);
-                });
+                [this](frmImport& w) { proceed(w, kAddress, 0); });
     EXPECT_EQ(count_rows("OVRAData"), 1);
     EXPECT_EQ(main().ui().lblrecnum->text(), "1");
 }
@@ -315,11 +303,10 @@ TEST_F(Import, ASpreadsheetCsvImportsWithItsHeaderLineOrAsData) {
              "Jos\xC3\xA9,M\xC3\xBCller,\"12 Rue de l'\xC3\x89glise, Apt \"\"B\"\"\",Montr\xC3\xA9"
              "al,QC,01234",
              "Zo\xC3\xAB,O'Brien,\"1 Main St, Unit 3\",Salem,OR,97301"});
-    const std::vector<int> boxes = {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 4, 5, 6};
     expect_completed();
-    open_import(file, [&boxes](frmImport& w) {
+    open_import(file, [this](frmImport& w) {
         EXPECT_EQ(w.ui().LblImport[1]->text(), "First");
-        proceed(w, boxes, 0);
+        proceed(w, kAddress, 0);
     });
     EXPECT_EQ(count_rows("OVRAData"), 2);
     const AddressRecord jose = stored(QStringLiteral("MÜLLER, JOSÉ"));
@@ -333,7 +320,7 @@ TEST_F(Import, ASpreadsheetCsvImportsWithItsHeaderLineOrAsData) {
     common::schema::create_database(path("ovra.mdb"));
     restart_program();
     expect_completed();
-    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 1); });
+    open_import(file, [this](frmImport& w) { proceed(w, kAddress, 1); });
     EXPECT_EQ(count_rows("OVRAData"), 3);
     EXPECT_TRUE(stored_row<AddressRecord>("OVRAData", "LAST, FIRST"));
 }
