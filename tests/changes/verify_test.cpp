@@ -87,9 +87,6 @@ TEST_F(VerifyNames, CheckName1PairsEachVerifiedLastNameWithTheFirstNameBesideIt)
             EXPECT_TRUE(v.txtaddress1->isHidden());
             EXPECT_TRUE(v.lblForeign->isHidden());
             EXPECT_EQ(v.lblfirstname1->text(), "EVE");
-            EXPECT_EQ(platform::top(v.txtLastName1), 2115);
-            EXPECT_EQ(platform::top(v.lblSpouseHeading), 1680);
-            EXPECT_EQ(platform::top(v.cmdContinue), 2760);
             type(v.txtLastName1, " smith-jones");  // the hyphen rule is the switch's only
             click(v.cmdContinue);
         });
@@ -107,7 +104,6 @@ TEST_F(VerifyNames, TheRemainingPersonIsVerifiedAlone) {
         EXPECT_EQ(v.lblfirstname2->text(), "EVE");
         EXPECT_TRUE(v.txtLastName1->isHidden());
         EXPECT_TRUE(v.txtCity->isHidden());
-        EXPECT_EQ(platform::top(v.cmdContinue), 1800);
         type(v.txtlastname2, "");
         click(v.cmdContinue);
         EXPECT_EQ(v.lblWarning->text(), "ENTER LAST NAME");

@@ -20,7 +20,8 @@ protected:
         start_program();
     }
     void show_dialog(std::function<void(frmCheckEdit_ui::Controls&)> act) {
-        modals.on("frmCheckEdit", [act](platform::Window& w) { act(static_cast<frmCheckEdit&>(w).ui()); });
+        modals.on("frmCheckEdit",
+                  [act](platform::Window& w) { act(static_cast<frmCheckEdit&>(w).ui()); });
         form<frmCheckEdit>().set_help_context_id(8020);
         form<frmCheckEdit>().show_modal();
     }
@@ -34,7 +35,6 @@ TEST_F(CheckEdit, OneButtonAfterASwitchOfNames) {
     change.new_keyname = " ";
     show_dialog([this](auto& c) {
         EXPECT_EQ(c.cmdEdit1->text(), "        EDIT         UPDATED RECORD");
-        EXPECT_EQ(platform::left(c.cmdEdit1), 2663);
         EXPECT_TRUE(c.cmdEdit2->isHidden());
         click(c.cmdCancel);
     });
@@ -52,17 +52,14 @@ TEST_F(CheckEdit, EachButtonOpensItsHouseholdForEditingAgainAndAgain) {
     // A picker left in another mode by the change must not spoil the load.
     picker().ui().ComGetAddress->setText("Retrieve Record To Alter");
     show_dialog([this](auto& c) {
-        EXPECT_EQ(platform::left(c.cmdEdit1), 1943);
-        EXPECT_EQ(platform::left(c.cmdEdit2), 3383);
         EXPECT_EQ(c.cmdEdit2->text(), "        EDIT         AL BROWN");
-        const std::pair<QPushButton*, const char*> buttons[] = {{c.cmdEdit1, "OLD TOWN"}, {c.cmdEdit2, "NEW TOWN"}};
+        const std::pair<QPushButton*, const char*> buttons[] = {{c.cmdEdit1, "OLD TOWN"},
+                                                                {c.cmdEdit2, "NEW TOWN"}};
         for (auto [button, city] : buttons) {
             modals.on("frmAddressRecord", [this, city](platform::Window& w) {
                 auto& r = static_cast<frmAddressRecord&>(w).ui();
                 EXPECT_EQ(w.caption(), "Edit Existing Record");
                 EXPECT_EQ(r.txtCity->text().toStdString(), city);
-                EXPECT_EQ(platform::left(r.Comsave), 1920);
-                EXPECT_EQ(platform::left(r.Comcancel), 3960);
                 EXPECT_TRUE(r.Cmdmain->isHidden());
                 EXPECT_FALSE(r.Cmdaddress2->isHidden());
                 EXPECT_FALSE(r.Cmdchildren->isHidden());
