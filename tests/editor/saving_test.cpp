@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -202,10 +200,7 @@ TEST_F(Saving, OnePersonHouseholdStoresNoSecondPerson) {
 
 TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
     // Without a Children table the children row cannot be written.
-    sqlite3* db = nullptr;
-    sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
-    sqlite3_exec(db, "DROP TABLE Children", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    exec_sql("DROP TABLE Children");
     msgs.expect(
         "The household could not be saved; nothing was changed.\n"
         "The database engine cannot find the input table 'Children'.",
@@ -223,13 +218,9 @@ TEST_F(Saving, AFailureHalfWayStoresNothingAndSaysSo) {
 }
 
 TEST_F(Saving, ARefusedRowThatIsNoDuplicateIsNotReportedAsOne) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
-    sqlite3_exec(
-        db,
-        "CREATE TRIGGER full BEFORE INSERT ON OVRAData BEGIN SELECT RAISE(ABORT, 'disk full'); END",
-        nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    exec_sql(
+        "CREATE TRIGGER full BEFORE INSERT ON OVRAData BEGIN SELECT RAISE(ABORT, 'disk full'); "
+        "END");
     msgs.expect(
         "The household could not be saved; nothing was changed.\nCannot write the row: disk full",
         platform::vbOK, platform::vbExclamation, "Save Failed");

@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <QFile>
 
 #include "common/records.h"
@@ -32,13 +30,6 @@ protected:
         QList<QByteArray> out = bytes.split('\n');
         EXPECT_TRUE(out.takeLast().isEmpty());  // the file ends with a line end
         return out;
-    }
-    void exec(const char* sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK)
-            << sqlite3_errmsg(db);
-        sqlite3_close(db);
     }
 };
 
@@ -104,7 +95,7 @@ TEST_F(Export, EachRecordCarriesTheKeysNamesFieldsAndSideRowsAsStored) {
     store_household(household("ZED", "ZOE"));
     kids.keyname = "ZED, ZOE";
     store_children(kids);
-    exec("UPDATE OVRAData SET \"home fax\" = NULL WHERE keyname = 'ZED, ZOE'");
+    exec_sql("UPDATE OVRAData SET \"home fax\" = NULL WHERE keyname = 'ZED, ZOE'");
 
     const auto out = lines(export_file(all));
     ASSERT_EQ(out.size(), 4);

@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <QFile>
 #include <span>
 
@@ -245,15 +243,9 @@ TEST_F(Import, BadLinesAreListedWithTheirNumbersAndNeverShiftTheHouseholdsAfterT
 }
 
 TEST_F(Import, AHouseholdTheDatabaseRefusesLeavesNoRowBehindAndTheRunGoesOn) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(
-                  db,
-                  "CREATE TRIGGER no_room BEFORE INSERT ON Children WHEN NEW.keyname = 'KID, BAD' "
-                  "BEGIN SELECT RAISE(ABORT, 'disk is full'); END",
-                  nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
+    exec_sql(
+        "CREATE TRIGGER no_room BEFORE INSERT ON Children WHEN NEW.keyname = 'KID, BAD' "
+        "BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
     const QByteArray file = csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP,CHILD,ADDR2",
                                  "Good,One,1 A St,Salem,OR,97301,Amy,1 College Way",
                                  "Bad,Kid,2 B St,Salem,OR,97301,Ben,2 College Way",
@@ -274,15 +266,9 @@ TEST_F(Import, AHouseholdTheDatabaseRefusesLeavesNoRowBehindAndTheRunGoesOn) {
 
 TEST_F(Import, ARunTheDatabaseAbandonsIsReportedAndLeavesTheAddressBookAsItWas) {
     store_household(household("OLD", "ONE"));
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db), SQLITE_OK);
-    ASSERT_EQ(
-        sqlite3_exec(db,
-                     "CREATE TRIGGER gone BEFORE INSERT ON OVRAData WHEN NEW.keyname = 'KID, BAD' "
-                     "BEGIN SELECT RAISE(ROLLBACK, 'database is locked'); END",
-                     nullptr, nullptr, nullptr),
-        SQLITE_OK);
-    sqlite3_close(db);
+    exec_sql(
+        "CREATE TRIGGER gone BEFORE INSERT ON OVRAData WHEN NEW.keyname = 'KID, BAD' "
+        "BEGIN SELECT RAISE(ROLLBACK, 'database is locked'); END");
     msgs.expect(
         "The import stopped at LINE 3: BAD KID - NOT SAVED: Cannot write the row: database is "
         "locked\n"

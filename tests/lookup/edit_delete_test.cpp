@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
@@ -130,12 +128,7 @@ TEST_F(EditDelete, ASecondHouseholdShowsNothingOfTheFirst) {
 }
 
 TEST_F(EditDelete, AFailingDeleteKeepsEveryRowAndSaysSo) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db);
-    sqlite3_exec(
-        db, "CREATE TRIGGER keep BEFORE DELETE ON Address BEGIN SELECT RAISE(ABORT, 'kept'); END",
-        nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    exec_sql("CREATE TRIGGER keep BEFORE DELETE ON Address BEGIN SELECT RAISE(ABORT, 'kept'); END");
     msgs.expect("The household could not be deleted.\nCannot delete the row: kept", platform::vbOK,
                 platform::vbExclamation, "Delete Failed");
     remove(kBrown, [this](Record& r) { click(r.Comsave); });

@@ -1,5 +1,7 @@
 #include "fixture.h"
 
+#include <sqlite3.h>
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -143,6 +145,13 @@ void OvraTest::store_children(const common::ChildrenRecord& rec) {
 
 void OvraTest::store_second_address(const common::SecondAddressRecord& rec) {
     store(path("ovra.mdb"), "Address", rec);
+}
+
+void OvraTest::exec_sql(const char* sql) const {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path("ovra.mdb").toUtf8().constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
 }
 
 int OvraTest::count_rows(const QString& table, const QString& database) const {

@@ -103,6 +103,8 @@ protected:
     void store_second_address(const common::SecondAddressRecord& rec);
     int count_rows(const QString& table,
                    const QString& database = QStringLiteral("ovra.mdb")) const;
+    // Runs SQL on ovra.mdb past the program, to spoil the database on purpose.
+    void exec_sql(const char* sql) const;
     // The row of a table under a key, read past the program's own cursor.
     template <class Rec>
     std::optional<Rec> stored_row(const char* table, const QString& key) const {
