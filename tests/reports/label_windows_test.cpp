@@ -61,11 +61,24 @@ protected:
         click(sheet);
         click(d.Option4);
         click(d.Opt[opt]);
-        msgs.expect("LOAD AVERY " + avery + " LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load(avery);
         modals.on("frmQuickprint",
                   [act](platform::Window& w) { act(static_cast<frmQuickprint&>(w)); });
         click(d.comprint);
+    }
+
+    void expect_load(const QString& avery) {
+        msgs.expect("LOAD AVERY " + avery + " LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
+                    "LOAD LABELS");
+    }
+    // The words of the one job, which must all lie in real label `label`.
+    std::vector<Printed> printed_on(const RealSheet& sheet, int label, size_t count) const {
+        EXPECT_EQ(rec->jobs.size(), 1u);
+        std::vector<Printed> words = printed(sheet);
+        EXPECT_EQ(words.size(), count);
+        for (const auto& w : words) EXPECT_EQ(w.label, label) << w.text.toStdString();
+        words.resize(count);
+        return words;
     }
 
     platform::PrintRecorder* rec = nullptr;
@@ -106,12 +119,9 @@ TEST_F(LabelWindows, QuickPrintChecksItsFieldsAndPrintsAtPositionThirty) {
         EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 3 RECORDS");
         EXPECT_EQ(dialog().Cancelmessage, "N");
     });
-    ASSERT_EQ(rec->jobs.size(), 1u);
-    const auto words = printed(kAvery5160);
-    ASSERT_EQ(words.size(), 3u);
+    const auto words = printed_on(kAvery5160, 30, 3);
     EXPECT_EQ(words[0].text, "ANN SMITH");
     EXPECT_EQ(words[2].text, "PARIS,  ");
-    for (const auto& w : words) EXPECT_EQ(w.label, 30) << w.text.toStdString();
 }
 
 TEST_F(LabelWindows, QuickPrintOnShippingPositionTenAndCancel) {
@@ -142,11 +152,8 @@ TEST_F(LabelWindows, QuickPrintOnShippingPositionTenAndCancel) {
             << d.lblselwarning->text().toStdString();
         EXPECT_EQ(dialog().Cancelmessage, "Y");
     });
-    ASSERT_EQ(rec->jobs.size(), 1u);
-    const auto words = printed(kAvery5163);
-    ASSERT_EQ(words.size(), 4u);
+    const auto words = printed_on(kAvery5163, 10, 4);
     EXPECT_EQ(words[2].text, "APT 4");
-    for (const auto& w : words) EXPECT_EQ(w.label, 10) << w.text.toStdString();
 }
 
 TEST_F(LabelWindows, QuickPrintInviteUsesItsOwnRowsWithoutTheTopOffset) {
@@ -163,11 +170,9 @@ TEST_F(LabelWindows, QuickPrintInviteUsesItsOwnRowsWithoutTheTopOffset) {
         });
         EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 1 RECORDS");
     });
-    const auto words = printed(kAvery5662);
-    ASSERT_EQ(words.size(), 3u);
+    const auto words = printed_on(kAvery5662, 14, 3);
     EXPECT_EQ(printed_texts(),
               QStringList({"John Van-Dyke", "12 Elm St", "Salt Lake City, UT 84101"}));
-    for (const auto& w : words) EXPECT_EQ(w.label, 14) << w.text.toStdString();
     // Row 7 of its own table, from the printable top, whatever the printer's offset.
     EXPECT_NEAR(words[0].top, rec->page.printable.top() + 8.8, 1e-6);
 }
@@ -216,8 +221,7 @@ TEST_F(LabelWindows, SinglePrintPrintsTheChosenPersonAndTheDialogCountsIt) {
         click(d.Opt[1]);
         select_lines(d.lstselection, {2});
         ASSERT_EQ(d.lstselection->item(2)->text(), "SMITH, JOHN & JANE JONES-SMITH");
-        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load("5160");
         modals.on("frmSingle", [](platform::Window& w) {
             auto& s = static_cast<frmSingle&>(w).ui();
             EXPECT_EQ(s.lblspouse1->text(), "JOHN SMITH");
@@ -232,8 +236,7 @@ TEST_F(LabelWindows, SinglePrintPrintsTheChosenPersonAndTheDialogCountsIt) {
 
         // CANCEL prints nothing and says so.
         select_lines(d.lstselection, {2});
-        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load("5160");
         modals.on("frmSingle", [](platform::Window& w) { w.escape_key(); });
         click(d.comprint);
         EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 3 LABELS");
@@ -242,19 +245,15 @@ TEST_F(LabelWindows, SinglePrintPrintsTheChosenPersonAndTheDialogCountsIt) {
         // The window's printer fails: the run reports it instead of a count.
         rec->fail_next_begin = true;
         select_lines(d.lstselection, {2});
-        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load("5160");
         modals.on("frmSingle",
                   [](platform::Window& w) { click(static_cast<frmSingle&>(w).ui().cmdPrint); });
         click(d.comprint);
         EXPECT_TRUE(d.lblselwarning->text().startsWith("PRINTING FAILED"))
             << d.lblselwarning->text().toStdString();
     });
-    ASSERT_EQ(rec->jobs.size(), 1u);
-    const auto words = printed(kAvery5160);
-    ASSERT_EQ(words.size(), 3u);
+    const auto words = printed_on(kAvery5160, 1, 3);
     EXPECT_EQ(words[0].text, "JANE JONES-SMITH");
-    for (const auto& w : words) EXPECT_EQ(w.label, 1) << w.text.toStdString();
 }
 
 TEST_F(LabelWindows, SinglePrintRefusesATooLongInviteLabelAndCountsNothing) {
@@ -270,8 +269,7 @@ TEST_F(LabelWindows, SinglePrintRefusesATooLongInviteLabelAndCountsNothing) {
         click(d.Option3);
         click(d.Chksingle);
         select_lines(d.lstselection, {0});
-        msgs.expect("LOAD AVERY 5662 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load("5662");
         modals.on("frmSingle", [](platform::Window& w) {
             click(static_cast<frmSingle&>(w).ui().opt1);
             click(static_cast<frmSingle&>(w).ui().cmdPrint);
@@ -305,8 +303,7 @@ TEST_F(LabelWindows, ChildPrintAsksForANameThenPrintsAtTheChosenPosition) {
         click(d.Chkchild);
         click(d.Opt[54]);
         select_lines(d.lstselection, {0});
-        msgs.expect("LOAD AVERY 5163 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load("5163");
         modals.on("Frmchildprint", [](platform::Window& w) {
             auto& c = static_cast<Frmchildprint&>(w).ui();
             snapshot(w.widget(), "Frmchildprint");
@@ -323,19 +320,15 @@ TEST_F(LabelWindows, ChildPrintAsksForANameThenPrintsAtTheChosenPosition) {
 
         // Esc is CANCEL: nothing printed, the selection cleared.
         select_lines(d.lstselection, {0});
-        msgs.expect("LOAD AVERY 5163 LABELS INTO PRINTER", platform::vbOK, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load("5163");
         modals.on("Frmchildprint", [](platform::Window& w) { w.escape_key(); });
         click(d.comprint);
         EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 1 LABELS");
         EXPECT_EQ(selected_lines(d.lstselection), 0);
     });
-    ASSERT_EQ(rec->jobs.size(), 1u);
-    const auto words = printed(kAvery5163);
-    ASSERT_EQ(words.size(), 4u);
+    printed_on(kAvery5163, 10, 4);
     EXPECT_EQ(printed_texts(), QStringList({"TO THE PARENTS OF ", "     TOM SMITH & SUE JONES",
                                             "1 MAIN ST", "SPRINGFIELD, IL 62701"}));
-    for (const auto& w : words) EXPECT_EQ(w.label, 10) << w.text.toStdString();
 }
 
 TEST_F(LabelWindows, ChildLabelCutInTwoHandsBackItsWholeNameLine) {
