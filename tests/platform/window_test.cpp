@@ -129,7 +129,7 @@ TEST_F(WindowTest, ChangeRulesRunForCodeAsForTheUser) {
     EXPECT_EQ(w.check_rule, 2);
 }
 
-TEST_F(WindowTest, MaximumLengthLimitsTypingButNotCode) {
+TEST_F(WindowTest, MaximumLengthLimitsTypingAndPastingButNotCode) {
     QLineEdit* box = form<TestWindow>().ui().box;
     QTest::keyClicks(box, "abcdefgh");
     EXPECT_EQ(box->text(), "abcde");
@@ -140,10 +140,9 @@ TEST_F(WindowTest, MaximumLengthLimitsTypingButNotCode) {
     QTest::keyClicks(box, "x");
     EXPECT_EQ(box->text(), "longer than fiv");
     EXPECT_EQ(max_length(box), 5);
-}
 
-TEST_F(WindowTest, PastingIntoALimitedBoxTakesOnlyWhatFits) {
-    QLineEdit* box = form<TestWindow>().ui().box;
+    // Pasting takes only what fits.
+    box->clear();
     QGuiApplication::clipboard()->setText("1234567890");
     QTest::keyClicks(box, "ab");
     QTest::keySequence(box, QKeySequence::Paste);
