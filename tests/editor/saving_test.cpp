@@ -313,6 +313,7 @@ TEST_F(SecondAddressDialog, ASavedAddressSurvivesALaterLookAndCancel) {
     EXPECT_EQ(stored("LEE, ANN").second_address, "Y");
 }
 
+// The ZIP rule is the record form's (see Validation.ZipAndState); here only its use.
 TEST_F(SecondAddressDialog, SaveChecksItsFieldsLikeTheRecordForm) {
     new_record([this](Controls& c) {
         open_dialog(c, [this](Frmaddress2&, auto& d) {
@@ -327,9 +328,6 @@ TEST_F(SecondAddressDialog, SaveChecksItsFieldsLikeTheRecordForm) {
                 {"1 A ST", "62701", false, "IL", true},
                 {"1 A ST", "62701-1234", false, "IL", true},
                 {"1 A ST", "6270", false, "IL", false},
-                {"1 A ST", "627011234", false, "IL", false},
-                {"1 A ST", "62701 1234", false, "IL", false},
-                {"1 A ST", "6270-11234", false, "IL", false},
                 {" ", "62701", false, "IL", false},
                 {"  ", "62701", false, "IL", true},
                 {"1 A ST", "", true, "", true},
