@@ -694,22 +694,18 @@ void DataControl::delete_row() {
     clear_current();
 }
 
-void DataControl::begin_trans() {
+void DataControl::begin_trans() { begin("BEGIN IMMEDIATE"); }
+
+void DataControl::begin_read() { begin("BEGIN DEFERRED"); }
+
+// An outer transaction starts with `outer`; one inside it is a savepoint.
+void DataControl::begin(const char* outer) {
     require_open();
     settle();
     forget_ahead();
     // The database may have ended an outer transaction on its own after a failed write.
     if (transaction_depth_ > 0 && sqlite3_get_autocommit(db_)) transaction_depth_ = 0;
-    exec(transaction_depth_ == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT nested");
-    ++transaction_depth_;
-}
-
-void DataControl::begin_read() {
-    require_open();
-    settle();
-    forget_ahead();
-    if (transaction_depth_ > 0 && sqlite3_get_autocommit(db_)) transaction_depth_ = 0;
-    exec(transaction_depth_ == 0 ? "BEGIN DEFERRED" : "SAVEPOINT nested");
+    exec(transaction_depth_ == 0 ? outer : "SAVEPOINT nested");
     ++transaction_depth_;
 }
 

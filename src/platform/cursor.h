@@ -138,6 +138,7 @@ private:
     void finalize_all();
     void raise_sqlite(int code, const QString& what) const;
     void exec(const char* sql);
+    void begin(const char* outer);
     // Runs a row query: position on its first result or clear the current row.
     bool position(sqlite3_stmt* stmt);
     // Takes the row a step gave (rc), or clears the current row at the end.
