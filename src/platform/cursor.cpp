@@ -694,9 +694,13 @@ void DataControl::delete_row() {
     clear_current();
 }
 
-void DataControl::begin_trans() { begin("BEGIN IMMEDIATE"); }
+void DataControl::begin_trans() {
+    begin("BEGIN IMMEDIATE");
+}
 
-void DataControl::begin_read() { begin("BEGIN DEFERRED"); }
+void DataControl::begin_read() {
+    begin("BEGIN DEFERRED");
+}
 
 // An outer transaction starts with `outer`; one inside it is a savepoint.
 void DataControl::begin(const char* outer) {
