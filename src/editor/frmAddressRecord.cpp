@@ -647,10 +647,12 @@ common::AddressRecord frmAddressRecord::household_from_form() {
 }
 
 common::AddressRecord frmAddressRecord::normalized(common::AddressRecord r) {
-    for (QString* text : {&r.home_email_1, &r.work_email_1, &r.work_phone_1, &r.cell_phone_1, &r.home_email_2,
-                          &r.work_email_2, &r.work_phone_2, &r.cell_phone_2, &r.home_phone, &r.home_fax})
+    for (QString* text :
+         {&r.home_email_1, &r.work_email_1, &r.work_phone_1, &r.cell_phone_1, &r.home_email_2,
+          &r.work_email_2, &r.work_phone_2, &r.cell_phone_2, &r.home_phone, &r.home_fax})
         *text = vb_trim(*text);
-    for (QString* text : {&r.first_name_2, &r.last_name_2, &r.address_1, &r.address_2, &r.city, &r.state, &r.zip})
+    for (QString* text :
+         {&r.first_name_2, &r.last_name_2, &r.address_1, &r.address_2, &r.city, &r.state, &r.zip})
         *text = vb_trim(*text).toUpper();
     r.sal1 = r.sal1.toUpper();
     r.sal2 = r.sal2.toUpper();
@@ -700,7 +702,8 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
     }
 
     switch (store_household(household_from_form(), old_key, children, second, rows_with_save)) {
-        case Outcome::Stored: break;
+        case Outcome::Stored:
+            break;
         case Outcome::Duplicate:
             set_back_color(c.TxtFirstName1, color::kLightRed);
             set_back_color(c.txtLastName1, color::kLightRed);
@@ -737,20 +740,39 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
     return Outcome::Stored;
 }
 
-frmAddressRecord::Outcome frmAddressRecord::add_household(common::AddressRecord household,
-                                                          const std::optional<common::ChildrenRecord>& children,
-                                                          const std::optional<common::SecondAddressRecord>& second) {
+namespace {
+
+// A side row is found by its key: edited when there, added when not, so an orphan row left
+// under the key never turns a save into a duplicate.
+template <typename Row>
+void store_side_row(const QString& table, const QString& key, Row& row) {
+    auto& data = Data1();
+    open_table(table);
+    if (seek_key(key)) {
+        data.edit();
+    } else {
+        data.add_new();
+    }
+    row.keyname = key;
+    row.write_to(data);
+    data.update();
+}
+
+}  // namespace
+
+frmAddressRecord::Outcome frmAddressRecord::add_household(
+    common::AddressRecord household, const std::optional<common::ChildrenRecord>& children,
+    const std::optional<common::SecondAddressRecord>& second) {
     auto& data = Data1();
     use_household_table();
     data.add_new();
     return store_household(normalized(std::move(household)), QString(), children, second, {});
 }
 
-frmAddressRecord::Outcome frmAddressRecord::store_household(const common::AddressRecord& household,
-                                                            const QString& old_key,
-                                                            std::optional<common::ChildrenRecord> children,
-                                                            std::optional<common::SecondAddressRecord> second,
-                                                            const std::function<void()>& more_rows) {
+frmAddressRecord::Outcome frmAddressRecord::store_household(
+    const common::AddressRecord& household, const QString& old_key,
+    std::optional<common::ChildrenRecord> children,
+    std::optional<common::SecondAddressRecord> second, const std::function<void()>& more_rows) {
     auto& data = Data1();
     const QString& key = household.keyname;
     household.write_to(data);
@@ -773,27 +795,9 @@ frmAddressRecord::Outcome frmAddressRecord::store_household(const common::Addres
                 }
             }
         }
-        if (second) {
-            open_table(QStringLiteral("Address"));
-            if (seek_key(key)) {
-                data.edit();
-            } else {
-                data.add_new();
-            }
-            second->keyname = key;
-            second->write_to(data);
-            data.update();
-        }
+        if (second) store_side_row(QStringLiteral("Address"), key, *second);
         if (children) {
-            open_table(QStringLiteral("Children"));
-            if (seek_key(key)) {
-                data.edit();
-            } else {
-                data.add_new();
-            }
-            children->keyname = key;
-            children->write_to(data);
-            data.update();
+            store_side_row(QStringLiteral("Children"), key, *children);
         } else if (update_type == QLatin1String("DELETE")) {
             open_table(QStringLiteral("Children"));
             if (seek_key(key)) data.delete_row();
