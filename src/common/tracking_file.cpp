@@ -16,6 +16,12 @@ QString report_path(const QString& folder, const QString& name) {
     return QDir(folder).filePath(name + QStringLiteral(".trk"));
 }
 
+QStringList report_files(const QString& folder) {
+    // Name filters ignore case unless told: "X.TRK" is not a report here.
+    return QDir(folder).entryList({QStringLiteral("*.trk")}, QDir::Files | QDir::CaseSensitive,
+                                  QDir::Name);
+}
+
 QByteArray format_header(const TrackingHeader& header) {
     return write_line::format(
         {qint64(header.count), header.name, header.response_date, header.party_date});

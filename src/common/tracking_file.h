@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // An event tracking report (`<name>.trk` in the program folder), in the write_line format:
@@ -35,6 +36,10 @@ enum class PartyNumber { Bare, Quoted };
 
 // `folder/name.trk`.
 QString report_path(const QString& folder, const QString& name);
+
+// The reports of the program folder: its files named `*.trk` (exactly that ending, as the
+// chooser lists them), in name order.
+QStringList report_files(const QString& folder);
 
 QByteArray format_header(const TrackingHeader& header);
 QByteArray format_invitee(const InviteeRecord& invitee, PartyNumber form);

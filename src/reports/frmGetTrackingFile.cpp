@@ -1,7 +1,6 @@
 #include "frmGetTrackingFile.h"
 
-#include <QDir>
-
+#include "common/tracking_file.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "shell/frmOVRA.h"
@@ -36,7 +35,7 @@ void frmGetTrackingFile::build(QWidget* w, frmGetTrackingFile_ui::Controls& c) {
 void frmGetTrackingFile::set_path(const QString& folder) {
     auto* list = ui().filGetTracking;
     list->clear();
-    list->addItems(QDir(folder).entryList({QStringLiteral("*.trk")}, QDir::Files, QDir::Name));
+    list->addItems(common::tracking::report_files(folder));
 }
 
 void frmGetTrackingFile::cmdChoose_Click() {

@@ -125,6 +125,7 @@ TEST_F(Tracking, ViewEditAddAndCloseWritesTheReportBack) {
 
 TEST_F(Tracking, CancelCloseBoxAndNoSelectionOpenNothingNotEvenAnEarlierChoice) {
     new_report("Picnic", kToday.addDays(3));
+    write("OLD.TRK", "");  // not a report: the chooser lists `*.trk` only
     // An earlier choice left in `filename` must not be acted on.
     m().filename = "Picnic.trk";
     modals.on("frmGetTrackingFile", [](platform::Window& w) { w.close_box(); });
