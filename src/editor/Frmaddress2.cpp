@@ -5,7 +5,6 @@
 #include "lookup/FrmGetAddress.h"
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "shell/frmdatabase.h"
 
 using common::is_blank;
 using common::vb_trim;
@@ -152,14 +151,14 @@ void Frmaddress2::cmdCancel_Click() {
 
 void Frmaddress2::Cmddelete_Click() {
     auto& record = form<frmAddressRecord>();
-    open_table(QStringLiteral("Address"));
-    if (seek_key(record.keyname)) Data1().delete_row();
+    // Only marked: the record form's SAVE deletes the row and writes the flag together, so a run
+    // that ends before SAVE leaves both as they were.
+    record.delete_second_Address = true;
     record.second_address_saved = "N";
     record.ui().Comcancel->setEnabled(false);
     record.ui().Cmdmain->setEnabled(false);
     record.ui().Lblsecondaddress->setText(QStringLiteral("N"));
     record.save_address2_flag = "N";
-    open_table(QStringLiteral("OVRAData"));
     unload();
 }
 

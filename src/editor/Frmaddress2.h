@@ -27,8 +27,8 @@ struct Controls {
 };
 }  // namespace Frmaddress2_ui
 
-// The second-address dialog. It hands its fields and flags back to the record form, whose
-// writer stores the Address row; only its DELETE writes the table itself.
+// The second-address dialog. It writes no table: it hands its fields and flags back to the
+// record form, whose writer stores or (after DELETE) deletes the Address row.
 class Frmaddress2 : public platform::Form<Frmaddress2_ui::Controls> {
 public:
     Frmaddress2();

@@ -701,7 +701,8 @@ frmAddressRecord::Outcome frmAddressRecord::add_record() {
         second->fax = d.TxtFax->text();
     }
 
-    switch (store_household(household_from_form(), old_key, children, second, rows_with_save)) {
+    switch (store_household(household_from_form(), old_key, children, second, delete_second_Address,
+                            rows_with_save)) {
         case Outcome::Stored:
             break;
         case Outcome::Duplicate:
@@ -766,13 +767,15 @@ frmAddressRecord::Outcome frmAddressRecord::add_household(
     auto& data = Data1();
     use_household_table();
     data.add_new();
-    return store_household(normalized(std::move(household)), QString(), children, second, {});
+    return store_household(normalized(std::move(household)), QString(), children, second, false,
+                           {});
 }
 
 frmAddressRecord::Outcome frmAddressRecord::store_household(
     const common::AddressRecord& household, const QString& old_key,
     std::optional<common::ChildrenRecord> children,
-    std::optional<common::SecondAddressRecord> second, const std::function<void()>& more_rows) {
+    std::optional<common::SecondAddressRecord> second, bool delete_second,
+    const std::function<void()>& more_rows) {
     auto& data = Data1();
     const QString& key = household.keyname;
     household.write_to(data);
@@ -795,7 +798,12 @@ frmAddressRecord::Outcome frmAddressRecord::store_household(
                 }
             }
         }
-        if (second) store_side_row(QStringLiteral("Address"), key, *second);
+        if (second) {
+            store_side_row(QStringLiteral("Address"), key, *second);
+        } else if (delete_second) {
+            open_table(QStringLiteral("Address"));
+            if (seek_key(key)) data.delete_row();
+        }
         if (children) {
             store_side_row(QStringLiteral("Children"), key, *children);
         } else if (update_type == QLatin1String("DELETE")) {
@@ -841,6 +849,7 @@ void frmAddressRecord::update_category_counts() {
 
 void frmAddressRecord::reset_second_address() {
     save_second_Address = false;
+    delete_second_Address = false;
     save_address2_flag = "N";
     second_address_saved = "N";
     college_add = "N";

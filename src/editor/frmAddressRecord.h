@@ -95,6 +95,8 @@ public:
     QString second_address_saved;
     bool save_second_Address = false;
     QString save_address2_flag;
+    // DELETE in the second-address dialog: SAVE deletes the Address row in its transaction.
+    bool delete_second_Address = false;
     QString college_add;
 
     // Names and titles rules.
@@ -154,10 +156,11 @@ private:
     void mark(QWidget* control);
     common::AddressRecord household_from_form();
     // Writes the household into the cursor's pending row and its side rows in one transaction,
-    // with more_rows if given; old_key is the household's key before an edit.
+    // with more_rows if given; old_key is the household's key before an edit. Without a second
+    // address to store, delete_second deletes the household's Address row.
     Outcome store_household(const common::AddressRecord& household, const QString& old_key,
                             std::optional<common::ChildrenRecord> children,
-                            std::optional<common::SecondAddressRecord> second,
+                            std::optional<common::SecondAddressRecord> second, bool delete_second,
                             const std::function<void()>& more_rows);
     void add_category_counts();
     void subtract_category_counts();

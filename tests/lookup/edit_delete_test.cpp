@@ -258,16 +258,41 @@ TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
     ASSERT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
     EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL")->city, "MIDDLETON");
 
-    edit(kBrown, [this](Record& r) {
+    // DELETE only marks the row: up to SAVE the disk holds row and flag as they were, so a run
+    // that ends there (killed, power cut) or a SAVE that fails loses nothing.
+    auto on_disk = [this](const char* city, const char* flag) {
+        const auto second = stored_row<common::SecondAddressRecord>("Address", "BROWN, AL");
+        EXPECT_EQ(second ? second->city : QString("no row"), city);
+        const auto h = stored_row<common::AddressRecord>("OVRAData", "BROWN, AL");
+        EXPECT_EQ(h.value_or(common::AddressRecord{}).second_address, flag);
+    };
+    auto delete_second = [this, &on_disk](Record& r) {
         second_address_dialog(r, [this](Frmaddress2&, auto& d) { click(d.Cmddelete); });
         EXPECT_FALSE(form<Frmaddress2>().is_loaded());
         EXPECT_FALSE(r.Comcancel->isEnabled());
         EXPECT_FALSE(r.Cmdmain->isEnabled());
+        on_disk("MIDDLETON", "Y");
+    };
+    msgs.expect(
+        "The household could not be saved; nothing was changed.\nCannot delete the row: kept",
+        platform::vbOK, platform::vbExclamation, "Save Failed");
+    edit(kBrown, [&](Record& r) {
+        delete_second(r);
+        exec_sql(
+            "CREATE TRIGGER keep BEFORE DELETE ON Address BEGIN SELECT RAISE(ABORT, 'kept'); END");
+        click(r.Comsave);
+        EXPECT_TRUE(record().is_shown());
+        on_disk("MIDDLETON", "Y");
+        record().hide();  // the run ends here, without SAVE
+    });
+    restart_program();
+    on_disk("MIDDLETON", "Y");
+    exec_sql("DROP TRIGGER keep");
+    edit(kBrown, [&](Record& r) {
+        delete_second(r);
         click(r.Comsave);
     });
-    EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "BROWN, AL"));
-    ASSERT_TRUE(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL"));
-    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "BROWN, AL")->second_address, "N");
+    on_disk("no row", "N");
 }
 
 TEST_F(EditDelete, AMarkedSecondAddressWithoutItsRowShowsNothingElse) {
