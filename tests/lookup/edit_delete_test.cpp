@@ -295,6 +295,33 @@ TEST_F(EditDelete, SecondAddressOnFileCanBeCancelledChangedAndDeleted) {
     on_disk("no row", "N");
 }
 
+// Nothing the dialog left of one household (a save request, a DELETE) reaches the next.
+TEST_F(EditDelete, SecondAddressRequestsEndWithTheirHousehold) {
+    store_family(household("White", "Di"));
+    restart_program();
+    edit(kBrown, [this](Record& r) {
+        second_address_dialog(r, [this](Frmaddress2&, auto& d) {
+            type(d.txtCity, "middleton");
+            click(d.Cmdsave);
+        });
+        click(r.Comsave);
+    });
+    edit("GREEN, BO", [this](Record& r) { click(r.Comsave); });
+    EXPECT_FALSE(stored_row<common::SecondAddressRecord>("Address", "GREEN, BO"));
+    ASSERT_TRUE(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO"));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "GREEN, BO")->second_address, "N");
+
+    edit(kBrown, [this](Record& r) {
+        second_address_dialog(r, [this](Frmaddress2&, auto& d) { click(d.Cmddelete); });
+        click(r.Comsave);
+    });
+    edit("WHITE, DI AND FAMILY", [this](Record& r) { click(r.Comsave); });
+    EXPECT_EQ(count_rows("Address"), 1);
+    ASSERT_TRUE(stored_row<common::SecondAddressRecord>("Address", "WHITE, DI"));
+    EXPECT_EQ(stored_row<common::SecondAddressRecord>("Address", "WHITE, DI")->city, "MADISON");
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "WHITE, DI")->second_address, "Y");
+}
+
 TEST_F(EditDelete, AMarkedSecondAddressWithoutItsRowShowsNothingElse) {
     auto odd = household("Odd", "One");
     odd.second_address = "Y";
