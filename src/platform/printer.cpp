@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "application.h"
 #include "errors.h"
@@ -404,34 +405,53 @@ void Printer::start_output() {
     job_open_ = true;
 }
 
+// The stretch (percent, at least lowest) at which text ends within room; 100 when it fits.
+int Printer::stretch_to_fit(const QString& text, double width, double room, int lowest) const {
+    if (width <= room) return 100;
+    if (room <= 0) return lowest;
+    int stretch = std::clamp(int(std::floor(100 * room / width)), lowest, 100);
+    while (stretch > lowest &&
+           width_in(print_font(font_name_, font_size_, bold_, stretch), text) > room)
+        --stretch;
+    return stretch;
+}
+
 void Printer::print_items(const std::vector<PrintItem>& items, bool end_line) {
     start_output();
     const double line = to_inches(TextHeight());
     if (y_in_ > 0 && y_in_ + line > geometry().printable.height()) NewPage();
     const double tab = to_inches(TabWidth());
-    // The line's last text moves nothing when the line ends with it: it is not measured.
-    const PrintItem* last = nullptr;
-    for (const PrintItem& item : items)
-        if (item.kind != PrintItem::Kind::Tab && !item.text.isEmpty()) last = &item;
-    for (const PrintItem& item : items) {
+    const double page_right = geometry().printable.width();
+    auto column_x = [tab](const PrintItem& t) { return (std::max(t.column, 1) - 1) * tab; };
+    for (size_t i = 0; i < items.size(); ++i) {
+        const PrintItem& item = items[i];
         if (item.kind == PrintItem::Kind::Tab) {
-            // Text that already ran past the column goes on; a label row never wraps.
-            x_in_ = std::max(x_in_, (std::max(item.column, 1) - 1) * tab);
+            // A line never wraps: a column already passed leaves the position where it is.
+            x_in_ = std::max(x_in_, column_x(item));
             continue;
         }
         if (item.text.isEmpty()) continue;
-        int stretch = 100;
-        const bool measured = !end_line || &item != last || item.fit_right > 0;
-        const double width =
-            measured ? current_metrics().horizontalAdvance(item.text) / kMeasureDpi : 0;
-        if (item.fit_right > 0) {
-            const double room = to_inches(item.fit_right) - x_in_;
-            if (width > room && room > 0) {
-                stretch = std::max(1, int(std::floor(100 * room / width)));
-                while (stretch > 1 && width_in(print_font(font_name_, font_size_, bold_, stretch),
-                                               item.text) > room)
-                    --stretch;
-            }
+        // The substitute faces are wider than the originals the columns were laid out for: a
+        // text followed by a column is condensed (not below 60 %) to end half a column short
+        // of it, and nothing passes the label edge asked for or the printable area's edge.
+        const PrintItem* next = nullptr;
+        for (size_t j = i + 1; j < items.size() && !next; ++j)
+            if (items[j].kind == PrintItem::Kind::Tab || !items[j].text.isEmpty()) next = &items[j];
+        const double column_end = next && next->kind == PrintItem::Kind::Tab
+                                      ? column_x(*next) - tab / 2 - x_in_
+                                      : std::numeric_limits<double>::infinity();
+        double edge = page_right - x_in_;
+        if (item.fit_right > 0) edge = std::min(edge, to_inches(item.fit_right) - x_in_);
+        const double full = current_metrics().horizontalAdvance(item.text) / kMeasureDpi;
+        int stretch = stretch_to_fit(item.text, full, column_end, 60);
+        const auto width_at = [&](int s) {
+            return s == 100 ? full
+                            : width_in(print_font(font_name_, font_size_, bold_, s), item.text);
+        };
+        double width = width_at(stretch);
+        if (width > edge && edge > 0) {
+            stretch = std::min(stretch, stretch_to_fit(item.text, full, edge, 1));
+            width = width_at(stretch);
         }
         DrawnText t;
         t.x = x_in_;
@@ -444,9 +464,10 @@ void Printer::print_items(const std::vector<PrintItem>& items, bool end_line) {
         t.color_mode = color_mode_;
         t.stretch = stretch;
         backend().draw(t);
-        x_in_ += stretch == 100
-                     ? width
-                     : width_in(print_font(font_name_, font_size_, bold_, stretch), item.text);
+        // A text that still does not fit keeps one blank before the next item.
+        if (width > column_end)
+            width += current_metrics().horizontalAdvance(QLatin1Char(' ')) / kMeasureDpi;
+        x_in_ += width;
     }
     if (end_line) {
         x_in_ = 0;

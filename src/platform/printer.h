@@ -185,7 +185,9 @@ public:
 
     // ---- Output. Print draws the items and ends the line (CurrentX := 0, CurrentY += one line);
     // PrintContinue leaves CurrentX after the last text, on the same line. A line that would
-    // cross the printable bottom starts a new page first.
+    // cross the printable bottom starts a new page first. A text followed by Tab(n) is condensed
+    // (down to 60 %) to end half a tab column before column n; one that still does not fit puts
+    // the next item one blank after its end. No text passes the printable area's right edge.
     void Print(const std::vector<PrintItem>& items = {});
     void PrintContinue(const std::vector<PrintItem>& items);
     void NewPage();
@@ -203,6 +205,7 @@ private:
     double from_inches(double inches) const;
     void start_output();
     void print_items(const std::vector<PrintItem>& items, bool end_line);
+    int stretch_to_fit(const QString& text, double width, double room, int lowest) const;
     PrintBackend& backend();
     void drop_backend();
     QString ask_pdf_file(const QString& suggested);

@@ -52,27 +52,45 @@ TEST_F(PrinterTest, AChangedFontIsMeasuredAnew) {
     EXPECT_NEAR(rec->texts[2].y, 1 + p->TextHeight(), 1e-9);
 }
 
-TEST_F(PrinterTest, LinesAdvanceByTheFontsLineAndTabsNeverWrap) {
+TEST_F(PrinterTest, TextsEndShortOfTheirNextColumnAndOfThePageWithoutWrapping) {
+    // Arial's columns are those of the original face: 904/2048 em, not the substitute's.
+    const double tab = 904.0 / 2048 * 8 / 72;
+    const double col5 = 4 * tab, col60 = 59 * tab, right = p->ScaleWidth();
+    const QString w28(28, QLatin1Char('W')), w50(50, QLatin1Char('W')), w80(80, QLatin1Char('W'));
     p->set_CurrentY(1);
-    p->Print({Tab(5), "A", Tab(60), "B"});
-    const double line = p->TextHeight();
-    EXPECT_NEAR(p->CurrentY(), 1 + line, 1e-9);
-    EXPECT_EQ(p->CurrentX(), 0);
-    // A text past the next column continues where it ended, on the same line.
-    const QString wide(80, QLatin1Char('W'));
-    p->Print({Tab(1), wide, Tab(2), "C"});
+    p->Print({Tab(5), "SHORT", Tab(60), "N"});
+    p->Print({Tab(5), w28, Tab(60), "N"});  // condensed to end half a column short
+    p->Print({Tab(5), w80, Tab(60), "N"});  // too long even at 60 %: N one blank after it
+    p->Print({Tab(60), w80});               // the line's last text ends at the page edge
+    p->Print({Tab(5), FitText(w50, 2.5), Tab(60), "N"});  // a label edge condenses further
     p->Print({Tab(0), "D"});
     p->EndDoc();
 
-    ASSERT_EQ(rec->texts.size(), 5u);
-    EXPECT_DOUBLE_EQ(rec->texts[0].y, 1);
-    EXPECT_LT(rec->texts[0].x, rec->texts[1].x);
-    EXPECT_NEAR(rec->texts[2].y, 1 + line, 1e-9);
-    EXPECT_NEAR(rec->texts[3].x, p->TextWidth(wide), 1e-9);
-    EXPECT_EQ(rec->texts[3].y, rec->texts[2].y);
-    EXPECT_EQ(rec->texts[4].x, 0);
-    // Arial's columns are those of the original face: Tab(60) is 59 columns of 904/2048 em.
-    EXPECT_NEAR(rec->texts[1].x, 59 * 904.0 / 2048 * 8 / 72, 1e-9);
+    const double line = p->TextHeight();
+    const auto& t = rec->texts;
+    ASSERT_EQ(t.size(), 10u);
+    auto end = [](const RecordedText& r) { return r.x + drawn_size(r).width(); };
+    EXPECT_NEAR(t[0].x, col5, 1e-9);
+    EXPECT_EQ(t[0].stretch, 100);
+    EXPECT_NEAR(t[1].x, col60, 1e-9);
+    EXPECT_NEAR(t[2].y, 1 + line, 1e-9);
+    EXPECT_GT(t[2].stretch, 60);
+    EXPECT_LT(t[2].stretch, 100);
+    EXPECT_LE(end(t[2]), col60 - tab / 2);
+    EXPECT_GT(end(t[2]), col60 - tab / 2 - 0.04);
+    EXPECT_NEAR(t[3].x, col60, 1e-9);
+    EXPECT_EQ(t[4].stretch, 60);
+    EXPECT_NEAR(t[5].x, end(t[4]) + p->TextWidth(" "), 1e-6);
+    EXPECT_EQ(t[5].y, t[4].y);
+    EXPECT_NEAR(t[6].x, col60, 1e-9);
+    EXPECT_LT(t[6].stretch, 100);
+    EXPECT_LE(end(t[6]), right);
+    EXPECT_GT(end(t[6]), right - 0.04);
+    EXPECT_LT(t[7].stretch, 60);
+    EXPECT_LE(end(t[7]), 2.5);
+    EXPECT_NEAR(t[8].x, col60, 1e-9);
+    EXPECT_EQ(t[9].x, 0);
+    EXPECT_NEAR(t[9].y, 1 + 5 * line, 1e-9);
 }
 
 TEST_F(PrinterTest, TwipsAndInchesMeasureTheSamePage) {
@@ -147,20 +165,6 @@ TEST_F(PrinterTest, AJobThatCannotStartIsReportedAndTheNextOneRuns) {
     ASSERT_EQ(rec->jobs.size(), 1u);
     ASSERT_EQ(rec->texts.size(), 1u);
     EXPECT_EQ(rec->texts[0].text, QStringLiteral("next"));
-}
-
-TEST_F(PrinterTest, FittedTextIsCondensedOnlyWhenItWouldPassItsEdge) {
-    const QString long_text = QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
-    p->Print({Tab(5), FitText(QStringLiteral("SHORT"), 2.5)});
-    p->Print({Tab(5), FitText(long_text, 2.5)});
-    p->EndDoc();
-    ASSERT_EQ(rec->texts.size(), 2u);
-    EXPECT_EQ(rec->texts[0].stretch, 100);
-    const RecordedText& t = rec->texts[1];
-    EXPECT_LT(t.stretch, 100);
-    const double drawn = drawn_size(t).width();
-    EXPECT_LE(t.x + drawn, 2.5);
-    EXPECT_GT(t.x + drawn, 2.3);
 }
 
 // The real PDF device.
