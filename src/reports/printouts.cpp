@@ -72,11 +72,9 @@ void print_tracking_report(platform::Printer& p, const TrackingPrintout& heading
         if (wanted(heading, row.response)) {
             const QString phone =
                 row.response == QLatin1String("?") ? row.phone : QStringLiteral(" ");
-            // A long name is condensed rather than run into the number column.
-            const double name_end = (kCol.number - 1) * p.TabWidth() - 0.0625;
             p.Print({Tab(kCol.left), QString::number(n) + QLatin1Char(')'), Tab(kCol.name),
-                     platform::FitText(row.name, name_end), Tab(kCol.number), row.number,
-                     Tab(kCol.answer), row.response, Tab(kCol.phone), phone});
+                     row.name, Tab(kCol.number), row.number, Tab(kCol.answer), row.response,
+                     Tab(kCol.phone), phone});
             ++n;
         }
         if (i % kTrackingRowsPerPage == 0 && i < rows) {
