@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
 
 namespace testing_support {
 
@@ -50,6 +52,36 @@ std::vector<PdfWord> pdf_words(const QString& pdf_path) {
 
 int pdf_page_count(const QString& pdf_path) {
     return int(run_pdftotext(pdf_path).count(QStringLiteral("<page ")));
+}
+
+QStringList layout_faults(const std::vector<PdfWord>& words, const QStringList& texts,
+                          double margin) {
+    QSet<QString> known;
+    for (const QString& text : texts)
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) known << word;
+    const QRectF page = QRectF(0, 0, 8.5, 11).adjusted(margin, margin, -margin, -margin);
+    auto where = [](const PdfWord& w) {
+        return QStringLiteral("\"%1\" (page %2, %3 in, %4 in)")
+            .arg(w.text)
+            .arg(w.page)
+            .arg(w.box.left(), 0, 'f', 3)
+            .arg(w.box.top(), 0, 'f', 3);
+    };
+    QStringList faults;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const PdfWord& w = words[i];
+        if (!known.contains(w.text)) faults << QStringLiteral("not a printed word: ") + where(w);
+        if (!page.contains(w.box)) faults << QStringLiteral("near the page edge: ") + where(w);
+        for (size_t j = i + 1; j < words.size(); ++j) {
+            // A face's box is taller than its line: words overlap when they share most of a line.
+            const QRectF both = w.box.intersected(words[j].box);
+            const double line = std::min(w.box.height(), words[j].box.height());
+            if (words[j].page == w.page && both.width() > 0.001 && both.height() > line / 2)
+                faults << QStringLiteral("overlap: ") + where(w) + QStringLiteral(" and ") +
+                              where(words[j]);
+        }
+    }
+    return faults;
 }
 
 bool pdf_page_png(const QString& pdf_path, int page, const QString& png_path, int dpi) {
