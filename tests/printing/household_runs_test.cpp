@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "common/settings.h"
 #include "fixture.h"
 #include "pdf_words.h"
@@ -43,6 +45,7 @@ protected:
         r.home_email_1 = "john@smith.example";
         r.category[1] = "Y";
         r.category[3] = "Y";  // a category not in use
+        r.category[4] = "Y";
         return r;
     }
     PrintResult phone_list() {
@@ -165,7 +168,17 @@ TEST_F(HouseholdRuns, AddressBookPrintsOnePageJobPerHousehold) {
               "Work Email: |Work Email:  |Work Phone: 555-0111|Work Phone:  555-0121|"
               "Cell Phone: 555-0112|Cell Phone: 555-0122|CHILDREN:|ANN SMITH|BOB JONES|CY SMITH|"
               "SECONDARY ADDRESS:|9 LAKE RD|DULUTH, MN 55802|555-0900|"
-              "O.V.R.A. CATEGORIES CHECKED:|FRIENDS");
+              "O.V.R.A. CATEGORIES CHECKED:|FRIENDS|CLUB");
+    // Person 2 stands at tab 59 of 12 pt, the second column at tab 74 of 10 pt, both counted
+    // in the original Times New Roman's tab width, 821/2048 em.
+    const double tab_per_point = 821.0 / 2048 / 72;
+    std::map<QString, double> x;
+    for (const auto& t : rec->job_texts(0)) x[t.text] = t.x;
+    EXPECT_DOUBLE_EQ(x["JOHN SMITH"], 1);
+    EXPECT_NEAR(x["JANE DOE-SMITH"], 58 * 12 * tab_per_point, 1e-9);
+    for (const char* second :
+         {"Home Email:  ", "Work Email:  ", "Work Phone:  555-0121", "Cell Phone: 555-0122"})
+        EXPECT_NEAR(x.at(second), 73 * 10 * tab_per_point, 1e-9) << second;
 
     // Nothing of the Smiths on the next page; a missing row means none.
     const QStringList second = texts(1);

@@ -25,8 +25,14 @@ struct RealSheet {
         return 0;
     }
 };
+// US Letter 8.5 x 11 in. 5160: 30 address labels 2 5/8 x 1 in, 3 x 10, margins 1/2 in top and
+// 3/16 in left, pitches 2 3/4 in across and 1 in down.
 inline constexpr RealSheet kAvery5160{3, 30, 2.625, 1, 0.5, 0.1875, 2.75, 1};
+// 5163: 10 shipping labels 4 x 2 in, 2 x 5, margins 1/2 in top and 5/32 in left, pitches
+// 4 3/16 in across and 2 in down.
 inline constexpr RealSheet kAvery5163{2, 10, 4, 2, 0.5, 0.15625, 4.1875, 2};
+// 5662: 14 clear labels 4 1/4 x 1 1/3 in, 2 x 7, edge to edge across the sheet and butted
+// down it, centred: (11 - 7 x 1 1/3) / 2 = 5/6 in top margin.
 inline constexpr RealSheet kAvery5662{2, 14, 4.25, 4.0 / 3, 5.0 / 6, 0, 4.25, 4.0 / 3};
 
 // The box a recorded text covers on the page.

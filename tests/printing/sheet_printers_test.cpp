@@ -1,5 +1,6 @@
 #include <QDir>
 #include <array>
+#include <functional>
 
 #include "pdf_words.h"
 #include "platform/errors.h"
@@ -46,22 +47,49 @@ protected:
     platform::PrintRecorder* rec = nullptr;
 };
 
-TEST_F(SheetPrinterTest, TheCalibrationMovesRowsAndTheLastRowStaysOnThePage) {
-    // Where rows land on the real sheet is checked below; here, that the printer's line number
-    // moves every row and that the largest one still prints one page.
+// Where each sheet's rows start, held here, not read from the printing code. Rows are placed
+// in sixteenths of an inch below the printable area's top (1/4 in below the page's top edge
+// on the PDF device): Standard at the printer's line number + 4, then one per inch (5160 pitch
+// 1 in); Shipping at 11 whatever the line number, then every 2 in (5163 pitch 2 in); Invite at
+// the line number + 8, then every 21/16 in (5662 pitch 1 1/3 in). At line number 5 (none
+// calibrated) every line of every row lies on its real label; a larger number, read off a
+// printer that feeds its sheets lower, moves the rows down with them, the largest (10) still
+// on one page.
+TEST_F(SheetPrinterTest, RowsStartWhereTheLayoutPutsThemOnTheRealLabels) {
     auto& m = form<modPRint>();
-    fill(30, 5);
-    m.print_standard_sheet(5);
-    const double at5 = find("P30-L1")->y;
-    rec->clear();
-    m.print_standard_sheet(10);
-    EXPECT_DOUBLE_EQ(find("P30-L1")->y - at5, 5 / 16.0);
-    EXPECT_EQ(rec->jobs.back().pages, 1);
-    EXPECT_EQ(find("P30-L5")->page, 1);
-    rec->clear();
-    m.print_invite_sheet(10);
-    // Invitations print three lines.
-    EXPECT_EQ(find("P1-L4"), nullptr);
+    struct Case {
+        const RealSheet& real;
+        int lines;
+        double first_at_5, step;  // inches below the printable top
+        bool follows_line_number;
+        std::function<void(int)> print;
+    };
+    const Case cases[] = {
+        {kAvery5160, 5, 9 / 16.0, 1, true, [&m](int top) { m.print_standard_sheet(top); }},
+        {kAvery5163, 5, 11 / 16.0, 2, false, [&m](int) { m.print_shipping_sheet(); }},
+        {kAvery5662, 3, 13 / 16.0, 21 / 16.0, true, [&m](int top) { m.print_invite_sheet(top); }},
+    };
+    for (const Case& c : cases) {
+        for (int line_number : {5, 10}) {
+            SCOPED_TRACE(testing::Message() << c.real.labels << " labels, line " << line_number);
+            fill(c.real.labels, 5);
+            rec->clear();
+            c.print(line_number);
+            const double first =
+                c.first_at_5 + (c.follows_line_number ? (line_number - 5) / 16.0 : 0);
+            for (int row = 1; row <= c.real.labels / c.real.columns; ++row) {
+                const int k = (row - 1) * c.real.columns + 1;
+                const RecordedText* t = find(QStringLiteral("P%1-L1").arg(k));
+                ASSERT_NE(t, nullptr) << row;
+                EXPECT_NEAR(t->y, first + (row - 1) * c.step, 1e-9) << "row " << row;
+            }
+            if (line_number == 5) expect_on_labels(c.real);
+            ASSERT_EQ(rec->jobs.size(), 1u);
+            EXPECT_EQ(rec->jobs[0].pages, 1);
+            // Invitations print three lines.
+            EXPECT_EQ(find(QStringLiteral("P1-L4")) != nullptr, c.lines == 5);
+        }
+    }
 }
 
 TEST_F(SheetPrinterTest, TheInvitationsInkDoesNotCarryOverToTheNextSheets) {
