@@ -132,8 +132,14 @@ TEST_F(PrintDialogTest, ResidentStaysOffWhileAnOptionThatExcludesItIsTicked) {
         click(d.ChkResident);
         EXPECT_FALSE(d.Chksingle->isEnabled());
         EXPECT_FALSE(d.Chkchild->isEnabled());
-        click(d.ChkResident);
+        // By Category chosen while RESIDENT is ticked keeps ChildPrint and Track off.
         click(d.Option2);
+        for (QCheckBox* b : {d.Chkchildsel, d.chkTrack}) {
+            EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+            EXPECT_EQ(v(b), 0);
+        }
+        click(d.ChkResident);
+        EXPECT_TRUE(d.Chkchildsel->isEnabled() && d.chkTrack->isEnabled());
 
         // Track and ChildPrint keep RESIDENT off until both are unticked.
         click(d.chkTrack);
@@ -187,6 +193,11 @@ TEST_F(PrintDialogTest, SheetsShowTheirPickerAndSetTrack) {
         click(d.Option1);
         EXPECT_EQ(v(d.chkTrack), 0);
         click(d.Option2);
+        EXPECT_EQ(v(d.chkTrack), 1);
+        // ... and so does coming back to mailing labels from another output type.
+        click(d.optprint1);
+        EXPECT_EQ(v(d.chkTrack), 0);
+        click(d.Optprint3);
         EXPECT_EQ(v(d.chkTrack), 1);
     });
 }
@@ -258,6 +269,15 @@ TEST_F(PrintDialogTest, CategoryBoxesFollowTheRecordChoice) {
         click(d.optprint1);
         EXPECT_EQ(v(d.Check[1]), 1) << "the phone list prints the same categories";
         EXPECT_FALSE(d.Check[2]->isVisible());
+
+        // All Records clears them, and on labels frees the name options QuickPrint locked.
+        click(d.Optprint3);
+        click(d.Option1);
+        EXPECT_EQ(v(d.Check[1]), 0);
+        click(d.Option4);
+        click(d.Option1);
+        for (QCheckBox* b : {d.Chkfamily, d.Chktitle, d.ChkResident})
+            EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
     });
 }
 

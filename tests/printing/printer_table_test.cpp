@@ -100,11 +100,12 @@ TEST_F(PrinterTableTest, UpdateAddsResetsOrRefusesAndExitSavesOnlyChanges) {
     EXPECT_FALSE(window().is_loaded());
     EXPECT_EQ(read("printers.ovr"), before);
 
+    // The bounds 1 and 10 are taken.
     auto& c2 = window().ui();
-    choose("A", "3");
+    choose("A", "1");
     msgs.expect("A SUCCESSFULLY ADDED", vbOK, vbOKCancel + vbExclamation, "DEVICE SET");
     click(c2.cmdComplete);
-    choose("Den", "7");
+    choose("Den", "10");
     msgs.expect("THIS OUTPUT DEVICE ALREADY SET. PRESS OK TO RESET", vbOK,
                 vbOKCancel + vbExclamation, "DEVICE SET");
     click(c2.cmdComplete);
@@ -115,7 +116,7 @@ TEST_F(PrinterTableTest, UpdateAddsResetsOrRefusesAndExitSavesOnlyChanges) {
         click(c2.cmdComplete);
     }
     click(c2.cmdCancel);
-    EXPECT_EQ(read("printers.ovr"), table_file({{"Den", 7}, {"A", 3}}));
+    EXPECT_EQ(read("printers.ovr"), table_file({{"Den", 10}, {"A", 1}}));
 
     // A full table says so and keeps every slot.
     std::vector<std::pair<QString, int>> fifteen;
