@@ -206,16 +206,23 @@ TEST_F(LabelRunTest, ChildPrintWindowInBothPasses) {
 
 TEST_F(LabelRunTest, ByCategoryWithAndWithoutTracking) {
     store(7, RecordChoice::ByCategory);
+    auto too_long_one = household("WORTHINGTONSMYTHEBARTHOLOMEW", "ALEXANDERJONATHAN");
+    too_long_one.category[2] = "Y";
+    add_first(too_long_one, false);
     EXPECT_EQ(run().message, "CHOOSE AT LEAST 1 CATEGORY");
     request.category[2] = 1;
     request.track = true;
+    request.start_standard = 29;
     TrackingRun tracking;
     out.tracking = &tracking;
-    EXPECT_EQ(run().message, "PRINTED 2 OF 7 LABELS");
-    EXPECT_EQ(sheets, QStringList({"1:ANN H003 2:ANN H006"}));
+    // The last label fills the sheet, which prints at once: the run still reports it.
+    EXPECT_EQ(run().message, "PRINTED 2 OF 8 LABELS");
+    EXPECT_EQ(sheets, QStringList({"29:ANN H003 30:ANN H006"}));
     ASSERT_EQ(reports.size(), 1u);
-    ASSERT_EQ(reports[0].invitee_count(), 2);
-    EXPECT_EQ(reports[0].invitees[1].name, "ANN H006");
+    // A label set aside as too long is an invitee all the same.
+    ASSERT_EQ(reports[0].invitee_count(), 3);
+    EXPECT_EQ(reports[0].invitees[0].name, "ALEXANDERJONATHAN WORTHINGTONSMYTHEBARTHOLOMEW");
+    EXPECT_EQ(reports[0].invitees[2].name, "ANN H006");
 
     // No household in the ticked categories: nothing printed, an empty report all the same.
     request.category = {};
