@@ -91,6 +91,40 @@ TEST_F(Printouts, SixtyOneInviteesMakeTwoPagesWithTheirHeadings) {
     EXPECT_EQ(two[0], "SPRING PARTY|Page 2 Of 2");
     EXPECT_EQ(two[6], "61)|GUEST 61|2|?|555-000-0061");
     for (const auto& t : rec().texts) EXPECT_EQ(t.font, "Arial");
+
+    // Each item stands at its tab column, counted in the original Arial's width, 904/2048 em
+    // at the line's size. Invitee lines (size 0 here) print at 10 pt, or just small enough for
+    // sixty of them to fit the page.
+    const std::map<QString, std::pair<int, double>> columns = {
+        {"SPRING PARTY", {5, 14}},
+        {"Page 1 Of 2", {80, 14}},
+        {today, {5, 12}},
+        {"RESPONSE DATE = R-DATE", {39, 12}},
+        {"PARTY DATE = P-DATE", {76, 12}},
+        {"#", {5, 10}},
+        {"INVITEE", {10, 10}},
+        {"NUMBER", {75, 10}},
+        {"ATTENDING", {90, 10}},
+        {"PHONE", {110, 10}},
+        {"INVITED", {75, 10}},
+        {"1)", {5, 0}},
+        {"GUEST 1", {10, 0}},
+        {"2", {79, 0}},
+        {"?", {96, 0}},
+        {"555-000-0001", {110, 0}}};
+    int placed = 0;
+    for (const auto& t : rec().texts) {
+        const auto at = columns.find(t.text);
+        if (t.page != 1 || at == columns.end()) continue;
+        const auto [tab, size] = at->second;
+        if (size > 0)
+            EXPECT_EQ(t.size, size) << t.text.toStdString();
+        else
+            EXPECT_TRUE(t.size >= 9 && t.size <= 10) << t.size;
+        EXPECT_NEAR(t.x, (tab - 1) * t.size * 904 / 2048 / 72, 1e-9) << t.text.toStdString();
+        ++placed;
+    }
+    EXPECT_EQ(placed, 14 + 2 * 60);
 }
 
 TEST_F(Printouts, FiltersNumberPrintedLinesOnlyAndPagesFollowTheReportsRows) {

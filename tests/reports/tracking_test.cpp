@@ -55,8 +55,12 @@ protected:
 };
 
 TEST_F(Tracking, ViewEditAddAndCloseWritesTheReportBack) {
+    // A name imported with line ends keeps them, in the grid and in the file.
+    const QString lee = "LEE, ANN\r\nBOB\nCY\rDEE";
     new_report("Spring party", kToday.addDays(30),
-               {{"SMITH, JOHN & MARY", "2", "?", "555-123-4567"}, {"JONES, AL", "1", "?", ""}});
+               {{"SMITH, JOHN & MARY", "2", "?", "555-123-4567"},
+                {"JONES, AL", "1", "?", ""},
+                {lee, "3", "N", ""}});
     const QDate new_response = kToday;
     const QDate new_party = kToday.addDays(40);
     choose("Spring party.trk");
@@ -65,9 +69,10 @@ TEST_F(Tracking, ViewEditAddAndCloseWritesTheReportBack) {
         snapshot(form<frmTrackGrid>().widget(), "frmTrackGrid");
         EXPECT_EQ(g.lblFileName->text(), "SPRING PARTY");
         EXPECT_EQ(g.lblParty->text(), reports::short_date(kToday.addDays(30)));
-        EXPECT_EQ(g.grdTrack->rowCount(), 2);
+        EXPECT_EQ(g.grdTrack->rowCount(), 3);
         EXPECT_EQ(cell(2, 0), "2");
         EXPECT_EQ(cell(1, 1), "SMITH, JOHN & MARY");
+        EXPECT_EQ(cell(3, 1), lee);
 
         // The answer column takes y/n only, upper-cased; the box keeps what was typed.
         g.grdTrack->setCurrentCell(0, 3);
@@ -101,26 +106,38 @@ TEST_F(Tracking, ViewEditAddAndCloseWritesTheReportBack) {
         });
         click(g.cmdAlter);
         EXPECT_FALSE(form<frmTrackUpdate>().is_loaded());
-        EXPECT_EQ(g.grdTrack->rowCount(), 3);
-        EXPECT_EQ(cell(3, 0), "3");
-        EXPECT_EQ(cell(3, 1), "BROWN, ED");
-        EXPECT_EQ(cell(3, 3), "?");
         EXPECT_EQ(g.lblParty->text(), reports::short_date(new_party));
+        // A second UPDATE numbers the next row.
+        modals.on("frmTrackUpdate", [&](platform::Window&) {
+            auto& u = form<frmTrackUpdate>().ui();
+            type(u.txtName, "Green, Fay");
+            type(u.txtNumber, "1");
+            click(u.btnSubmit);
+        });
+        click(g.cmdAlter);
+        EXPECT_EQ(g.grdTrack->rowCount(), 5);
+        EXPECT_EQ(cell(4, 0), "4");
+        EXPECT_EQ(cell(4, 1), "BROWN, ED");
+        EXPECT_EQ(cell(4, 3), "?");
+        EXPECT_EQ(cell(5, 0), "5");
+        EXPECT_EQ(cell(5, 1), "GREEN, FAY");
         click(g.cmdClose);
     });
     m().ui().mnuViewTrackingReports->trigger();
 
-    EXPECT_EQ(m().RecordCount, 3);
+    EXPECT_EQ(m().RecordCount, 5);
     const QByteArray bytes = read("Spring party.trk");
-    EXPECT_TRUE(bytes.startsWith("3,\"Spring party\","));
+    EXPECT_TRUE(bytes.startsWith("5,\"Spring party\","));
     EXPECT_TRUE(bytes.contains("\"JONES, \"\"AL\"\"\",\"1\",\"?\",\"\"\r\n"));
     const TrackingReport back = read_report(path("Spring party.trk"));
     EXPECT_EQ(back.header.response_date, new_response);
     EXPECT_EQ(back.header.party_date, new_party);
-    ASSERT_EQ(back.invitees.size(), 3u);
+    ASSERT_EQ(back.invitees.size(), 5u);
     EXPECT_EQ(back.invitees[0].response, "Y");
     EXPECT_EQ(back.invitees[1].name, "JONES, \"AL\"");
-    EXPECT_EQ(back.invitees[2].phone, "555-222-3333");
+    EXPECT_EQ(back.invitees[2].name, lee);
+    EXPECT_EQ(back.invitees[3].phone, "555-222-3333");
+    EXPECT_EQ(back.invitees[4].name, "GREEN, FAY");
 }
 
 TEST_F(Tracking, CancelCloseBoxAndNoSelectionOpenNothingNotEvenAnEarlierChoice) {
