@@ -227,7 +227,8 @@ TEST_F(LabelWindows, SinglePrintPrintsTheChosenPersonAndTheDialogCountsIt) {
             EXPECT_EQ(s.lblspouse1->text(), "JOHN SMITH");
             EXPECT_EQ(s.Lblspouse2->text(), "JANE JONES-SMITH");
             snapshot(w.widget(), "frmSingle");
-            click(s.Opt2);
+            // Neither person chosen: the label is person 2's.
+            EXPECT_FALSE(s.opt1->isChecked() || s.Opt2->isChecked());
             click(s.cmdPrint);
         });
         click(d.comprint);
@@ -331,7 +332,7 @@ TEST_F(LabelWindows, ChildPrintAsksForANameThenPrintsAtTheChosenPosition) {
                                             "1 MAIN ST", "SPRINGFIELD, IL 62701"}));
 }
 
-TEST_F(LabelWindows, ChildLabelCutInTwoHandsBackItsWholeNameLine) {
+TEST_F(LabelWindows, ChildLabelHandsBackItsWholeNameLineAndTicksAllChildrenItself) {
     start_with(0);
     printing::RecordImage h;
     h.firstname1 = "JOHN";
@@ -356,6 +357,27 @@ TEST_F(LabelWindows, ChildLabelCutInTwoHandsBackItsWholeNameLine) {
     EXPECT_EQ(r.label.lines[3], "");
     EXPECT_EQ(r.label.whole_name_line, "ALEXANDRA JONES & CHRISTOPHERR BROWN");
     EXPECT_EQ(r.label.number_in_party, 2);
+
+    // Three ticked on an Invite label refused as too long: the window has ticked all the
+    // children itself and stays open for another choice.
+    h.child[3] = "BOB";
+    h.number_of_children = 3;
+    h.address1 = "12345 SOUTH WILLOWBROOK BLVD";  // 28 characters
+    o.sheet = printing::Sheet::Invite;
+    modals.on("Frmchildprint", [this](platform::Window& w) {
+        auto& c = static_cast<Frmchildprint&>(w).ui();
+        for (int k : {1, 2, 3}) click(c.Check[k]);
+        modals.on("FrmInvalid", [](platform::Window& list) {
+            auto& l = static_cast<FrmInvalid&>(list);
+            EXPECT_EQ(l.entries().value(0), "The Smith Children");
+            click(l.ui().Command2);
+        });
+        click(c.cmdPrint);
+        ASSERT_TRUE(w.is_shown());
+        EXPECT_TRUE(c.Check[7]->isChecked());
+        click(c.cmdCancel);
+    });
+    EXPECT_EQ(printing::show_child_print(h, o, true).print_or_cancel_flag, "C");
     EXPECT_TRUE(rec->texts.empty());
 }
 

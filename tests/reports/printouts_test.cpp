@@ -95,23 +95,22 @@ TEST_F(Printouts, SixtyOneInviteesMakeTwoPagesWithTheirHeadings) {
     // Each item stands at its tab column, counted in the original Arial's width, 904/2048 em
     // at the line's size. Invitee lines (size 0 here) print at 10 pt, or just small enough for
     // sixty of them to fit the page.
-    const std::map<QString, std::pair<int, double>> columns = {
-        {"SPRING PARTY", {5, 14}},
-        {"Page 1 Of 2", {80, 14}},
-        {today, {5, 12}},
-        {"RESPONSE DATE = R-DATE", {39, 12}},
-        {"PARTY DATE = P-DATE", {76, 12}},
-        {"#", {5, 10}},
-        {"INVITEE", {10, 10}},
-        {"NUMBER", {75, 10}},
-        {"ATTENDING", {90, 10}},
-        {"PHONE", {110, 10}},
-        {"INVITED", {75, 10}},
-        {"1)", {5, 0}},
-        {"GUEST 1", {10, 0}},
-        {"2", {79, 0}},
-        {"?", {96, 0}},
-        {"555-000-0001", {110, 0}}};
+    const std::map<QString, std::pair<int, double>> columns = {{"SPRING PARTY", {5, 14}},
+                                                               {"Page 1 Of 2", {80, 14}},
+                                                               {today, {5, 12}},
+                                                               {"RESPONSE DATE = R-DATE", {39, 12}},
+                                                               {"PARTY DATE = P-DATE", {76, 12}},
+                                                               {"#", {5, 10}},
+                                                               {"INVITEE", {10, 10}},
+                                                               {"NUMBER", {75, 10}},
+                                                               {"ATTENDING", {90, 10}},
+                                                               {"PHONE", {110, 10}},
+                                                               {"INVITED", {75, 10}},
+                                                               {"1)", {5, 0}},
+                                                               {"GUEST 1", {10, 0}},
+                                                               {"2", {79, 0}},
+                                                               {"?", {96, 0}},
+                                                               {"555-000-0001", {110, 0}}};
     int placed = 0;
     for (const auto& t : rec().texts) {
         const auto at = columns.find(t.text);
