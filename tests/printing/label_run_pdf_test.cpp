@@ -1,5 +1,6 @@
 // Generated households printed as mailing labels to real PDFs: every word must lie on the label
-// whose text it belongs to, measured against the real sheet.
+// whose text it belongs to, measured against the real sheet (printing_fixture.h), not the
+// printing code's own table.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,7 +13,7 @@
 #include "platform/cursor.h"
 #include "platform/printer.h"
 #include "printing/label_run.h"
-#include "printing/sheets.h"
+#include "printing_fixture.h"
 #include "shell/frmdatabase.h"
 
 using namespace printing;
@@ -60,8 +61,7 @@ protected:
     }
 
     // Every word of every page lies inside the real label of the text it belongs to.
-    void expect_words_on_their_labels(const QString& pdf, const sheets::LabelSheet& sheet,
-                                      int lines) {
+    void expect_words_on_their_labels(const QString& pdf, const RealSheet& sheet, int lines) {
         const auto words = testing_support::pdf_words(pdf);
         ASSERT_EQ(testing_support::pdf_page_count(pdf), int(pages.size()));
         std::vector<std::vector<QStringList>> expected(pages.size());
@@ -73,9 +73,7 @@ protected:
         }
         int checked = 0;
         for (const auto& w : words) {
-            int on = 0;
-            for (int k = 1; k <= sheet.labels; ++k)
-                if (sheet.label_rect(k).contains(w.box)) on = k;
+            const int on = sheet.label_holding(w.box);
             ASSERT_NE(on, 0) << w.text.toStdString() << " off every label on page " << w.page;
             QStringList& left = expected[w.page - 1][on];
             EXPECT_TRUE(left.removeOne(w.text))
@@ -99,16 +97,16 @@ TEST_F(LabelRunPdf, StandardSheetsHoldEveryWordOnItsLabel) {
     const QString pdf = print(Sheet::Standard, "labels-5160.pdf");
     EXPECT_EQ(result.message, "PRINTED 75 OF 75 LABELS");
     ASSERT_EQ(pages.size(), 3u);
-    expect_words_on_their_labels(pdf, sheets::standard(), 5);
+    expect_words_on_their_labels(pdf, kAvery5160, 5);
 }
 
 TEST_F(LabelRunPdf, ShippingAndInviteSheetsByCategoryWithTitles) {
     request.choice = RecordChoice::ByCategory;
     request.category[1] = 1;
     request.title = true;
-    expect_words_on_their_labels(print(Sheet::Shipping, "labels-5163.pdf"), sheets::shipping(), 5);
+    expect_words_on_their_labels(print(Sheet::Shipping, "labels-5163.pdf"), kAvery5163, 5);
     pages.clear();
-    expect_words_on_their_labels(print(Sheet::Invite, "labels-5662.pdf"), sheets::invite(), 3);
+    expect_words_on_their_labels(print(Sheet::Invite, "labels-5662.pdf"), kAvery5662, 3);
 }
 
 }  // namespace
