@@ -87,7 +87,10 @@ NameLine compose_name_line(const RecordImage& h, const LabelOptions& o) {
     } else if (!two) {
         n.line = words({h.firstname1, h.lastname1});
         n.caption = n.line;
-        if (o.child_print_by_category && o.the_family) n.line += QStringLiteral(" & FAMILY");
+        // Only an untitled printout names the family: with TITLE ticked, a person without a
+        // title stays as they are.
+        if (o.child_print_by_category && o.the_family && !o.title)
+            n.line += QStringLiteral(" & FAMILY");
         return n;
     } else if (same_surname) {
         n.line = h.firstname1 + kAmp + words({h.firstname2, h.lastname1});

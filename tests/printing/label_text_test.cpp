@@ -85,6 +85,8 @@ TEST(NameLine, TitlesSurnamesFamilyFormsAndPartySize) {
     EXPECT_EQ(n.line, "JOHN SMITH & FAMILY");
     EXPECT_EQ(n.number_in_party, 1);
     EXPECT_EQ(n.caption, "JOHN SMITH");
+    children.title = true;  // ticked, though person 1 has no title
+    EXPECT_EQ(compose_name_line(alone, children).line, "JOHN SMITH");
 }
 
 TEST(NameCut, LimitsAndCutPoints) {
