@@ -32,10 +32,11 @@ std::vector<Line> page_lines(const Page& page) {
     small(QStringLiteral("HOME FAX:   ") + h.home_fax);
     small();
 
-    // Without a last name 2 there is no double name, whatever the flags say.
+    // Without a last name 2 the double name is person 1's surname alone, with no hyphen.
     const bool person2 = !h.lastname2.isEmpty();
     const QString name2 =
-        h.firstname2 + QLatin1Char(' ') + (person2 ? second_surname(h) : QString());
+        h.firstname2 + QLatin1Char(' ') +
+        (person2 || h.hyphen != QLatin1String("Y") ? second_surname(h) : h.lastname1);
     lines.push_back(
         {12, true, h.firstname1 + QLatin1Char(' ') + h.lastname1, kSecondPersonColumn, name2});
 

@@ -155,7 +155,10 @@ TEST_F(HouseholdRuns, AddressBookPrintsOnePageJobPerHousehold) {
     solo.childflag = 1;         // but no Children row
     solo.second_address = "Y";  // but no Address row
     add(solo);
-    add(household("ZED", "ZOE"));  // childflag 0, yet a child was imported
+    auto zed = household("ZED", "ZOE");  // childflag 0, yet a child was imported
+    zed.first_name_2 = "AMY";            // without a last name 2, but hyphenated
+    zed.last_name_hyphen = "Y";
+    add(zed);
     store_children({"ZED, ZOE", {"", "", "", "", "", "", "TIM"}});
     request.choice = RecordChoice::All;
 
@@ -187,6 +190,7 @@ TEST_F(HouseholdRuns, AddressBookPrintsOnePageJobPerHousehold) {
         EXPECT_FALSE(second.contains(absent)) << absent;
     EXPECT_EQ(second.count("Home Email: "), 1);  // one person: no second-column labels
     EXPECT_TRUE(texts(2).contains("TIM ZED"));
+    EXPECT_TRUE(texts(2).contains("AMY ZED"));
     EXPECT_EQ(Data1().record_source(), "OVRAData");
 }
 
