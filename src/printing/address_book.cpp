@@ -137,18 +137,8 @@ void print_page(platform::Printer& p, const address_book::Page& page) {
 }  // namespace
 
 PrintResult print_address_book(const PrintRequest& request) {
+    if (auto refused = refused_choices(request, OutputType::AddressBook)) return *refused;
     PrintResult result;
-    if (request.choice == RecordChoice::ByCategory && !request.any_category_chosen()) {
-        result.message = QStringLiteral("CHOOSE AT LEAST 1 CATEGORY");
-        return result;
-    }
-    const bool selected =
-        request.choice != RecordChoice::All && request.choice != RecordChoice::ByCategory;
-    if (selected && request.selected_count() == 0) {
-        result.message = QStringLiteral("CHOOSE AT LEAST 1 NAME");
-        result.clear_categories = true;
-        return result;
-    }
     address_book::Page page;
     const auto& main = platform::form<frmOVRA>();
     for (int i = 1; i <= 12; ++i) page.category_names[i] = main.heading[i];

@@ -74,10 +74,19 @@ void frmprint::select_printer() {
 void frmprint::run(printing::PrintResult (*runner)(const printing::PrintRequest&)) {
     auto& c = ui();
     const printing::PrintRequest request = print_request();
-    // Refused before anything is asked or printed.
-    if (request.choice == printing::RecordChoice::ByCategory && !request.any_category_chosen()) {
-        c.lblselwarning->setText(QStringLiteral("CHOOSE AT LEAST 1 CATEGORY"));
+    // Every printout in one order: its choices, the sheets in the printer, and only then the
+    // print command, whose PDF file is asked for as it opens.
+    if (const auto refused = printing::refused_choices(request, request.output)) {
+        apply(*refused);
         return;
+    }
+    if (request.output == printing::OutputType::MailingLabels) {
+        const sheets::LabelSheet* sheet = printing::label_sheet(request.sheet);
+        if (!sheet) return;  // no sheet chosen: the run ends without a word
+        if (!load_labels(sheet->avery)) {
+            c.lblselwarning->setText(kCancelled);
+            return;
+        }
     }
     platform::PrintCommand command(suggested_file(request));
     if (command.cancelled()) {

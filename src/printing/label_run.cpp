@@ -20,6 +20,7 @@ public:
 
     PrintResult run() {
         if (out_.too_long) out_.too_long->clear();
+        if (auto refused = refused_choices(r_, OutputType::MailingLabels)) return *refused;
         // The run only reads the households: one lock for all of them.
         const platform::ReadTransaction reading(Data1());
         try {
@@ -131,10 +132,6 @@ private:
     }
 
     void by_category() {
-        if (!r_.any_category_chosen()) {
-            result_.message = QStringLiteral("CHOOSE AT LEAST 1 CATEGORY");
-            return;
-        }
         clear_page();
         --position_;
         LabelChoices choices;
@@ -164,38 +161,20 @@ private:
         if (out_.tracking && out_.write_report) out_.write_report(*out_.tracking);
     }
 
-    // The one selected line for SinglePrint or ChildPrint, or a refusal.
-    const ListLine* only_selected(const char* what) {
-        const ListLine* chosen = nullptr;
-        int count = 0;
+    // The line for SinglePrint or ChildPrint: refused_choices let only one be selected.
+    const ListLine* first_selected() const {
         for (const ListLine& line : r_.lines)
-            if (line.selected) {
-                chosen = &line;
-                ++count;
-            }
-        if (count > 1) {
-            result_.message = QStringLiteral("YOU CAN ONLY SELECT ONE RECORD FOR %1").arg(what);
-            result_.deselect_lines = true;
-            return nullptr;
-        }
-        if (count == 0) {
-            result_.message = QStringLiteral("YOU MUST SELECT ONE RECORD FOR %1").arg(what);
-            return nullptr;
-        }
-        return chosen;
+            if (line.selected) return &line;
+        return nullptr;
     }
 
     void selected() {
         result_.clear_categories = true;
         options_.child_print_by_category = false;
-        if (r_.single_print && r_.child_print) {
-            result_.message = QStringLiteral("YOU CANNOT SELECT BOTH SINGLEPRINT AND CHILDPRINT");
-            return;
-        }
         clear_page();
         --position_;
         if (r_.single_print) {
-            const ListLine* line = only_selected("SINGLEPRINT");
+            const ListLine* line = first_selected();
             if (!line) return;
             next_position();
             LabelChoices choices;
@@ -208,7 +187,7 @@ private:
             --position_;
         }
         if (r_.child_print) {
-            const ListLine* line = only_selected("CHILDPRINT");
+            const ListLine* line = first_selected();
             if (!line) return;
             next_position();
             LabelChoices choices;
@@ -227,17 +206,10 @@ private:
             }
             --position_;
         }
-        bool met = false;
         for (const ListLine& line : r_.lines) {
-            if (!line.selected) continue;
-            met = true;
-            if (!load(line, {})) continue;
+            if (!line.selected || !load(line, {})) continue;
             next_position();
             place();
-        }
-        if (!met) {
-            result_.message = QStringLiteral("CHOOSE AT LEAST 1 NAME");
-            return;
         }
         last_page();
         completion();

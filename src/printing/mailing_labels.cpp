@@ -1,7 +1,6 @@
-// The print dialog's mailing-label command: the load prompt, the tracking set-up, the run on
-// the program's own printer and windows, and the too-long list afterwards.
+// The print dialog's mailing-label command, once the sheets are loaded: the tracking set-up,
+// the run on the program's own printer and windows, and the too-long list afterwards.
 #include "platform/application.h"
-#include "platform/msgbox.h"
 #include "printing/FrmInvalid.h"
 #include "printing/frmFileName.h"
 #include "printing/label_run.h"
@@ -36,13 +35,6 @@ std::function<int(Sheet, const LabelPage&)> sheet_printer(int top_position) {
 PrintResult print_mailing_labels(const PrintRequest& request) {
     PrintResult result;
     if (labels_per_sheet(request.sheet) == 0) return result;
-    const QString load =
-        QStringLiteral("LOAD AVERY %1 LABELS INTO PRINTER").arg(label_sheet(request.sheet)->avery);
-    if (platform::msgbox(load, platform::vbOKCancel + platform::vbExclamation,
-                         QStringLiteral("LOAD LABELS")) != platform::vbOK) {
-        result.message = QStringLiteral("PRINT CANCELLED");
-        return result;
-    }
 
     std::optional<TrackingRun> tracking;
     if (request.track) {

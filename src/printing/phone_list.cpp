@@ -52,11 +52,8 @@ std::vector<EntryLine> entry_lines(const RecordImage& h, bool numbers_only) {
 namespace printing {
 
 PrintResult print_phone_list(const PrintRequest& request) {
+    if (auto refused = refused_choices(request, OutputType::PhoneList)) return *refused;
     PrintResult result;
-    if (request.choice == RecordChoice::ByCategory && !request.any_category_chosen()) {
-        result.message = QStringLiteral("CHOOSE AT LEAST 1 CATEGORY");
-        return result;
-    }
     platform::Printer& p = platform::printer();
     visit_households(request, [&](const RecordImage& h) {
         const auto lines = phone_list::entry_lines(h, request.numbers_only);

@@ -59,6 +59,37 @@ int PrintRequest::selected_count() const {
     return n;
 }
 
+std::optional<PrintResult> refused_choices(const PrintRequest& r, OutputType output) {
+    PrintResult refused;
+    if (r.choice == RecordChoice::ByCategory) {
+        if (r.any_category_chosen()) return std::nullopt;
+        refused.message = QStringLiteral("CHOOSE AT LEAST 1 CATEGORY");
+        return refused;
+    }
+    const bool labels = output == OutputType::MailingLabels;
+    // The phone list prints what is selected, even nothing.
+    if (r.choice == RecordChoice::All || (!labels && output != OutputType::AddressBook))
+        return std::nullopt;
+    refused.clear_categories = true;
+    const int selected = r.selected_count();
+    if (labels && r.single_print && r.child_print) {
+        refused.message = QStringLiteral("YOU CANNOT SELECT BOTH SINGLEPRINT AND CHILDPRINT");
+    } else if (labels && (r.single_print || r.child_print)) {
+        const QString what =
+            r.single_print ? QStringLiteral("SINGLEPRINT") : QStringLiteral("CHILDPRINT");
+        if (selected == 1) return std::nullopt;
+        refused.message = selected > 1
+                              ? QStringLiteral("YOU CAN ONLY SELECT ONE RECORD FOR %1").arg(what)
+                              : QStringLiteral("YOU MUST SELECT ONE RECORD FOR %1").arg(what);
+        refused.deselect_lines = selected > 1;
+    } else if (selected == 0) {
+        refused.message = QStringLiteral("CHOOSE AT LEAST 1 NAME");
+    } else {
+        return std::nullopt;
+    }
+    return refused;
+}
+
 bool find_list_record(const ListLine& line) {
     use_household_table();
     return seek_key(line.keyname);

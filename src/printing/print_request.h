@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 // What the print dialog hands to a printout: a snapshot of its choices, free of widgets, so a
@@ -95,11 +96,19 @@ bool find_list_record(const ListLine& line);
 // The current row belongs to a category whose box has the value 1 (field "Y").
 bool check_record_categories(const PrintRequest& request);
 
+// The choices a printout of this output type refuses before anything is asked or printed, as
+// the result the dialog shows: By Category without a category; for the address book and the
+// mailing labels, Selected Printing without a selected line; for the mailing labels,
+// SinglePrint and ChildPrint together, or either without exactly one selected line. Nothing
+// when the choices stand.
+std::optional<PrintResult> refused_choices(const PrintRequest& request, OutputType output);
+
 // The runs the dialog's PRINT starts. Each reads only the request, the database and the
 // current printer, and reports in its result. Before a run starts, the dialog has made the
-// chosen printer current, refused By Category without a chosen category, and opened the print
-// command (the PDF device's file is already chosen); it turns PRINT and CANCEL off while the
-// run lasts. A printer error may be thrown (VbError): the dialog reports the failure.
+// chosen printer current, refused the choices that refused_choices refuses (each run refuses
+// them too), shown the load prompt of a label sheet, and only then opened the print command
+// (the PDF device's file is chosen); it turns PRINT and CANCEL off while the run lasts. A
+// printer error may be thrown (VbError): the dialog reports the failure.
 PrintResult print_phone_list(const PrintRequest& request);
 PrintResult print_address_book(const PrintRequest& request);
 PrintResult print_mailing_labels(const PrintRequest& request);

@@ -46,6 +46,42 @@ TEST_F(PrintCommandTest, ByCategoryWithoutACategoryIsRefusedOnThePrinterChosen) 
     });
 }
 
+// Every printout checks its choices, then asks for the sheets, and only then for the file.
+TEST_F(PrintCommandTest, ChoicesThenTheLoadPromptThenTheFile) {
+    start_with(3);
+    recorder();
+    std::vector<size_t> boxes_before_file;
+    form<platform::FileDialogSeam>().answer = [&](const platform::FileDialogCall& call) {
+        boxes_before_file.push_back(msgs.shown().size());
+        return call.path();
+    };
+    in_dialog([&](Dialog& d) {
+        click(d.Optprint3);
+        click(d.Option3);
+        click(d.Chksingle);
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "YOU MUST SELECT ONE RECORD FOR SINGLEPRINT");
+        click(d.Chksingle);
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "CHOOSE AT LEAST 1 NAME");
+        click(d.Optprint2);
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "CHOOSE AT LEAST 1 NAME");
+        EXPECT_TRUE(boxes_before_file.empty() && msgs.shown().empty());
+
+        click(d.Optprint3);
+        select_lines(d.lstselection, {0});
+        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbCancel, kLoadStyle);
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELLED");
+        EXPECT_TRUE(boxes_before_file.empty());
+        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle);
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 3 LABELS");
+    });
+    EXPECT_EQ(boxes_before_file, std::vector<size_t>{2});
+}
+
 TEST_F(PrintCommandTest, QuickPrintAsksForItsSheetAndCancelsOnAnythingButOk) {
     start_with(2);
     in_dialog([this](Dialog& d) {
