@@ -32,14 +32,18 @@ std::function<int(Sheet, const LabelPage&)> sheet_printer(int top_position) {
     };
 }
 
-PrintResult print_mailing_labels(const PrintRequest& request) {
+PrintResult print_mailing_labels(const PrintRequest& asked) {
     PrintResult result;
-    if (labels_per_sheet(request.sheet) == 0) return result;
+    if (labels_per_sheet(asked.sheet) == 0) return result;
 
+    PrintRequest request = asked;
     std::optional<TrackingRun> tracking;
     if (request.track) {
         if (const auto name = ask_tracking_report_name()) {
             tracking = TrackingRun{name->trackfilename, name->Response_Date, name->Party_Date, {}};
+        } else {
+            // EXIT unticks Track for the whole run, its windows included.
+            request.track = false;
         }
     }
 
@@ -53,7 +57,7 @@ PrintResult print_mailing_labels(const PrintRequest& request) {
     out.write_report = [](const TrackingRun& run) { write_tracking_report(run); };
     out.windows = label_run_windows(request);
     result = run_mailing_labels(request, out);
-    if (request.track && !tracking) result.clear_track = true;
+    if (asked.track && !tracking) result.clear_track = true;
 
     if (!too_long.isEmpty()) {
         for (const QString& entry : too_long) invalid.add_entry(entry);

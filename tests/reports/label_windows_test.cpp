@@ -5,6 +5,7 @@
 #include "../printing/print_dialog_fixture.h"
 #include "../printing/printing_fixture.h"
 #include "printing/FrmInvalid.h"
+#include "printing/frmFileName.h"
 #include "printing/label_run.h"
 #include "reports/Frmchildprint.h"
 #include "reports/frmQuickprint.h"
@@ -330,6 +331,41 @@ TEST_F(LabelWindows, ChildPrintAsksForANameThenPrintsAtTheChosenPosition) {
     printed_on(kAvery5163, 10, 4);
     EXPECT_EQ(printed_texts(), QStringList({"TO THE PARENTS OF ", "     TOM SMITH & SUE JONES",
                                             "1 MAIN ST", "SPRINGFIELD, IL 62701"}));
+}
+
+// EXIT in the tracking dialog unticks Track for the whole run: the children window offers the
+// parents row again, as in any run without a report.
+TEST_F(LabelWindows, ChildPrintAfterTheTrackingDialogsExitOffersTheParents) {
+    auto kids = household("SMITH", "JOHN");
+    kids.childflag = 1;
+    kids.category[1] = "Y";
+    store_household(kids);
+    store_children({kids.keyname, {"", "TOM", "", "", "", "", ""}});
+    start_with(0);
+    in_dialog([this](Dialog& d) {
+        click(d.Optprint3);
+        click(d.Option5);
+        click(d.Option2);
+        click(d.Check[1]);
+        click(d.Chkchildsel);
+        click(d.chkTrack);
+        expect_load("5160");
+        modals.on("frmFileName",
+                  [](platform::Window& w) { click(static_cast<frmFileName&>(w).ui().cmdExit); });
+        modals.on("Frmchildprint", [](platform::Window& w) {
+            auto& c = static_cast<Frmchildprint&>(w).ui();
+            snapshot(w.widget(), "Frmchildprint_after_exit");
+            EXPECT_EQ(c.Label[8]->text(), "TO THE PARENT OF ");
+            click(c.Check[8]);
+            click(c.cmdPrint);
+        });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 1 LABELS");
+        EXPECT_EQ(v(d.chkTrack), 0);
+    });
+    printed_on(kAvery5160, 1, 4);
+    EXPECT_EQ(printed_texts(), QStringList({"TO THE PARENT OF ", "     TOM SMITH", "1 MAIN ST",
+                                            "SPRINGFIELD, IL 62701"}));
 }
 
 TEST_F(LabelWindows, ChildLabelHandsBackItsWholeNameLineAndTicksAllChildrenItself) {
