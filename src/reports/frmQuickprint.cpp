@@ -105,7 +105,7 @@ void frmQuickprint::cmdPrint_Click() {
     if (label.too_long) {
         c.lblWarning->setText(QStringLiteral("LABEL NOT PRINTED"));
         // This label's own list, shown now rather than left for a later use.
-        reports::show_too_long_label(label.lines);
+        reports::show_too_long_label(label.lines, sheet != printing::Sheet::Invite);
         return;
     }
     try {

@@ -29,10 +29,10 @@ int print_quick_invite_sheet(const printing::LabelPage& page) {
     return m.labels_on_page;
 }
 
-void show_too_long_label(const printing::LabelLines& label) {
+void show_too_long_label(const printing::LabelLines& label, bool with_lines_4_and_5) {
     auto& invalid = platform::form<FrmInvalid>();
     invalid.clear_list();
-    for (const QString& entry : listed_label(label)) invalid.add_entry(entry);
+    for (const QString& entry : listed_label(label, with_lines_4_and_5)) invalid.add_entry(entry);
     invalid.set_help_context_id(6101);
     invalid.show_modal();
 }

@@ -15,7 +15,7 @@ int print_label_sheet(printing::Sheet sheet, const printing::LabelLines& label, 
 // returns the labels on it. A printer failure raises platform::VbError.
 int print_quick_invite_sheet(const printing::LabelPage& page);
 
-// Lists a label that is too long to print, alone, in the too-long window.
-void show_too_long_label(const printing::LabelLines& label);
+// Lists a label that is too long to print, alone, in the too-long window (as listed_label).
+void show_too_long_label(const printing::LabelLines& label, bool with_lines_4_and_5 = false);
 
 }  // namespace reports

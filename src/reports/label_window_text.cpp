@@ -48,9 +48,9 @@ bool lines_too_long(const LabelLines& lines, Sheet sheet) {
                        [limit](const QString& l) { return l.size() > limit; });
 }
 
-QStringList listed_label(const LabelLines& lines) {
+QStringList listed_label(const LabelLines& lines, bool with_lines_4_and_5) {
     QStringList entries{lines[1], lines[2], lines[3]};
-    for (int j = 4; j <= 5; ++j)
+    for (int j = 4; with_lines_4_and_5 && j <= 5; ++j)
         if (!lines[j].isEmpty()) entries << lines[j];
     entries << QString();
     return entries;

@@ -19,9 +19,10 @@ using printing::Sheet;
 int window_line_limit(Sheet sheet);
 // Line 1, 2 or 3 is longer than the sheet allows.
 bool lines_too_long(const LabelLines& lines, Sheet sheet);
-// What the too-long list shows of a label: lines 1 to 3, lines 4 and 5 that hold text, then
-// one empty entry that separates it from the next label.
-QStringList listed_label(const LabelLines& lines);
+// What the too-long list shows of a label: lines 1 to 3, then one empty entry that separates it
+// from the next label. with_lines_4_and_5 (the quick label on Standard and Shipping sheets) adds
+// lines 4 and 5 that hold text before the empty entry.
+QStringList listed_label(const LabelLines& lines, bool with_lines_4_and_5 = false);
 
 // The Invite sheet prints three lines, so address 2 follows address 1 after three blanks; an
 // empty address 2 adds nothing.
