@@ -67,6 +67,7 @@ QColor to_qcolor(std::uint32_t number) {
             case 5: return QColor(0xFF, 0xFF, 0xFF);   // window
             case 15: return QColor(0xF0, 0xF0, 0xF0);  // button face
             case 8: return QColor(0, 0, 0);            // window text
+            case 18: return QColor(0, 0, 0);           // button text
             default: return QColor(0xF0, 0xF0, 0xF0);
         }
     }
@@ -94,10 +95,17 @@ std::uint32_t back_color(const QWidget* w) {
 }
 
 void set_fore_color(QWidget* w, std::uint32_t number) {
+    w->setProperty("ForeColor", QVariant::fromValue<qulonglong>(number));
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, to_qcolor(number));
     p.setColor(QPalette::Text, to_qcolor(number));
     w->setPalette(p);
+}
+
+std::uint32_t fore_color(const QWidget* w) {
+    const QVariant v = w->property("ForeColor");
+    if (v.isValid()) return static_cast<std::uint32_t>(v.toULongLong());
+    return qobject_cast<const QLineEdit*>(w) ? color::kWindowText : color::kButtonText;
 }
 
 namespace {

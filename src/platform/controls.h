@@ -42,13 +42,17 @@ constexpr std::uint32_t kGrey = 0xC0C0C0;
 constexpr std::uint32_t kMenu = 0x80000004;
 constexpr std::uint32_t kWindow = 0x80000005;
 constexpr std::uint32_t kButtonFace = 0x8000000F;
+constexpr std::uint32_t kWindowText = 0x80000008;
+constexpr std::uint32_t kButtonText = 0x80000012;
 }  // namespace color
 
 QColor to_qcolor(std::uint32_t number);
 // Paints the widget's background and remembers the number.
 void set_back_color(QWidget* w, std::uint32_t number);
 std::uint32_t back_color(const QWidget* w);
+// Paints the widget's text and remembers the number.
 void set_fore_color(QWidget* w, std::uint32_t number);
+std::uint32_t fore_color(const QWidget* w);
 
 // ---- Text boxes.
 // Limits what the user can type; text set by code is not cut. 0 means no limit.

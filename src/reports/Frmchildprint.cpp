@@ -125,7 +125,7 @@ void Frmchildprint::cmdPrint_Click() {
         c.Lbltitle->setText(QString());
     } else {
         c.Lbltitle->setText(QStringLiteral("Who Do You Want To Print A Label For?"));
-        platform::set_fore_color(c.Lbltitle, 0x000000);
+        platform::set_fore_color(c.Lbltitle, platform::color::kButtonText);
     }
     choice = reports::effective_choice(names, choice);
     if (choice.option == 1 && choice.all_children) c.Check[7]->setChecked(true);

@@ -333,6 +333,47 @@ TEST_F(LabelWindows, ChildPrintAsksForANameThenPrintsAtTheChosenPosition) {
                                             "1 MAIN ST", "SPRINGFIELD, IL 62701"}));
 }
 
+// A children label too long for the Invite sheet is listed (lines 1 to 3) and the window asks
+// again, in its own colours.
+TEST_F(LabelWindows, ChildPrintRefusesATooLongInviteLabelAndAsksAgain) {
+    auto kids = household("SMITH", "JOHN");
+    kids.address_1 = "1234 SOUTH WILLOWBROOK BOULEVARD";
+    kids.childflag = 2;
+    store_household(kids);
+    store_children({kids.keyname, {"", "TOM", "SUE", "", "", "", ""}});
+    start_with(0);
+    in_dialog([this](Dialog& d) {
+        click(d.Optprint3);
+        click(d.Option6);
+        click(d.Option3);
+        click(d.Chkchild);
+        select_lines(d.lstselection, {0});
+        expect_load("5662");
+        modals.on("Frmchildprint", [this](platform::Window& w) {
+            auto& c = static_cast<Frmchildprint&>(w).ui();
+            EXPECT_EQ(platform::fore_color(c.Lbltitle), color::kButtonText);
+            click(c.cmdPrint);
+            EXPECT_EQ(platform::fore_color(c.Lbltitle), color::kLightRed);
+            click(c.Check[1]);
+            modals.on("FrmInvalid", [](platform::Window& list) {
+                auto& l = static_cast<FrmInvalid&>(list);
+                EXPECT_EQ(l.entries(), QStringList({"Tom Smith", "1234 South Willowbrook Boulevard",
+                                                    "Springfield, IL 62701", ""}));
+                click(l.ui().Command2);
+            });
+            click(c.cmdPrint);
+            EXPECT_TRUE(w.is_shown());
+            EXPECT_EQ(c.Lbltitle->text(), "Who Do You Want To Print A Label For?");
+            EXPECT_EQ(platform::fore_color(c.Lbltitle), color::kButtonText);
+            snapshot(w.widget(), "Frmchildprint_asks_again");
+            click(c.cmdCancel);
+        });
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 1 LABELS");
+    });
+    EXPECT_TRUE(rec->jobs.empty());
+}
+
 // EXIT in the tracking dialog unticks Track for the whole run: the children window offers the
 // parents row again, as in any run without a report.
 TEST_F(LabelWindows, ChildPrintAfterTheTrackingDialogsExitOffersTheParents) {
