@@ -14,6 +14,9 @@ struct FileDialogCall {
     QString filter;     // as Qt writes it: "Text (*.txt)"
     // The suggested full path.
     QString path() const;
+    // Where the dialog opens: the suggested path, or the folder alone (ending in a separator,
+    // so that no part of it is offered as the file name).
+    QString start() const;
 };
 
 // Tests and benchmarks answer every file dialog here instead of showing it; "" is the user
@@ -26,7 +29,8 @@ struct FileDialogSeam {
 QString get_open_file_name(const QString& title, const QString& folder, const QString& filter);
 QString get_save_file_name(const QString& title, const QString& folder, const QString& file_name,
                            const QString& filter);
-// The user's documents folder.
+// The folder file dialogs start in: the user's documents folder when it exists, else the
+// home folder.
 QString documents_folder();
 
 }  // namespace platform
