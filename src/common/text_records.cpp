@@ -222,6 +222,7 @@ bool RecordReader::next(Record& record) {
             break;
         }
         record.last_line = line_;
+        if (record.last_line > record.line) record.problem = Record::Problem::LineBreak;
         skip_line_end();
         if (any_text) return true;
     }

@@ -25,7 +25,10 @@ bool read_text(QIODevice& device, QString* text, QString* error);
 
 // One record: the items of one line, or of several when a quoted item holds line ends.
 struct Record {
-    enum class Problem { None, UnclosedQuote };
+    // UnclosedQuote: a quote never closed, or closed on a later line with text after it; the
+    // record is that one line. LineBreak: a quoted item held a line end; the record runs to
+    // the line its quote closed on, and no item of it is fit to store.
+    enum class Problem { None, UnclosedQuote, LineBreak };
     int line = 0;       // first line of the record, counted from 1
     int last_line = 0;  // last line it took
     QStringList items;
@@ -38,19 +41,19 @@ struct Record {
 // closing quote and may hold commas and line ends, "" inside it being one quote; a quote inside
 // an unquoted item is an ordinary character. Blanks around an unquoted item and before an
 // opening quote are dropped. An unquoted #NULL# reads as empty. Lines with no item text are
-// skipped. A quote that is never closed, or closed on a later line with more text after it,
-// spoils its own line only: reading goes on at the next.
+// skipped. Only a LineBreak record has an item holding CR or LF. A quote that is never
+// closed, or closed on a later line with more text after it, spoils its own line only:
+// reading goes on at the next.
 class RecordReader {
 public:
     explicit RecordReader(QString text);
 
     // The next record; false at the end.
     bool next(Record& record);
-    // Reads on from the line after the record's first: for a record over several lines that
-    // turned out wrong, so that it spoils one line only.
-    void resume_after_first_line(const Record& record);
 
 private:
+    // Reads on from the line after the record's first.
+    void resume_after_first_line(const Record& record);
     bool at_line_end() const;
     void skip_line_end();
     void skip_blanks();

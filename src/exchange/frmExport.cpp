@@ -7,6 +7,7 @@
 #include "common/keyname.h"
 #include "common/records.h"
 #include "common/schema.h"
+#include "common/vbstring.h"
 #include "common/write_line.h"
 #include "platform/application.h"
 #include "platform/cursor.h"
@@ -21,14 +22,16 @@ namespace write_line = common::write_line;
 
 namespace {
 
-const char* const kHeader[32] = {"FIRST NAME",   "LAST NAME",     "WORK PHONE 1",  "CELL PHONE 1",
-                                 "HOME EMAIL 1", "WORK EMAIL 1",  "FIRST NAME 2",  "LAST NAME 2",
-                                 "WORK PHONE 2", "CELL PHONE 2",  "HOME EMAIL 2",  "WORK EMAIL 2",
-                                 "ADDRESS 1",    "ADDRESS 2",     "CITY",          "STATE",
-                                 "ZIP",          "HOME PHONE",    "HOME FAX",      "CHILD 1",
-                                 "CHILD 2",      "CHILD 3",       "CHILD 4",       "CHILD 5",
-                                 "CHILD 6",      "2ND ADDRESS 1", "2ND ADDRESS 2", "2ND CITY",
-                                 "2ND STATE",    "2ND ZIP",       "2ND PHONE",     "2ND FAX"};
+// The household fields in the order of the import's boxes, then last name 2's flags, which a
+// surname alone cannot carry ("KING-BROWN" may be person 2's own name or the double name).
+const char* const kHeader[34] = {
+    "FIRST NAME",    "LAST NAME",     "WORK PHONE 1",     "CELL PHONE 1",     "HOME EMAIL 1",
+    "WORK EMAIL 1",  "FIRST NAME 2",  "LAST NAME 2",      "WORK PHONE 2",     "CELL PHONE 2",
+    "HOME EMAIL 2",  "WORK EMAIL 2",  "ADDRESS 1",        "ADDRESS 2",        "CITY",
+    "STATE",         "ZIP",           "HOME PHONE",       "HOME FAX",         "CHILD 1",
+    "CHILD 2",       "CHILD 3",       "CHILD 4",          "CHILD 5",          "CHILD 6",
+    "2ND ADDRESS 1", "2ND ADDRESS 2", "2ND CITY",         "2ND STATE",        "2ND ZIP",
+    "2ND PHONE",     "2ND FAX",       "LAST NAME HYPHEN", "LAST NAME REVERSE"};
 
 // Items 3 to 19: fields of the household row, in column order.
 const char* const kHouseholdFields[17] = {
@@ -185,19 +188,25 @@ int frmExport::write_export(QIODevice& out) {
     write(out, write_line::format(header));
 
     // The side rows are read once, so the walk of the household table never leaves it.
-    auto load_side = [&data](const char* table, const char* const* fields,
+    auto load_side = [&data](const char* table, const char* const* fields, bool packed,
                              QHash<QString, SideItems>& into) {
         into.clear();
         open_table(QString::fromLatin1(table));
         for (bool row = data.has_current(); row; row = (data.move_next(), !data.eof())) {
             SideItems items;
-            for (int i = 0; i < 7 && fields[i]; ++i)
-                items[i] = data.field(QString::fromLatin1(fields[i]));
+            int n = 0;
+            for (int i = 0; i < 7 && fields[i]; ++i) {
+                const QVariant value = data.field(QString::fromLatin1(fields[i]));
+                // Children are the non-blank names, in order, whatever childflag says.
+                if (packed && common::is_blank(value.toString())) continue;
+                items[n++] = value;
+            }
+            for (; packed && n < 7; ++n) items[n] = QString();
             into.insert(common::text_field(data, QStringLiteral("keyname")).toUpper(), items);
         }
     };
-    load_side("Children", kChildFields, children_);
-    load_side("Address", kAddressFields, addresses_);
+    load_side("Children", kChildFields, true, children_);
+    load_side("Address", kAddressFields, false, addresses_);
 
     open_table(QStringLiteral("OVRAData"));
     int written = 0;
@@ -228,27 +237,19 @@ void frmExport::export_record(QIODevice& out) {
     const QString key = value("keyname").toString();
     const common::KeyNames names = common::split_keyname(key);
     std::vector<write_line::Item> items;
-    items.reserve(32);
+    items.reserve(34);
     items.emplace_back(names.first_name1);
     items.emplace_back(names.last_name1);
     for (int i : household_columns()) items.push_back(item(row[i]));
-    // Person 2's surname as it reads, joined to last name 1 as the flags say: the import takes
-    // the flags back from the hyphen, so a household comes back as it went out.
-    const QString last2 = value("last name 2").toString();
-    if (value("last name hyphen").toString() == QLatin1String("Y") && !last2.isEmpty() &&
-        last2 != names.last_name1) {
-        const bool reverse = value("last-name-reverse").toString() == QLatin1String("Y");
-        items[7] = reverse ? names.last_name1 + QLatin1Char('-') + last2
-                           : last2 + QLatin1Char('-') + names.last_name1;
-    }
-
     // A household whose side row is missing still writes its line, with those items empty.
     auto side = [&](bool wanted, const QHash<QString, SideItems>& rows, int count) {
         const auto it = wanted ? rows.constFind(key.toUpper()) : rows.constEnd();
         for (int i = 0; i < count; ++i)
             items.push_back(it == rows.constEnd() ? write_line::Item(QString()) : item((*it)[i]));
     };
-    side(value("childflag").toInt() > 0, children_, 6);
+    side(true, children_, 6);
     side(value("second address").toString() == QLatin1String("Y"), addresses_, 7);
+    items.push_back(item(value("last name hyphen")));
+    items.push_back(item(value("last-name-reverse")));
     write(out, write_line::format(items));
 }

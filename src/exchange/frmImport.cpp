@@ -57,7 +57,9 @@ const char* const kCaptions[frmImport::kBoxes + 1] = {"",
                                                       "SECONDARY STATE",
                                                       "SECONDARY ZIP",
                                                       "SECONDARY PHONE",
-                                                      "SECONDARY FAX"};
+                                                      "SECONDARY FAX",
+                                                      "LAST NAME HYPHEN",
+                                                      "LAST NAME REVERSE"};
 
 const int kRequired[] = {1, 2, 13, 15, 16, 17};
 constexpr std::uint32_t kLabelColor = 0x80000009;
@@ -95,7 +97,7 @@ frmImport::frmImport() : Form(QStringLiteral("frmImport")) {}
 
 void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
     w->setWindowTitle(QStringLiteral("Import Utility"));
-    platform::set_client_size(w, 12720, 8880);
+    platform::set_client_size(w, 12720, 9270);
     set_back_color(w, color::kGrey);
 
     c.lblHeading = platform::make_label(w, "lblHeading", QStringLiteral("IMPORT UTILITY"), 120, 120,
@@ -120,11 +122,12 @@ void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
         platform::on_click(c.cmdField[i], [this, i] { cmdField_Click(i); });
     }
 
-    // The household fields: four columns of eight, each a button and its selection box.
+    // The household fields: four columns of eight, each a button and its selection box; the
+    // two flags of last name 2 in a ninth row, the first under LAST NAME 2.
     auto* selector = new SelectOnFocus(w);
     for (int k = 1; k <= kBoxes; ++k) {
-        const int column = (k - 1) / 8;
-        const int row = (k - 1) % 8;
+        const int column = k <= 32 ? (k - 1) / 8 : k - 33;
+        const int row = k <= 32 ? (k - 1) % 8 : 8;
         const int left = 120 + column * 3150;
         const int top = 4440 + row * 390;
         const QByteArray button = "cmdColumn(" + QByteArray::number(k) + ")";
@@ -138,7 +141,7 @@ void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
         platform::on_click(c.cmdColumn[k], [this, k] { cmdColumn_Click(k); });
     }
 
-    auto* first = platform::make_label(w, "lblFirstLine", QStringLiteral("First Line:"), 120, 7740,
+    auto* first = platform::make_label(w, "lblFirstLine", QStringLiteral("First Line:"), 120, 8130,
                                        1080, 285);
     first->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.lstFirstLine = new QListWidget(w);
@@ -146,19 +149,19 @@ void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
     c.lstFirstLine->addItems({QStringLiteral("HEADER"), QStringLiteral("DATA")});
     c.lstFirstLine->setCurrentRow(-1);
     c.lstFirstLine->clearSelection();
-    platform::place(c.lstFirstLine, 1260, 7620, 1200, 600);
+    platform::place(c.lstFirstLine, 1260, 8010, 1200, 600);
     set_back_color(c.lstFirstLine, color::kWindow);
 
-    c.lblStatus = platform::make_label(w, "lblStatus", QString(), 2640, 7620, 5160, 600);
+    c.lblStatus = platform::make_label(w, "lblStatus", QString(), 2640, 8010, 5160, 600);
     c.lblStatus->setAlignment(Qt::AlignCenter);
     c.lblStatus->setWordWrap(true);
     c.lblStatus->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
     platform::set_fore_color(c.lblStatus, color::kRed);
 
     c.cmdProceed =
-        platform::make_button(w, "cmdProceed", QStringLiteral("PROCEED"), 8040, 7620, 2100, 600);
+        platform::make_button(w, "cmdProceed", QStringLiteral("PROCEED"), 8040, 8010, 2100, 600);
     c.cmdCancel =
-        platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 10380, 7620, 2100, 600);
+        platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 10380, 8010, 2100, 600);
     platform::on_click(c.cmdProceed, [this] { cmdProceed_Click(); });
     platform::on_click(c.cmdCancel, [this] { cmdCancel_Click(); });
 }
@@ -208,7 +211,7 @@ void frmImport::open_import_file() {
         reader_ = std::make_unique<common::text_records::RecordReader>(std::move(text));
         if (!reader_->next(record_)) {
             error = QStringLiteral("The file %1 holds no records.").arg(filename);
-        } else if (record_.problem != common::text_records::Record::Problem::None) {
+        } else if (record_.problem == common::text_records::Record::Problem::UnclosedQuote) {
             error = QStringLiteral("The first line of the file has a quote that is never closed.");
         } else if (record_.items.size() > kMaxColumns) {
             error = QStringLiteral("The file has %1 columns; at most %2 can be imported.")
@@ -241,7 +244,8 @@ void frmImport::refuse(const QString& name, const QString& reason) {
     if (reason != kDuplicate) ++refused_other_;
 }
 
-// The next good record into import_fields. Lines that cannot be a record are listed and passed.
+// The next record into import_fields. Lines that cannot be a record are listed and passed; a
+// record with a line break inside an item is listed by import_record, which has its name.
 void frmImport::read_import_line() {
     using Problem = common::text_records::Record::Problem;
     for (;;) {
@@ -253,14 +257,7 @@ void frmImport::read_import_line() {
             refuse(QString(), QStringLiteral("QUOTE NOT CLOSED"));
             continue;
         }
-        if (record_.items.size() > fieldfinder && record_.last_line > record_.line) {
-            // A quote opened here and closed lines later: only this line is lost.
-            record_.last_line = record_.line;
-            reader_->resume_after_first_line(record_);
-            refuse(QString(), QStringLiteral("QUOTE NOT CLOSED"));
-            continue;
-        }
-        if (record_.items.size() > fieldfinder) {
+        if (record_.problem == Problem::None && record_.items.size() > fieldfinder) {
             refuse(QString(), QStringLiteral("MORE ITEMS (%1) THAN COLUMNS (%2)")
                                   .arg(record_.items.size())
                                   .arg(fieldfinder));
@@ -405,8 +402,22 @@ const QString& frmImport::mapped(int box) const {
 
 void frmImport::import_record() {
     if (EOF_) return;
-    const QString first1 = vb_trim(mapped(1)).toUpper();
-    const QString last1 = vb_trim(mapped(2)).toUpper();
+    // A name as the record's first line has it, for the list of households left out.
+    auto first_line = [](const QString& item) {
+        qsizetype end = 0;
+        while (end < item.size() && item[end] != QLatin1Char('\r') &&
+               item[end] != QLatin1Char('\n'))
+            ++end;
+        return vb_trim(item.left(end)).toUpper();
+    };
+    const QString first1 = first_line(mapped(1));
+    const QString last1 = first_line(mapped(2));
+    const QString name = vb_trim(first1 + QLatin1Char(' ') + last1);
+    // A line break inside an item is a cell over several lines or a quote left open: either
+    // way no field may hold it, so the record is left out whole.
+    if (record_.problem == common::text_records::Record::Problem::LineBreak)
+        return refuse(name, QStringLiteral("LINE BREAK INSIDE AN ITEM"));
+
     common::AddressRecord h;
     h.keyname = common::build_keyname(last1, first1);
     h.work_phone_1 = mapped(3).toUpper();
@@ -426,19 +437,30 @@ void frmImport::import_record() {
     h.home_phone = mapped(18).toUpper();
     h.home_fax = mapped(19).toUpper();
 
-    // Last name 2 "A-B": the part that is last name 1 says on which side it stands.
-    const QString last2 = mapped(8);
-    const qsizetype hyphen = last2.indexOf(QLatin1Char('-'));
-    auto is_last1 = [&last1](const QString& part) {
-        return !part.isEmpty() && part.compare(last1, Qt::CaseInsensitive) == 0;
-    };
-    const QString before = hyphen < 0 ? QString() : vb_trim(last2.left(hyphen));
-    const QString after = hyphen < 0 ? QString() : vb_trim(last2.mid(hyphen + 1));
-    h.last_name_2 = last2.toUpper();
-    if (is_last1(before) || is_last1(after)) {
-        h.last_name_hyphen = "Y";
-        h.last_name_reverse = is_last1(before) ? "Y" : "N";
-        h.last_name_2 = (is_last1(before) ? after : before).toUpper();
+    // Last name 2 with its flags mapped (as the export writes them) is taken as it is.
+    // Otherwise "A-B" where A or B is last name 1 is person 2's double name, and which end
+    // last name 1 stands at says whether it is reversed.
+    h.last_name_2 = vb_trim(mapped(8)).toUpper();
+    if (columns_[kHyphenBox] > 0 || columns_[kReverseBox] > 0) {
+        auto flag = [this](int box) {
+            return vb_trim(mapped(box)).toUpper() == QLatin1String("Y") ? QStringLiteral("Y")
+                                                                        : QStringLiteral("N");
+        };
+        h.last_name_hyphen = flag(kHyphenBox);
+        h.last_name_reverse = flag(kReverseBox);
+    } else {
+        const QString& last2 = h.last_name_2;
+        const qsizetype first = last2.indexOf(QLatin1Char('-'));
+        const qsizetype last = last2.lastIndexOf(QLatin1Char('-'));
+        const QString head = vb_trim(last2.left(first)), tail = vb_trim(last2.mid(first + 1));
+        const QString front = vb_trim(last2.left(last)), back = vb_trim(last2.mid(last + 1));
+        if (first >= 0 && head == last1 && !tail.isEmpty()) {
+            h.last_name_hyphen = h.last_name_reverse = QStringLiteral("Y");
+            h.last_name_2 = tail;
+        } else if (last >= 0 && back == last1 && !front.isEmpty()) {
+            h.last_name_hyphen = QStringLiteral("Y");
+            h.last_name_2 = front;
+        }
     }
 
     // Children are stored packed; a blank name is no child.
@@ -470,7 +492,6 @@ void frmImport::import_record() {
     for (int n = 1; n <= 12; ++n) h.category[n] = QStringLiteral("N");
     blDuplicateFlag = false;
 
-    const QString name = vb_trim(first1 + QLatin1Char(' ') + last1);
     if (first1.isEmpty()) return refuse(name, QStringLiteral("FIRST NAME 1 IS BLANK"));
     if (last1.isEmpty()) return refuse(name, QStringLiteral("LAST NAME 1 IS BLANK"));
     // The key is "LAST, FIRST": a comma in the last name would split it in the wrong place.

@@ -32,8 +32,6 @@ TEST(TextRecords, QuotedItemsHoldCommasDoubledQuotesAndLineEnds) {
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].items, QStringList({"Smith, Jr.", "say \"hi\"", "5'10\" tall", "plain", "x"}));
     EXPECT_EQ(r[1].items, QStringList({"1 Main St\nApt 2", "", "", "#NULL#"}));
-    EXPECT_EQ(r[1].line, 2);
-    EXPECT_EQ(r[1].last_line, 3);
 }
 
 TEST(TextRecords, BlankLinesAreSkippedAndEveryLineEndCounts) {
@@ -47,22 +45,30 @@ TEST(TextRecords, BlankLinesAreSkippedAndEveryLineEndCounts) {
     EXPECT_EQ(r[2].line, 6);
 }
 
-TEST(TextRecords, AQuoteNeverClosedSpoilsOnlyItsOwnLine) {
-    const auto r = records(QStringLiteral("A,\"B\nC,D\nE,F\n"));
-    ASSERT_EQ(r.size(), 3u);
-    EXPECT_EQ(r[0].problem, Record::Problem::UnclosedQuote);
-    EXPECT_EQ(r[0].line, 1);
-    EXPECT_EQ(r[1].problem, Record::Problem::None);
-    EXPECT_EQ(r[1].items, QStringList({"C", "D"}));
-    EXPECT_EQ(r[1].line, 2);
-    EXPECT_EQ(r[2].items, QStringList({"E", "F"}));
-
-    // A stray quote closed lines later by another one, with text after it, swallows nothing.
-    const auto s = records(QStringLiteral("\"Dee,x\nEve,y\nGus,\"Gray\" Jr,z\n"));
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_EQ(s[0].problem, Record::Problem::UnclosedQuote);
-    EXPECT_EQ(s[1].items, QStringList({"Eve", "y"}));
-    EXPECT_EQ(s[2].items, QStringList({"Gus", "Gray Jr", "z"}));
+TEST(TextRecords, AQuoteClosedLinesLaterEndsItsRecordThereOneNeverClosedSpoilsItsLineOnly) {
+    using P = Record::Problem;
+    struct Case {
+        const char* text;
+        std::vector<std::tuple<int, int, P>> records;  // first line, last line, problem
+    };
+    const Case cases[] = {
+        // Closed on line 3: one record of lines 1-3; reading goes on after it.
+        {"A,\"B\nC,D\nE\",F\nG,H\n", {{1, 3, P::LineBreak}, {4, 4, P::None}}},
+        // Never closed: line 1 alone; the lines after it are records of their own.
+        {"A,\"B\nC,D\nE,F", {{1, 1, P::UnclosedQuote}, {2, 2, P::None}, {3, 3, P::None}}},
+        // Closed lines later by a stray quote with text after it: line 1 alone.
+        {"\"Dee,x\nEve,y\nGus,\"Gray\" Jr,z\n",
+         {{1, 1, P::UnclosedQuote}, {2, 2, P::None}, {3, 3, P::None}}},
+    };
+    for (const Case& c : cases) {
+        const auto r = records(QString::fromLatin1(c.text));
+        std::vector<std::tuple<int, int, P>> got;
+        for (const Record& record : r)
+            got.emplace_back(record.line, record.last_line, record.problem);
+        EXPECT_EQ(got, c.records) << c.text;
+    }
+    EXPECT_EQ(records("\"Dee,x\nEve,y\nGus,\"Gray\" Jr,z\n")[2].items,
+              QStringList({"Gus", "Gray Jr", "z"}));
 }
 
 TEST(TextRecords, FilesAreUtf8WhenTheyCanBeAndWindows1252Otherwise) {
@@ -73,6 +79,10 @@ TEST(TextRecords, FilesAreUtf8WhenTheyCanBeAndWindows1252Otherwise) {
               QStringLiteral("Müller “Bob”"));
     // One stray byte makes the whole file Windows-1252, also the bytes that looked like UTF-8.
     EXPECT_EQ(decoded("\xC3\xA9 \xE9"), QStringLiteral("Ã© é"));
+    // A byte-order mark before Windows-1252 bytes is dropped all the same.
+    EXPECT_EQ(decoded("\xEF\xBB\xBFM\xFCller,\x93"
+                      "Bob\x94"),
+              QStringLiteral("Müller,“Bob”"));
 
     QString text, error;
     EXPECT_FALSE(decode_file(QByteArray("\xFF\xFE"

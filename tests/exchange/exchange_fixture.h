@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "common/schema.h"
 #include "common/settings.h"
 #include "exchange/frmExport.h"
 #include "exchange/frmImport.h"
@@ -44,7 +45,7 @@ protected:
         if (first_line >= 0) c.lstFirstLine->setCurrentRow(first_line);
         click(c.cmdProceed);
     }
-    static std::vector<int> identity(int n = 32) {
+    static std::vector<int> identity(int n = frmImport::kBoxes) {
         std::vector<int> v(n);
         for (int i = 0; i < n; ++i) v[i] = i + 1;
         return v;
@@ -88,6 +89,27 @@ protected:
         });
         main().ui().mnuExport->trigger();
         return read("export.txt");
+    }
+
+    // Every row of a table in key order, its fields joined by "|".
+    QStringList rows(const char* table) const {
+        platform::DataControl data;
+        data.set_database_name(path("ovra.mdb"));
+        data.set_record_source(QString::fromLatin1(table));
+        data.refresh();
+        data.set_index("keyname");
+        if (data.record_count() > 0) data.move_first();
+        const QByteArray name(table);
+        const QStringList& fields = name == "OVRAData"   ? common::schema::household_fields()
+                                    : name == "Children" ? common::schema::children_fields()
+                                                         : common::schema::second_address_fields();
+        QStringList out;
+        for (bool row = data.has_current(); row; row = (data.move_next(), !data.eof())) {
+            QStringList values;
+            for (const QString& f : fields) values << data.field(f).toString();
+            out << values.join('|');
+        }
+        return out;
     }
 
     static QByteArray csv(std::initializer_list<const char*> lines) {

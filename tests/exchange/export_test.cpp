@@ -1,9 +1,11 @@
+#include <QDir>
 #include <QFile>
 
 #include "common/records.h"
 #include "common/schema.h"
 #include "exchange_fixture.h"
 #include "platform/controls.h"
+#include "platform/printer.h"
 
 using common::AddressRecord;
 using common::ChildrenRecord;
@@ -13,15 +15,12 @@ using platform::form;
 namespace {
 
 const QByteArray kHeader =
-    "\"FIRST NAME\",\"LAST NAME\",\"WORK PHONE 1\",\"CELL PHONE 1\",\"HOME EMAIL 1\",\"WORK EMAIL "
-    "1\","
-    "\"FIRST NAME 2\",\"LAST NAME 2\",\"WORK PHONE 2\",\"CELL PHONE 2\",\"HOME EMAIL 2\",\"WORK "
-    "EMAIL 2\","
-    "\"ADDRESS 1\",\"ADDRESS 2\",\"CITY\",\"STATE\",\"ZIP\",\"HOME PHONE\",\"HOME FAX\",\"CHILD "
-    "1\",\"CHILD 2\","
-    "\"CHILD 3\",\"CHILD 4\",\"CHILD 5\",\"CHILD 6\",\"2ND ADDRESS 1\",\"2ND ADDRESS 2\",\"2ND "
-    "CITY\","
-    "\"2ND STATE\",\"2ND ZIP\",\"2ND PHONE\",\"2ND FAX\"\r\n";
+    R"("FIRST NAME","LAST NAME","WORK PHONE 1","CELL PHONE 1","HOME EMAIL 1","WORK EMAIL 1",)"
+    R"("FIRST NAME 2","LAST NAME 2","WORK PHONE 2","CELL PHONE 2","HOME EMAIL 2","WORK EMAIL 2",)"
+    R"("ADDRESS 1","ADDRESS 2","CITY","STATE","ZIP","HOME PHONE","HOME FAX","CHILD 1","CHILD 2",)"
+    R"("CHILD 3","CHILD 4","CHILD 5","CHILD 6","2ND ADDRESS 1","2ND ADDRESS 2","2ND CITY",)"
+    R"("2ND STATE","2ND ZIP","2ND PHONE","2ND FAX","LAST NAME HYPHEN","LAST NAME REVERSE")"
+    "\r\n";
 
 class Export : public ExchangeTest {
 protected:
@@ -60,84 +59,123 @@ TEST_F(Export, TheWindowAsksForAnOptionAndACategoryBeforeTheFile) {
         const auto& call = files.calls()[0];
         EXPECT_TRUE(call.save);
         EXPECT_EQ(call.title, "File Export");
-        EXPECT_EQ(call.folder, platform::documents_folder());
         click(c.cmdCancel);
     });
     main().ui().mnuExport->trigger();
     EXPECT_FALSE(exists("export.txt"));
 }
 
-TEST_F(Export, EachRecordCarriesTheKeysNamesFieldsAndSideRowsAsStored) {
+TEST_F(Export, EachFieldGoesToItsOwnColumnAndTheSideRowsAsTheirNamesAndFlagSay) {
     AddressRecord smith = household("SMITH", "JOHN");
+    smith.work_phone_1 = "555-0101";
+    smith.cell_phone_1 = "555-0102";
+    smith.home_email_1 = "John@Home.Example";
+    smith.work_email_1 = "John@Work.Example";
     smith.first_name_2 = "MARY \"MO\"";
     smith.last_name_2 = "JONES";
+    smith.work_phone_2 = "555-0201";
+    smith.cell_phone_2 = "555-0202";
+    smith.home_email_2 = "Mary@Home.Example";
+    smith.work_email_2 = "Mary@Work.Example";
+    smith.address_2 = "APT 2";
+    smith.home_phone = "555-0301";
+    smith.home_fax = "555-0302";
     smith.last_name_hyphen = "Y";
-    smith.home_email_1 = "John@Example.com";
-    smith.childflag = 2;
+    smith.childflag = 6;
     smith.second_address = "Y";
     store_household(smith);
     ChildrenRecord kids;
     kids.keyname = "SMITH, JOHN";
-    kids.child[1] = "KIM";
-    kids.child[2] = "LEE, JR";
+    kids.child = {"", "KIM", "LEE, JR", "AMY", "BEN", "CAL", "DOT"};
     store_children(kids);
     SecondAddressRecord second;
     second.keyname = "SMITH, JOHN";
     second.address1 = "1 COLLEGE WAY";
+    second.address2 = "ROOM 9";
     second.city = "URBANA";
+    second.state = "IN";
+    second.zip = "61801";
+    second.phone = "555-0401";
+    second.fax = "555-0402";
     store_second_address(second);
-    // Side rows the flags do not call for are left out; rows the flags call for but that are
-    // missing give empty items.
+    // Flags that call for side rows that are missing give empty items.
     AddressRecord lone = household("LONE", "AL");
     lone.childflag = 3;
     lone.second_address = "Y";
     store_household(lone);
+    // Children are the names, packed, whatever the flag; an Address row under "N" is no
+    // second address.
     store_household(household("ZED", "ZOE"));
     kids.keyname = "ZED, ZOE";
+    kids.child = {"", " ", "AMY", "", "BEN", "", ""};
     store_children(kids);
+    second.keyname = "ZED, ZOE";
+    store_second_address(second);
     exec_sql("UPDATE OVRAData SET \"home fax\" = NULL WHERE keyname = 'ZED, ZOE'");
 
     const auto out = lines(export_file(all));
     ASSERT_EQ(out.size(), 4);
     EXPECT_EQ(out[0] + '\n', kHeader);
-    const QByteArray empty7 = "\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
-    EXPECT_EQ(out[1],
-              "\"JOHN\",\"SMITH\",\"\",\"\",\"John@Example.com\",\"\",\"MARY "
-              "\"\"MO\"\"\",\"JONES-SMITH\",\"\",\"\","
-              "\"\",\"\",\"1 MAIN "
-              "ST\",\"\",\"SPRINGFIELD\",\"IL\",\"62701\",\"\",\"\",\"KIM\",\"LEE, JR\",\"\","
-              "\"\",\"\",\"\",\"1 COLLEGE WAY\",\"\",\"URBANA\",\"\",\"\",\"\",\"\"\r");
-    EXPECT_TRUE(out[2].startsWith("\"AL\",\"LONE\","));
-    EXPECT_TRUE(out[2].endsWith("\"\",\"\",\"\",\"\",\"\",\"\"," + empty7 + "\r"));
-    EXPECT_TRUE(
-        out[3].contains("\"62701\",\"\",#NULL#,\"\",\"\",\"\",\"\",\"\",\"\"," + empty7 + "\r"));
+    EXPECT_EQ(out[1], R"("JOHN","SMITH","555-0101","555-0102","John@Home.Example",)"
+                      R"("John@Work.Example","MARY ""MO""","JONES","555-0201","555-0202",)"
+                      R"("Mary@Home.Example","Mary@Work.Example","1 MAIN ST","APT 2",)"
+                      R"("SPRINGFIELD","IL","62701","555-0301","555-0302","KIM","LEE, JR","AMY",)"
+                      R"("BEN","CAL","DOT","1 COLLEGE WAY","ROOM 9","URBANA","IN","61801",)"
+                      R"("555-0401","555-0402","Y","N")"
+                      "\r");
+    const QByteArray empty6 = R"("","","","","","")";
+    const QByteArray address = R"("1 MAIN ST","","SPRINGFIELD","IL","62701",)";
+    EXPECT_EQ(out[2], R"("AL","LONE","","","","","","","","","","",)" + address + R"("","",)" +
+                          empty6 + ",\"\"," + empty6 + ",\"N\",\"N\"\r");
+    EXPECT_EQ(out[3], R"("ZOE","ZED","","","","","","","","","","",)" + address +
+                          R"("",#NULL#,"AMY","BEN","","","","","",)" + empty6 + ",\"N\",\"N\"\r");
 }
 
-TEST_F(Export, ByCategoryTakesTheHouseholdsOfTheTickedCategoriesOnly) {
+TEST_F(Export, ByCategoryTakesTheTickedCategoriesAndASecondExportInTheSameVisitIsWholeToo) {
     AddressRecord family = household("FAMILY", "ONE");
     family.category[1] = "Y";
     AddressRecord both = household("BOTH", "TWO");
     both.category[1] = "Y";
     both.category[5] = "Y";
+    both.childflag = 1;
+    both.second_address = "Y";
     AddressRecord lower = household("LOWER", "THREE");
     lower.category[5] = "y";
     for (const AddressRecord& r : {family, both, lower, household("NONE", "FOUR")})
         store_household(r);
-
-    auto by_friends = lines(export_file([](frmExport_ui::Controls& c) {
-        click(c.OptCategory);
-        click(c.Check[5]);
-    }));
-    ASSERT_EQ(by_friends.size(), 2);
-    EXPECT_TRUE(by_friends[1].startsWith("\"TWO\",\"BOTH\""));
+    ChildrenRecord kids;
+    kids.keyname = "BOTH, TWO";
+    kids.child[1] = "KIM";
+    store_children(kids);
+    SecondAddressRecord second;
+    second.keyname = "BOTH, TWO";
+    second.address1 = "1 COLLEGE WAY";
+    store_second_address(second);
 
     // Ticks left from a category run are ignored by an export of everything.
-    auto everything = lines(export_file([](frmExport_ui::Controls& c) {
+    files.expect(path("friends.txt"));
+    files.expect(path("all.txt"));
+    modals.on("frmExport", [](platform::Window& w) {
+        auto& c = static_cast<frmExport&>(w).ui();
         click(c.OptCategory);
+        click(c.Check[5]);
+        click(c.cmdExport);
+        EXPECT_EQ(c.lblStatus->text(), "EXPORT FILE CREATED");
         click(c.Check[1]);
         click(c.optAll);
-    }));
-    EXPECT_EQ(everything.size(), 5);
+        click(c.cmdExport);
+        EXPECT_EQ(c.lblStatus->text(), "EXPORT FILE CREATED");
+        click(c.cmdCancel);
+    });
+    main().ui().mnuExport->trigger();
+    const auto friends = lines(read("friends.txt"));
+    ASSERT_EQ(friends.size(), 2);
+    EXPECT_TRUE(friends[1].startsWith("\"TWO\",\"BOTH\""));
+    EXPECT_TRUE(friends[1].contains(R"("KIM","","","","","","1 COLLEGE WAY")"));
+    const auto everything = lines(read("all.txt"));
+    ASSERT_EQ(everything.size(), 5);
+    EXPECT_EQ(everything[0], friends[0]);
+    EXPECT_TRUE(everything.contains(friends[1]));
 }
 
 TEST_F(Export, AnEmptyAddressBookGivesTheHeaderOnlyAndReplacesTheOldFile) {
@@ -166,7 +204,7 @@ TEST_F(Export, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
 
 TEST_F(Export, AnExportImportsIntoAnEmptyAddressBookAsTheSameHouseholds) {
     // Households as the import makes them: names with quotes, commas, ampersands and accents,
-    // hyphenated surnames both ways round, children and second addresses.
+    // children and second addresses.
     const QByteArray source = csv({
         "FIRST,LAST,FIRST2,LAST2,ADDRESS,CITY,STATE,ZIP,EMAIL,K1,K2,ADDR2,ZIP2",
         "\"Jos\xC3\xA9, Jr\",O'Brien,\"Ann \"\"Nan\"\"\",O'Brien-M\xC3\xBCller,\"1 A & B St, Apt "
@@ -175,46 +213,31 @@ TEST_F(Export, AnExportImportsIntoAnEmptyAddressBookAsTheSameHouseholds) {
         "Bob,Smith,Eve,Jones-Smith,2 B St,Salem,OR,97301,,,,,",
         "Cy,Cole,,,3 C St,Salem,OR,97301,,,,,",
     });
-    std::vector<int> boxes(32, 0);
-    for (auto [box, column] : {std::pair{1, 1},
-                               {2, 2},
-                               {7, 3},
-                               {8, 4},
-                               {13, 5},
-                               {15, 6},
-                               {16, 7},
-                               {17, 8},
-                               {5, 9},
-                               {20, 10},
-                               {21, 11},
-                               {26, 12},
-                               {30, 13}})
-        boxes[box - 1] = column;
+    // Box k takes column boxes[k - 1].
+    const std::vector<int> boxes = {1, 2, 0, 0, 9,  0,  3, 4, 0, 0, 0,  0, 5, 0, 6,
+                                    7, 8, 0, 0, 10, 11, 0, 0, 0, 0, 12, 0, 0, 0, 13};
     expect_completed();
     open_import(source, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
-    ASSERT_EQ(count_rows("OVRAData"), 3);
+    // Every hyphen and reverse flag with a single and a double last name 2, the double one
+    // also holding last name 1.
+    const std::tuple<const char*, const char*, const char*, const char*> forms[] = {
+        {"KING, DI", "BROWN", "N", "N"},  {"KING, CY", "KING-BROWN", "N", "N"},
+        {"NASH, HAL", "BROWN", "N", "Y"}, {"NASH, IDA", "NASH-BROWN", "N", "Y"},
+        {"LANE, EVE", "BROWN", "Y", "N"}, {"LANE, DON", "JONES-BROWN", "Y", "N"},
+        {"MOSS, FAY", "BROWN", "Y", "Y"}, {"MOSS, GUY", "JONES-BROWN", "Y", "Y"}};
+    for (const auto& [key, last2, hyphen, reverse] : forms) {
+        AddressRecord r =
+            household(QString(key).section(", ", 0, 0), QString(key).section(", ", 1));
+        r.first_name_2 = "ANN";
+        r.last_name_2 = last2;
+        r.last_name_hyphen = hyphen;
+        r.last_name_reverse = reverse;
+        store_household(r);
+    }
     const QByteArray exported = export_file(all);
-
-    auto rows = [this](const char* table) {
-        platform::DataControl data;
-        data.set_database_name(path("ovra.mdb"));
-        data.set_record_source(QString::fromLatin1(table));
-        data.refresh();
-        data.set_index("keyname");
-        QStringList out;
-        for (bool row = data.has_current(); row; row = (data.move_next(), !data.eof())) {
-            QStringList fields;
-            for (const QString& f :
-                 table == QByteArray("OVRAData")   ? common::schema::household_fields()
-                 : table == QByteArray("Children") ? common::schema::children_fields()
-                                                   : common::schema::second_address_fields())
-                fields << data.field(f).toString();
-            out << fields.join('|');
-        }
-        return out;
-    };
     const QStringList households = rows("OVRAData"), children = rows("Children"),
                       addresses = rows("Address");
+    ASSERT_EQ(households.size(), 11);
     EXPECT_TRUE(households.join('\n').contains(QStringLiteral("O'BRIEN, JOSÉ, JR")));
 
     QFile::remove(path("ovra.mdb"));
@@ -225,6 +248,41 @@ TEST_F(Export, AnExportImportsIntoAnEmptyAddressBookAsTheSameHouseholds) {
     EXPECT_EQ(rows("OVRAData"), households);
     EXPECT_EQ(rows("Children"), children);
     EXPECT_EQ(rows("Address"), addresses);
+}
+
+TEST_F(Export, FileDialogsStartInTheDocumentsFolderOrElseInTheHomeFolder) {
+    struct Restore {
+        QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+        ~Restore() {
+            qputenv("HOME", home);
+            config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+        }
+    } restore;
+    const QString home = path("home");
+    QDir().mkpath(home);
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_CONFIG_HOME");
+    std::vector<QString> expected;
+    for (const QString folder : {home + "/", home + "/Documents/"}) {
+        QDir().mkpath(folder);
+        files.expect(QString());
+        main().ui().mnuImport->trigger();
+        files.expect(QString());
+        modals.on("frmExport", [](platform::Window& w) {
+            auto& c = static_cast<frmExport&>(w).ui();
+            click(c.optAll);
+            click(c.cmdExport);
+            click(c.cmdCancel);
+        });
+        main().ui().mnuExport->trigger();
+        // The PDF device's dialog keeps the name that says what is printed.
+        files.expect(QString());
+        EXPECT_TRUE(platform::PrintCommand("Mailing labels 5160.pdf").cancelled());
+        expected.insert(expected.end(), {folder, folder, folder + "Mailing labels 5160.pdf"});
+    }
+    std::vector<QString> starts;
+    for (const auto& call : files.calls()) starts.push_back(call.start());
+    EXPECT_EQ(starts, expected);
 }
 
 }  // namespace

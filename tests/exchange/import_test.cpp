@@ -49,7 +49,10 @@ TEST_F(Import, TheMappingChecksRunInOrderWithTheirTextsAndColours) {
         auto status = [&c] { return c.lblStatus->text(); };
         auto set = [](QLineEdit* box, const char* text) { type(box, text); };
 
-        // A field button picks a column that mapping buttons then write.
+        // A field button picks a column that mapping buttons then write; none picked is 0.
+        set(c.txtSelection[14], "5");
+        click(c.cmdColumn[14]);
+        EXPECT_EQ(c.txtSelection[14]->text(), "0");
         click(c.cmdField[7]);
         click(c.cmdColumn[14]);
         click(c.cmdColumn[1]);
@@ -123,36 +126,41 @@ TEST_F(Import, AFileTheWindowCannotUseIsRefusedWhenItOpens) {
 
 TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
     // Columns: LAST, FIRST, ADDRESS, CITY, STATE, ZIP, LAST2, FIRST2, EMAIL, four children,
-    // second address and city, work phone.
+    // second address and city, work phone, the other three e-mails.
     const QByteArray file = csv({
-        "LAST,FIRST,ADDRESS,CITY,STATE,ZIP,LAST2,FIRST2,EMAIL,K1,K2,K3,K4,ADDR2,CITY2,WORK",
+        "LAST,FIRST,ADDRESS,CITY,STATE,ZIP,LAST2,FIRST2,EMAIL,K1,K2,K3,K4,ADDR2,CITY2,WORK,WE1,HE2,"
+        "WE2",
         "Smith,John,1 Elm St,Boston,ma,02134,smith-jones,Mary,John.Smith@Example.com,,kim,,  lee "
-        ",1 College Way,Urbana,555-0100 ext a",
+        ",1 College Way,Urbana,555-0100 ext a,Jo@Work.Example,Mary@Home.Example,Mo@Work.Example",
         "Brown,Ann,2 Oak Ave,Salem,OR,97301,JONES-brown,Bob,,   ,,,,,,",
         "Green,Tom,3 Pine Rd,Salem,OR,97302,JONES-BLACK,Eve,,,,,,,,",
         "Hall,Ivy,4 Lake Dr,Salem,OR,97303,Hall,Al,,,,,,,,",
         "Fox,Jo,5 Elm St,Salem,OR,97304,Lee-Fox,,,,,,,,,",
+        "King,Cy,6 Elm St,Salem,OR,97305,Jones-Brown-King,Di",
+        "Lane,Don,7 Elm St,Salem,OR,97306,Lane-Jones-Brown,Eve",
     });
-    const std::pair<int, int> mapping[] = {
-        {1, 2},  {2, 1},  {3, 16},  {5, 9},   {7, 8},   {8, 7},   {13, 3},  {15, 4},
-        {16, 5}, {17, 6}, {20, 10}, {21, 11}, {22, 12}, {23, 13}, {26, 14}, {28, 15}};
+    const std::pair<int, int> mapping[] = {{1, 2},   {2, 1},   {3, 16},  {5, 9},   {6, 17},
+                                           {7, 8},   {8, 7},   {11, 18}, {12, 19}, {13, 3},
+                                           {15, 4},  {16, 5},  {17, 6},  {20, 10}, {21, 11},
+                                           {22, 12}, {23, 13}, {26, 14}, {28, 15}};
     const std::vector<int> boxes = mapped(mapping);
     expect_completed();
     open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
 
-    EXPECT_EQ(count_rows("OVRAData"), 5);
-    EXPECT_EQ(main().ui().lblrecnum->text(), "5");
+    EXPECT_EQ(count_rows("OVRAData"), 7);
+    EXPECT_EQ(main().ui().lblrecnum->text(), "7");
     EXPECT_TRUE(main().ui().MnuRecordEdit->isEnabled());
     EXPECT_TRUE(main().ui().MnuMoveChildren->isEnabled());
 
     const AddressRecord smith = stored("SMITH, JOHN");
     EXPECT_EQ(smith.first_name_2, "MARY");
-    EXPECT_EQ(smith.last_name_2, "JONES");
-    EXPECT_EQ(smith.last_name_hyphen, "Y");
-    EXPECT_EQ(smith.last_name_reverse, "Y");
     EXPECT_EQ(smith.zip, "02134");
     EXPECT_EQ(smith.state, "MA");
+    // E-mail addresses keep their case; every other text is upper case.
     EXPECT_EQ(smith.home_email_1, "John.Smith@Example.com");
+    EXPECT_EQ(smith.work_email_1, "Jo@Work.Example");
+    EXPECT_EQ(smith.home_email_2, "Mary@Home.Example");
+    EXPECT_EQ(smith.work_email_2, "Mo@Work.Example");
     EXPECT_EQ(smith.work_phone_1, "555-0100 EXT A");
     EXPECT_EQ(smith.option1, "1");
     EXPECT_EQ(smith.option2, "0");
@@ -172,30 +180,28 @@ TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
     ASSERT_TRUE(second);
     EXPECT_EQ(second->address1, "1 COLLEGE WAY");
     EXPECT_EQ(second->city, "URBANA");
-
-    // Last name 1 on the right: not reversed. Compared without regard to case.
     const AddressRecord brown = stored("BROWN, ANN");
-    EXPECT_EQ(brown.last_name_2, "JONES");
-    EXPECT_EQ(brown.last_name_hyphen, "Y");
-    EXPECT_EQ(brown.last_name_reverse, "N");
     EXPECT_EQ(brown.childflag, 0);
     EXPECT_EQ(brown.second_address, "N");
     EXPECT_FALSE(stored_row<ChildrenRecord>("Children", "BROWN, ANN"));
     EXPECT_FALSE(stored_row<SecondAddressRecord>("Address", "BROWN, ANN"));
 
-    // Neither part is last name 1: the whole name, no hyphen.
-    const AddressRecord green = stored("GREEN, TOM");
-    EXPECT_EQ(green.last_name_2, "JONES-BLACK");
-    EXPECT_EQ(green.last_name_hyphen, "N");
-    EXPECT_EQ(green.last_name_reverse, "N");
-    const AddressRecord hall = stored("HALL, IVY");
-    EXPECT_EQ(hall.last_name_2, "HALL");
-    EXPECT_EQ(hall.last_name_hyphen, "N");
-    // No first name 2: nothing of a second person is kept.
-    const AddressRecord fox = stored("FOX, JO");
-    EXPECT_EQ(fox.last_name_2, "");
-    EXPECT_EQ(fox.last_name_hyphen, "N");
-    EXPECT_EQ(fox.last_name_reverse, "N");
+    // Last name 2 with a hyphen: last name 1 at one end (compared without regard to case) is
+    // the double name, reversed when it comes first; otherwise the name is stored whole.
+    const std::tuple<const char*, const char*, const char*, const char*> surnames[] = {
+        {"SMITH, JOHN", "JONES", "Y", "Y"},
+        {"BROWN, ANN", "JONES", "Y", "N"},
+        {"GREEN, TOM", "JONES-BLACK", "N", "N"},
+        {"HALL, IVY", "HALL", "N", "N"},
+        {"FOX, JO", "", "N", "N"},  // no first name 2: nothing of a second person is kept
+        {"KING, CY", "JONES-BROWN", "Y", "N"},
+        {"LANE, DON", "JONES-BROWN", "Y", "Y"}};
+    for (const auto& [key, last2, hyphen, reverse] : surnames) {
+        const AddressRecord r = stored(key);
+        EXPECT_EQ(r.last_name_2, last2) << key;
+        EXPECT_EQ(r.last_name_hyphen, hyphen) << key;
+        EXPECT_EQ(r.last_name_reverse, reverse) << key;
+    }
 }
 
 TEST_F(Import, DuplicatesAreListedAndTheStoredHouseholdStaysAsItWas) {
@@ -221,25 +227,35 @@ TEST_F(Import, DuplicatesAreListedAndTheStoredHouseholdStaysAsItWas) {
     EXPECT_EQ(main().ui().lblrecnum->text(), "3");
 }
 
-TEST_F(Import, BadLinesAreListedWithTheirNumbersAndNeverShiftTheHouseholdsAfterThem) {
+TEST_F(Import, BadLinesAreListedWithTheirNumbersAndNeverSwallowOrShiftTheLinesAfterThem) {
     const QByteArray file =
         csv({"FIRST,LAST,ADDRESS,CITY,STATE,ZIP", "Ann,Able,1 A St,Salem,OR,97301",
-             "Bob,Baker,2 B St,Salem,OR,97301,extra", "Cy,Cole,3 C St",
-             "\"Dee,Dunn,4 D St,Salem,OR,97301", "", "Eve,Eden,5 E St,Salem,OR,97301",
-             " ,Fox,6 F St,Salem,OR,97301", "Gus,\"Gray, Jr\",7 G St,Salem,OR,97301"});
+             // A quote left open that a later one closes: lines 3-5.
+             "Bob,Baker,\"2 B St,Salem,OR,97301", "Cy,Cole,3 C St,Salem,OR,97301",
+             "Dee,Dunn,4 D St 7\",Salem,OR,97301", "Eve,Eden,5 E St,Salem,OR,97301,extra",
+             "Fay,Fox,6 F St",
+             // A spreadsheet cell over two lines.
+             "Gus,Gray,\"Apt 5\r\nRear\",Salem,OR,97301", "", " ,Hill,8 H St,Salem,OR,97301",
+             "Ida,\"Ives, Jr\",9 I St,Salem,OR,97301", "Jo,\"Jay,10 J St,Salem,OR,97301",
+             "Kim,Kerr,11 K St,Salem,OR,97301"});
     const QStringList* lines = expect_refused("RECORDS NOT IMPORTED");
     open_import(file, [this](frmImport& w) { proceed(w, kAddress, 0); });
 
-    EXPECT_EQ(*lines,
-              QStringList({"LINE 3: MORE ITEMS (7) THAN COLUMNS (6)", "LINE 5: QUOTE NOT CLOSED",
-                           "LINE 8: FOX - FIRST NAME 1 IS BLANK",
-                           "LINE 9: GUS GRAY, JR - LAST NAME 1 HOLDS A COMMA"}));
+    EXPECT_EQ(*lines, QStringList({"LINES 3-5: BOB BAKER - LINE BREAK INSIDE AN ITEM",
+                                   "LINE 6: MORE ITEMS (7) THAN COLUMNS (6)",
+                                   "LINES 8-9: GUS GRAY - LINE BREAK INSIDE AN ITEM",
+                                   "LINE 11: HILL - FIRST NAME 1 IS BLANK",
+                                   "LINE 12: IDA IVES, JR - LAST NAME 1 HOLDS A COMMA",
+                                   "LINE 13: QUOTE NOT CLOSED"}));
     EXPECT_EQ(count_rows("OVRAData"), 3);
+    EXPECT_EQ(stored("ABLE, ANN").address_1, "1 A ST");
     // A short line is padded with empty items.
-    const AddressRecord cole = stored("COLE, CY");
-    EXPECT_EQ(cole.address_1, "3 C ST");
-    EXPECT_EQ(cole.city, "");
-    EXPECT_EQ(stored("EDEN, EVE").address_1, "5 E ST");
+    const AddressRecord fox = stored("FOX, FAY");
+    EXPECT_EQ(fox.address_1, "6 F ST");
+    EXPECT_EQ(fox.city, "");
+    EXPECT_EQ(stored("KERR, KIM").address_1, "11 K ST");
+    for (const QString& row : rows("OVRAData"))
+        EXPECT_FALSE(row.contains('\r') || row.contains('\n')) << row.toStdString();
 }
 
 TEST_F(Import, AHouseholdTheDatabaseRefusesLeavesNoRowBehindAndTheRunGoesOn) {
