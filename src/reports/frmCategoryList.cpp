@@ -2,6 +2,7 @@
 
 #include "common/display_name.h"
 #include "common/records.h"
+#include "common/vbstring.h"
 #include "lookup/record_list.h"
 #include "platform/application.h"
 #include "platform/controls.h"
@@ -10,6 +11,22 @@
 #include "platform/printer.h"
 #include "printouts.h"
 #include "shell/frmdatabase.h"
+
+namespace {
+
+// A household has children when its Children row holds a name, whatever childflag says.
+bool has_children(const QString& key) {
+    static platform::DataControl::KeyedRead children{
+        QStringLiteral("Children"),
+        {QStringLiteral("child1"), QStringLiteral("child2"), QStringLiteral("child3"),
+         QStringLiteral("child4"), QStringLiteral("child5"), QStringLiteral("child6")},
+        {}};
+    for (const QVariant& child : Data1().row_by_key(children, key))
+        if (!child.isNull() && !common::is_blank(child.toString())) return true;
+    return false;
+}
+
+}  // namespace
 
 frmCategoryList::frmCategoryList() : Form(QStringLiteral("frmCategoryList")) {}
 
@@ -69,7 +86,7 @@ void frmCategoryList::list_current_row() {
                               d.field(QStringLiteral("last name 2")),
                               common::text_field(d, QStringLiteral("last name hyphen")),
                               common::text_field(d, QStringLiteral("last-name-reverse")),
-                              d.field(QStringLiteral("childflag")).toInt(), true),
+                              has_children(key) ? 1 : 0, true),
          key});
 }
 

@@ -30,8 +30,13 @@ protected:
         if (last2) r.last_name_2 = *last2;
         r.last_name_hyphen = hyphen;
         r.last_name_reverse = reverse;
-        r.childflag = children;
+        // A stale childflag on purpose: the children are the names of the Children row.
+        r.childflag = children > 0 ? 0 : 3;
         store_household(r);
+        common::ChildrenRecord kids;
+        kids.keyname = r.keyname;
+        if (children > 0) kids.child[children] = "CY";
+        store_children(kids);
     }
 
     // The lines the category button shows.
