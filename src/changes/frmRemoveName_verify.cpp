@@ -26,15 +26,6 @@ void hide_address(Dialog& d) {
         w->hide();
 }
 
-void show_address(Dialog& d, const common::AddressRecord& image) {
-    d.txtaddress1->setText(image.address_1);
-    d.txtaddress2->setText(image.address_2);
-    d.txtCity->setText(image.city);
-    d.txtState->setText(image.state);
-    d.txtZip->setText(image.zip);
-    platform::set_value(d.chkForeign, image.foreign_check == QLatin1String("Y") ? 1 : 0);
-}
-
 void take_address(const Dialog& d, common::AddressRecord& image) {
     image.address_1 = d.txtaddress1->text();
     image.address_2 = d.txtaddress2->text();
@@ -77,7 +68,7 @@ bool frmRemoveName::verify_new_name() {
     auto& d = dialog.ui();
     d.lblfirstname2->setText(new_firstname1);
     d.txtlastname2->setText(new_lastname1);
-    show_address(d, new_record);
+    // The address boxes open empty: the leaving person's new address is asked, never assumed.
     dialog.keys_to_write = [this, &d] {
         return claimed_keys_ + QStringList{key_of(d.txtlastname2->text(), new_firstname1)};
     };
@@ -96,7 +87,7 @@ bool frmRemoveName::verify_names_address() {
     d.txtlastname2->setText(original_lastname1);
     d.lblSpouseHeading->show();
     show_spouse_row(d, new_firstname1, new_lastname1);
-    show_address(d, original_record);
+    // Person 1's new address is asked; the boxes open empty.
     dialog.keys_to_write = [this, &d] {
         return claimed_keys_ + QStringList{key_of(d.txtlastname2->text(), original_firstname1),
                                            key_of(d.txtLastName1->text(), new_firstname1)};
