@@ -214,7 +214,10 @@ bool frmRemoveName::split_name2() {
 }
 
 void frmRemoveName::write_rows() {
-    const int children = children_found_ ? original_record.childflag : 0;
+    // Children are the names in the row, stored packed whatever the flag said.
+    const auto as_read = children_image.child;
+    children_image.child = changes::packed_children(as_read);
+    const int children = children_found_ ? changes::count_children(as_read) : 0;
     auto key_of = [this](Goes g) {
         return g == Goes::staying ? original_keyname : g == Goes::leaving ? new_keyname : QString();
     };
@@ -228,7 +231,9 @@ void frmRemoveName::write_rows() {
     const QString children_last =
         children_go_ == Goes::leaving ? new_lastname1 : original_lastname1;
     const bool complete_names = !children_to.isEmpty() && children_last != family_lastname;
-    const bool move_children = children > 0 && (children_to != loaded_keyname || complete_names);
+    const bool move_children =
+        children_found_ &&
+        (children_to != loaded_keyname || complete_names || children_image.child != as_read);
     const QString address_to = address_found_ ? key_of(address_go_) : QString();
     const bool move_address = address_found_ && address_to != loaded_keyname;
 

@@ -207,7 +207,8 @@ void frmRemoveName::cmdEnter_Click() {
     keyname = original_keyname;
     drop_address_ = choice_.drop_address;
     if (drop_address_) original_record.second_address = QStringLiteral("N");
-    children_found_ = original_record.childflag > 0 && get_children();
+    // A children row counts whatever childflag says.
+    children_found_ = get_children();
     address_found_ = original_record.second_address == QLatin1String("Y") && get_second_address();
     // Move and Keep apply only to a second address the household still has.
     if (!address_found_) choice_.move_address = choice_.keep_address = false;

@@ -9,38 +9,72 @@ namespace {
 using platform::back_color;
 namespace color = platform::color;
 
-// Death and separation in the household JOHN SMITH & JANE JONES, who have the children CY and
-// DI and a second address in Madison, from the main window's menu to the check-edit dialog.
+// Person 1's contacts, own title and title choice.
+QStringList person1(const common::AddressRecord& r) {
+    return {r.home_email_1, r.work_email_1, r.work_phone_1, r.cell_phone_1, r.sal1, *r.option1};
+}
+const QStringList kJohn = {
+    "john@home.example", "john@work.example", "555-0101", "555-0102", "JACK", "2"};
+// Jane's own title ("5" as person 2) is "6" as person 1.
+const QStringList kJane = {
+    "jane@home.example", "jane@work.example", "555-0201", "555-0202", "JANIE", "6"};
+// A household's person 2, hyphen and reverse included.
+QStringList person2(const common::AddressRecord& r) {
+    return {r.first_name_2, r.last_name_2, r.home_email_2, r.work_email_2,     r.work_phone_2,
+            r.cell_phone_2, r.sal2,        r.option2,      r.last_name_hyphen, r.last_name_reverse};
+}
+const QStringList kNobody = {"", "", "", "", "", "", "", "0", "N", "N"};
+// Every field of an Address row but its key.
+QStringList fields(const common::SecondAddressRecord& a) {
+    return {a.address1, a.address2, a.city, a.state, a.zip, a.foreign_check, a.phone, a.fax};
+}
+const QStringList kMadison = {"9 LAKE RD", "APT 4", "MADISON",  "WI",
+                              "53703",     "Y",     "555-0300", "555-0301"};
+
+// Death and separation in the household JOHN SMITH & JANE SMITH-JONES, who have the children
+// CY and DI (stored with gaps under a stale flag) and a second address in Madison, from the main
+// window's menu to the check-edit dialog.
 class RemoveName : public ChangesTest {
 protected:
     void SetUp() override {
         ChangesTest::SetUp();
-        auto smith = couple("Smith", "John", "JANE", "JONES");
+        auto smith = couple("Smith", "John", "JANE", "JONES", true, true);
         smith.home_phone = "555-0100";
-        smith.home_email_1 = "john@home.example";
-        smith.work_phone_1 = "555-0101";
-        smith.home_email_2 = "jane@home.example";
-        smith.cell_phone_2 = "555-0202";
-        smith.option1 = "2";  // MR.
-        smith.option2 = "3";  // MRS.
-        smith.sal2 = "JANIE";
+        smith.home_email_1 = kJohn[0];
+        smith.work_email_1 = kJohn[1];
+        smith.work_phone_1 = kJohn[2];
+        smith.cell_phone_1 = kJohn[3];
+        smith.sal1 = kJohn[4];
+        smith.option1 = kJohn[5];  // MR.
+        smith.home_email_2 = kJane[0];
+        smith.work_email_2 = kJane[1];
+        smith.work_phone_2 = kJane[2];
+        smith.cell_phone_2 = kJane[3];
+        smith.sal2 = kJane[4];
+        smith.option2 = "5";  // her own title
         smith.category[2] = "Y";
         smith.category[7] = "Y";
         store_family(smith);
+        exec_sql(
+            "UPDATE Children SET child1 = '', child2 = 'CY', child3 = ' ', child4 = 'DI';"
+            "UPDATE OVRAData SET childflag = 3 WHERE keyname = 'SMITH, JOHN';"
+            "UPDATE Address SET address2 = 'APT 4', \"foreign check\" = 'Y', "
+            "phone = '555-0300', fax = '555-0301'");
         store_household(household("Green", "Bo"));
         start_program();
         main().catcount[2] = 1;
         main().catcount[7] = 1;
     }
-    static constexpr const char* kSmith = "SMITH, JOHN & JANE JONES AND FAMILY";
+    static constexpr const char* kSmith = "SMITH, JOHN & JANE SMITH-JONES AND FAMILY";
 
-    // Accepts the names the verifier proposes, giving a new address whenever one is asked.
+    // Accepts the names the verifier proposes, giving a new address whenever one is asked; Jane
+    // keeps her own last name.
     void accept_names(int dialogs) {
         for (int i = 0; i < dialogs; ++i)
             in_verifier([](Verify& v) {
-                if (!v.txtaddress1->isHidden()) {
-                    type_address(v);
-                }
+                if (!v.txtaddress1->isHidden()) type_address(v);
+                for (QLineEdit* box : {v.txtlastname2, v.txtLastName1})
+                    if (box->text() == "SMITH-JONES") type(box, "JONES");
                 click(v.cmdContinue);
             });
     }
@@ -132,23 +166,19 @@ TEST_F(RemoveName, EachChoiceLeavesTheHouseholdsAUserExpects) {
         EXPECT_EQ(count_rows("OVRAData"), made ? 3 : 2);
         const auto s = stored_row<common::AddressRecord>("OVRAData", k.stays);
         ASSERT_TRUE(s);
-        // The household that stays is one person, whoever that is.
-        EXPECT_EQ(QStringList({s->first_name_2, s->last_name_2, s->option2, s->last_name_hyphen,
-                               s->home_email_2, s->sal2}),
-                  QStringList({"", "", "0", "N", "", ""}));
+        // The household that stays is one person, whoever that is, with their own contacts.
+        EXPECT_EQ(person2(*s), kNobody);
         EXPECT_EQ(s->city, k.stays_city);
         const bool jane_stays = QString(k.stays) == N;
-        // Jane's title MRS. as person 2 is the same title as person 1.
-        EXPECT_EQ(*s->option1, jane_stays ? "4" : "2");
-        EXPECT_EQ(s->home_email_1, jane_stays ? "jane@home.example" : "john@home.example");
+        EXPECT_EQ(person1(*s), jane_stays ? kJane : kJohn);
         EXPECT_EQ(captions.value(0), jane_stays ? "EDIT JANE JONES" : "EDIT JOHN SMITH");
 
         std::optional<common::AddressRecord> n;
         if (made) {
             n = stored_row<common::AddressRecord>("OVRAData", k.made);
             ASSERT_TRUE(n);
-            EXPECT_EQ(n->first_name_2, "");
-            EXPECT_EQ(*n->option1, jane_stays ? "2" : "4");
+            EXPECT_EQ(person2(*n), kNobody);
+            EXPECT_EQ(person1(*n), jane_stays ? kJohn : kJane);
             EXPECT_EQ(n->category[7], "Y");
             EXPECT_EQ(captions.value(1), jane_stays ? "EDIT JOHN SMITH" : "EDIT JANE JONES");
         }
@@ -158,6 +188,7 @@ TEST_F(RemoveName, EachChoiceLeavesTheHouseholdsAUserExpects) {
         // and that household's markers say so.
         EXPECT_EQ(count_rows("Children"), *k.children_at ? 1 : 0);
         EXPECT_EQ(count_rows("Address"), *k.address_at ? 1 : 0);
+        // The children are stored packed, counted by childflag.
         EXPECT_EQ(s->childflag, QString(k.children_at) == k.stays ? 2 : 0);
         EXPECT_EQ(s->second_address, QString(k.address_at) == k.stays ? "Y" : "N");
         if (n) {
@@ -169,11 +200,14 @@ TEST_F(RemoveName, EachChoiceLeavesTheHouseholdsAUserExpects) {
             ASSERT_TRUE(kids);
             // In Jane's household one-word children keep the family name they had.
             const bool janes = QString(k.children_at) == N;
-            EXPECT_EQ(QStringList({kids->child[1], kids->child[2]}),
-                      janes ? QStringList({"CY SMITH", "DI SMITH"}) : QStringList({"CY", "DI"}));
+            const std::array<QString, 7> packed = {
+                "", janes ? "CY SMITH" : "CY", janes ? "DI SMITH" : "DI", "", "", "", ""};
+            EXPECT_EQ(kids->child, packed);
         }
         if (*k.address_at) {
-            EXPECT_TRUE(stored_row<common::SecondAddressRecord>("Address", k.address_at));
+            const auto second = stored_row<common::SecondAddressRecord>("Address", k.address_at);
+            ASSERT_TRUE(second);
+            EXPECT_EQ(fields(*second), kMadison);
         }
 
         // A new household counts into its categories, in memory and after a restart.
@@ -206,10 +240,9 @@ TEST_F(RemoveName, WhoMovesWhereTakesTheAddressAndPhonesWithThem) {
     });
     const auto jane = stored_row<common::AddressRecord>("OVRAData", "JONES, JANE");
     ASSERT_TRUE(jane);
-    EXPECT_EQ(QStringList({jane->address_1, jane->city, jane->zip, jane->home_phone}),
-              QStringList({"9 LAKE RD", "MADISON", "53703", ""}));
-    EXPECT_EQ(QStringList({jane->cell_phone_1, jane->home_email_1, jane->sal1}),
-              QStringList({"555-0202", "jane@home.example", "JANIE"}));
+    EXPECT_EQ(QStringList({jane->address_1, jane->address_2, jane->city, jane->state, jane->zip,
+                           jane->foreign_check, jane->home_phone, jane->home_fax}),
+              kMadison);
     const auto john = stored_row<common::AddressRecord>("OVRAData", "SMITH, JOHN");
     ASSERT_TRUE(john);
     EXPECT_EQ(QStringList({john->city, john->home_phone, john->work_phone_1}),
@@ -221,12 +254,20 @@ TEST_F(RemoveName, PersonOneLeavingWithTheChildrenIsAskedANewAddress) {
         click(w.optSplit1);
         click(w.chkkeep1);
         click(w.chkChild1);
-        in_verifier([](Verify& v) {
+        in_verifier([this](Verify& v) {
             EXPECT_FALSE(v.lblSpouseHeading->isHidden());
             EXPECT_EQ(v.txtlastname2->text(), "SMITH");
-            EXPECT_EQ(v.txtCity->text(), "SPRINGFIELD");
+            EXPECT_EQ(v.txtLastName1->text(), "SMITH-JONES");
+            // The new address is asked, not assumed: CONTINUE at once is refused.
+            for (QLineEdit* b : {v.txtaddress1, v.txtaddress2, v.txtCity, v.txtState, v.txtZip})
+                EXPECT_EQ(b->text(), "") << b->objectName().toStdString();
+            EXPECT_EQ(platform::value(v.chkForeign), 0);
+            click(v.cmdContinue);
+            EXPECT_EQ(v.lblWarning->text(), "ENTER ADDRESS 1");
+            EXPECT_TRUE(verifier().is_shown());
             // John takes a new last name: his household moves to the new key with its rows.
             type(v.txtlastname2, "smyth");
+            type(v.txtLastName1, "jones");
             type(v.txtaddress1, "5 elm st");
             type(v.txtCity, "austin");
             type(v.txtState, "tx");
@@ -259,7 +300,7 @@ TEST_F(RemoveName, TheWindowShowsTheNamesAndItsCloseBoxChangesNothing) {
     restart_program();
     const QByteArray before = read("ovra.mdb");
     const std::pair<const char*, const char*> names[] = {
-        {kSmith, "JANE JONES"},
+        {kSmith, "JANE SMITH-JONES"},
         {"LEE, TOM & ANN LEE-PARK", "ANN LEE-PARK"},
         {"KIM, BO & ANN PARK-KIM", "ANN PARK-KIM"}};
     for (const auto& [line, name2] : names) {
@@ -376,6 +417,21 @@ TEST_F(RemoveName, AHouseholdWithoutValuesInItsCodeFieldsCanBeChanged) {
     EXPECT_EQ(al->childflag, 0);
     EXPECT_EQ(bea->childflag, 0);
     EXPECT_EQ(count_rows("Children"), 1);  // the Smiths'
+}
+
+TEST_F(RemoveName, ChildrenUnderAZeroFlagFollowTheHouseholdAndAreCounted) {
+    store_household(couple("Lee", "Tom", "ANN", "LEE"));
+    store_children({"LEE, TOM", {"", "", "KIT", "", "", "", ""}});
+    restart_program();
+    alter("LEE, TOM & ANN", [this](Remove& w) {
+        accept_names(1);  // death of Tom
+        enter(w);
+    });
+    EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "LEE, TOM"));
+    const auto kids = stored_row<common::ChildrenRecord>("Children", "LEE, ANN");
+    ASSERT_TRUE(kids);
+    EXPECT_EQ(kids->child, (std::array<QString, 7>{"", "KIT", "", "", "", "", ""}));
+    EXPECT_EQ(stored_row<common::AddressRecord>("OVRAData", "LEE, ANN")->childflag, 1);
 }
 
 TEST_F(RemoveName, ARowTheDatabaseRefusesRollsTheWholeChangeBack) {

@@ -20,6 +20,13 @@ TEST(ChildLastNames, OneWordChildrenGetTheFamilyNameOnce) {
     }
 }
 
+TEST(TitleShift, PersonTwosChoiceIsTheSameTitleAsPersonOne) {
+    // "0" none, MR., DR., MRS., MS., "5" own title; anything else keeps the fallback.
+    for (int i = 0; i <= 5; ++i)
+        EXPECT_EQ(changes::title_as_person1(QString::number(i), "2"), QString::number(i + 1));
+    for (const char* other : {"", "6", "x"}) EXPECT_EQ(changes::title_as_person1(other, "2"), "2");
+}
+
 // A household rewritten through the record images, as a removal writes it.
 class RowWriters : public ChangesTest {
 protected:
