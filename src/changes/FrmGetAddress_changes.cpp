@@ -60,6 +60,9 @@ void FrmGetAddress::set_up_Switch_Names() {
         to->setText(from->text());
         from->setText(QStringLiteral(" "));
     }
+    // No title for the new first person; the own-title boxes are stored as they stood, which
+    // the title rules would clear.
+    const QString sal1 = r.sal1->text(), sal2 = r.sal2->text();
     r.Opt2a->setChecked(false);
     r.Opt1a->setChecked(true);
     hide();
@@ -108,8 +111,8 @@ void FrmGetAddress::set_up_Switch_Names() {
     for (int n = 1; n <= 12; ++n) row.category[n] = flag(r.Chkcat[n]);
     row.foreign_check = flag(r.chkForeign);
     row.last_name_reverse = flag(r.Chkreverse);
-    row.sal1 = r.sal1->text();
-    row.sal2 = r.sal2->text();
+    row.sal1 = sal1;
+    row.sal2 = sal2;
 
     append_surname_to_children();
     std::array<QString, 7> boxes{};

@@ -16,6 +16,7 @@ protected:
     using Chooser = Frmchildmove_ui::Controls;
     using Where = frmchildnamemove_ui::Controls;
     using Remove = frmRemoveName_ui::Controls;
+    using CheckEdit = frmCheckEdit_ui::Controls;
 
     static frmRemoveName& change() { return platform::form<frmRemoveName>(); }
     static frmVerifyNames& verifier() { return platform::form<frmVerifyNames>(); }
@@ -27,16 +28,18 @@ protected:
     }
 
     // "Move Name1 to Name2" on the listed household: the verifier gets `act`; a verified switch
-    // ends in the check-edit dialog, which is left by its MAIN MENU button.
-    void switch_names(const QString& line, const std::function<void(Verify&)>& act,
-                      bool ends_in_check_edit = true) {
+    // ends in the check-edit dialog, which gets `check_edit` (by default its MAIN MENU button;
+    // none when the switch does not end there).
+    void switch_names(
+        const QString& line, const std::function<void(Verify&)>& act,
+        std::function<void(CheckEdit&)> check_edit = [](CheckEdit& c) { click(c.cmdCancel); }) {
         in_picker([] { main().ui().mnuMove1To2->trigger(); },
                   [&](Picker& p) {
                       select(line);
                       in_verifier(act);
-                      if (ends_in_check_edit)
-                          modals.on("frmCheckEdit", [this](platform::Window& w) {
-                              click(static_cast<frmCheckEdit&>(w).ui().cmdCancel);
+                      if (check_edit)
+                          modals.on("frmCheckEdit", [check_edit](platform::Window& w) {
+                              check_edit(static_cast<frmCheckEdit&>(w).ui());
                           });
                       click(p.ComGetAddress);
                   });
@@ -74,6 +77,20 @@ protected:
                   [act](platform::Window& w) { act(static_cast<frmAddressRecord&>(w).ui()); });
         click(c.cmdPrint);
     }
+    // A household with children and a second address (store_family) whose Address row has every
+    // field filled: kMadison.
+    void store_full_family(const common::AddressRecord& r) {
+        store_family(r);
+        exec_sql(
+            "UPDATE Address SET address2 = 'APT 4', \"foreign check\" = 'Y', phone = '555-0300', "
+            "fax = '555-0301'");
+    }
+    static QStringList fields(const common::SecondAddressRecord& a) {
+        return {a.address1, a.address2, a.city, a.state, a.zip, a.foreign_check, a.phone, a.fax};
+    }
+    inline static const QStringList kMadison = {"9 LAKE RD", "APT 4", "MADISON",  "WI",
+                                                "53703",     "Y",     "555-0300", "555-0301"};
+
     // Types a new address into the record form or the verification dialog.
     template <class Form>
     static void type_address(Form& f) {

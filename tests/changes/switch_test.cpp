@@ -13,15 +13,23 @@ protected:
     void SetUp() override {
         ChangesTest::SetUp();
         auto smith = household("Smith", "John");
+        smith.last_name_hyphen = smith.last_name_reverse = "Y";
+        smith.address_2 = "APT 1";
+        smith.home_phone = "555-0100";
+        smith.home_fax = "555-0199";
+        smith.foreign_check = "Y";
+        smith.sal1 = "JACK";  // own titles, so the record form shows them
+        smith.sal2 = "MAE";
+        smith.option2 = "5";
         smith.home_email_1 = "john@home.example";
         smith.work_email_1 = "john@work.example";
         smith.work_phone_1 = "555-0101";
         smith.cell_phone_1 = "555-0102";
-        smith.option1 = "2";
+        smith.option1 = "6";
         smith.last_name_check = "Y";
         smith.category[2] = "Y";
         smith.category[7] = "Y";
-        store_family(smith);  // children CY and DI, second address in Madison
+        store_full_family(smith);  // children CY and DI, second address in Madison
         store_household(household("Green", "Bo"));
         start_program();
         main().catcount[2] = 1;
@@ -32,18 +40,34 @@ protected:
 
 TEST_F(SwitchNames, ANewFirstPersonReKeysTheHouseholdWithItsChildrenAndSecondAddress) {
     const QByteArray settings = read("storefile.ovr");
-    switch_names(kSmith, [this](Verify& v) {
-        EXPECT_EQ(v.lblfirstname2->text(), "Enter new Name1:");
-        EXPECT_EQ(v.lblfirstname1->text(), "JOHN");
-        EXPECT_EQ(v.txtLastName1->text(), "SMITH");
-        EXPECT_TRUE(v.txtaddress1->isHidden());
-        EXPECT_TRUE(v.chkForeign->isHidden());
-        EXPECT_TRUE(v.lblSpouseHeading->isHidden());
-        EXPECT_EQ(record().caption(), "Switch Existing Record");
-        EXPECT_FALSE(picker().is_shown());
-        type(v.txtlastname2, "mary ann brown");
-        click(v.cmdContinue);
-    });
+    switch_names(
+        kSmith,
+        [this](Verify& v) {
+            EXPECT_EQ(v.lblfirstname2->text(), "Enter new Name1:");
+            EXPECT_EQ(v.lblfirstname1->text(), "JOHN");
+            EXPECT_EQ(v.txtLastName1->text(), "SMITH");
+            EXPECT_TRUE(v.txtaddress1->isHidden());
+            EXPECT_TRUE(v.chkForeign->isHidden());
+            EXPECT_TRUE(v.lblSpouseHeading->isHidden());
+            EXPECT_EQ(record().caption(), "Switch Existing Record");
+            EXPECT_FALSE(picker().is_shown());
+            type(v.txtlastname2, "mary ann brown");
+            click(v.cmdContinue);
+        },
+        [this](CheckEdit& c) {
+            // One button opens the switched household for editing.
+            EXPECT_EQ(c.cmdEdit1->text().simplified(), "EDIT UPDATED RECORD");
+            EXPECT_TRUE(c.cmdEdit2->isHidden());
+            EXPECT_EQ(platform::form<frmCheckEdit>().help_context_id(), 8030);
+            modals.on("frmAddressRecord", [](platform::Window& w) {
+                auto& r = static_cast<frmAddressRecord&>(w).ui();
+                EXPECT_EQ(r.TxtFirstName1->text(), "MARY ANN");
+                EXPECT_EQ(r.TxtFirstName2->text(), "JOHN");
+                click(r.Comcancel);
+            });
+            click(c.cmdEdit1);
+            click(c.cmdCancel);
+        });
     EXPECT_FALSE(picker().is_loaded());
     EXPECT_FALSE(verifier().is_loaded());
     EXPECT_FALSE(stored_row<common::AddressRecord>("OVRAData", "SMITH, JOHN"));
@@ -57,14 +81,23 @@ TEST_F(SwitchNames, ANewFirstPersonReKeysTheHouseholdWithItsChildrenAndSecondAdd
     EXPECT_EQ(person2, QStringList({"JOHN", "SMITH", "john@home.example", "john@work.example",
                                     "555-0101", "555-0102"}));
     EXPECT_EQ(h->home_email_1, " ");
-    EXPECT_EQ(QStringList({*h->option1, h->option2}), QStringList({"1", "0"}));
-    EXPECT_EQ(QStringList({h->last_name_check, h->category[2], h->category[7], h->second_address}),
-              QStringList({"Y", "Y", "Y", "Y"}));
+    EXPECT_EQ(QStringList({*h->option1, h->option2, h->sal1, h->sal2}),
+              QStringList({"1", "0", "JACK", "MAE"}));
+    // The household keeps its address, phones and flags.
+    EXPECT_EQ(
+        QStringList(
+            {h->address_1, h->address_2, h->city, h->state, h->zip, h->home_phone, h->home_fax}),
+        QStringList({"1 MAIN ST", "APT 1", "SPRINGFIELD", "IL", "62701", "555-0100", "555-0199"}));
+    EXPECT_EQ(QStringList({h->foreign_check, h->last_name_hyphen, h->last_name_reverse,
+                           h->last_name_check, h->category[2], h->category[7], h->second_address}),
+              QStringList({"Y", "Y", "Y", "Y", "Y", "Y", "Y"}));
     EXPECT_EQ(h->childflag, 2);
     const auto kids = stored_row<common::ChildrenRecord>("Children", "BROWN, MARY ANN");
     ASSERT_TRUE(kids);
     EXPECT_EQ(QStringList({kids->child[1], kids->child[2]}), QStringList({"CY SMITH", "DI SMITH"}));
-    EXPECT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, MARY ANN"));
+    const auto second = stored_row<common::SecondAddressRecord>("Address", "BROWN, MARY ANN");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(fields(*second), kMadison);
     EXPECT_EQ(count_rows("OVRAData"), 2);
     EXPECT_EQ(count_rows("Children"), 1);
     EXPECT_EQ(count_rows("Address"), 1);
@@ -149,7 +182,7 @@ TEST_F(SwitchNames, ClosingTheVerifierCancelsTheWholeSwitch) {
                     v.txtlastname2->window()->close();
                 }
             },
-            false);
+            nullptr);
         EXPECT_FALSE(picker().is_loaded());
         EXPECT_FALSE(record().is_loaded());
     }
@@ -199,7 +232,7 @@ TEST_F(SwitchNames, ARowTheDatabaseRefusesRollsTheWholeSwitchBack) {
             type(v.txtlastname2, "ed ray");
             click(v.cmdContinue);
         },
-        false);
+        nullptr);
     EXPECT_EQ(read("ovra.mdb"), before);
     EXPECT_EQ(main().ui().lblrecnum->text(), "2");
 }
