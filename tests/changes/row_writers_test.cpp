@@ -35,7 +35,7 @@ protected:
         auto brown = couple("Brown", "Al", "EVE", "BROWN");
         brown.category[2] = "Y";
         brown.category[7] = "Y";
-        store_family(brown);  // children CY and DI, second address in Madison
+        store_full_family(brown);  // children CY and DI, second address in Madison
         start_program();
         auto& c = change();
         c.keyname = "BROWN, AL";
@@ -103,7 +103,9 @@ TEST_F(RowWriters, APersonMovesOutWithTheChildrenAndTheCountsMoveOnlyOnCommit) {
     ASSERT_TRUE(kids);
     EXPECT_EQ(kids->child[1], "CY BROWN");
     EXPECT_EQ(count_rows("Children"), 1);
-    EXPECT_TRUE(stored_row<common::SecondAddressRecord>("Address", "BROWN, EVE"));
+    const auto second = stored_row<common::SecondAddressRecord>("Address", "BROWN, EVE");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(fields(*second), kMadison);
     EXPECT_EQ(count_rows("Address"), 1);
 }
 
