@@ -43,6 +43,14 @@ void show_spouse_row(Dialog& d, const QString& first, const QString& last) {
     d.txtLastName1->show();
 }
 
+// The window ends as far below CONTINUE as the full layout does; the layouts' own heights were
+// drawn for a shorter button and would cut it off.
+void end_below_continue(frmVerifyNames& dialog) {
+    QPushButton* b = dialog.ui().cmdContinue;
+    platform::set_client_size(dialog.widget(), frmVerifyNames::kWidth,
+                              platform::top(b) + platform::height(b) + frmVerifyNames::kMargin);
+}
+
 // Shows the dialog; false (and the dialog unloaded) when the user closed it.
 bool run(frmVerifyNames& dialog, int help) {
     dialog.cancelled = false;
@@ -113,7 +121,7 @@ bool frmRemoveName::check_name1() {
     platform::set_top(d.lblfirstname1, 2160);
     platform::set_top(d.txtLastName1, 2115);
     platform::set_top(d.cmdContinue, 2760);
-    platform::set_client_size(dialog.widget(), 6480, 3570 - 435);
+    end_below_continue(dialog);
     // The person of the main row keeps the first name shown beside it, and so does the spouse.
     const bool main_moves_out = split_name_flag == QLatin1String("N");
     dialog.keys_to_write = [this, &d] {
@@ -148,7 +156,7 @@ bool frmRemoveName::verify_remaining_names() {
     d.txtLastName1->hide();
     hide_address(d);
     platform::set_top(d.cmdContinue, 1800);
-    platform::set_client_size(dialog.widget(), 6480, 2565 - 435);
+    end_below_continue(dialog);
     dialog.keys_to_write = [this, &d] {
         return claimed_keys_ + QStringList{key_of(d.txtlastname2->text(), original_firstname2)};
     };

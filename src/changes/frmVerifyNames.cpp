@@ -24,7 +24,7 @@ frmVerifyNames::frmVerifyNames() : Form(QStringLiteral("frmVerifyNames")) {}
 
 void frmVerifyNames::build(QWidget* w, frmVerifyNames_ui::Controls& c) {
     w->setWindowTitle(QStringLiteral("Verify Names"));
-    platform::set_client_size(w, 6480, 5610);
+    platform::set_client_size(w, kWidth, 5610);
     const QFont heading(QStringLiteral("Arial"), 9.75, QFont::Bold);
     auto row_label = [w](const char* name, const QString& caption, int top) {
         QLabel* l = platform::make_label(w, name, caption, 240, top, 2160, 315);

@@ -41,6 +41,9 @@ class frmVerifyNames : public platform::Form<frmVerifyNames_ui::Controls> {
 public:
     frmVerifyNames();
 
+    // Client width, and the space below CONTINUE (twips).
+    static constexpr int kWidth = 6480, kMargin = 315;
+
     // "GetAddress" for the switch of names, "RemoveName" for a removal.
     QString call_from_form;
     // Keys the change gives up, which it may therefore take again.

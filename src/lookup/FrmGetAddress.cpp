@@ -29,7 +29,7 @@ void FrmGetAddress::build(QWidget* w, FrmGetAddress_ui::Controls& c) {
     const QFont prompt(QStringLiteral("Arial"), 9.75, QFont::Bold);
     c.Label1 = platform::make_label(
         w, "Label1", QStringLiteral("HIGHLIGHT THE RECORD THAT YOU WANT TO"), 240, 240, 5175, 300);
-    c.Label2 = platform::make_label(w, "Label2", QStringLiteral("DELETE"), 5351, 240, 1980, 300);
+    c.Label2 = platform::make_label(w, "Label2", QStringLiteral("DELETE"), 5351, 240, 1920, 300);
     for (QLabel* l : {c.Label1, c.Label2}) {
         l->setFont(prompt);
         platform::set_back_color(l, 0xE0E0E0);

@@ -152,6 +152,7 @@ protected:
 TEST_F(Browser, WithoutAStartingAddressNothingIsLoaded) {
     auto& b = open(QString());
     EXPECT_TRUE(b.is_shown());
+    EXPECT_EQ(controls_cut_off(b.widget()), QStringList());
     EXPECT_FALSE(c().timTimer->isActive());
     EXPECT_EQ(c().cboAddress->count(), 0);
     EXPECT_EQ(c().cboAddress->currentText(), kMakerWebSite);
@@ -241,6 +242,7 @@ TEST_F(Browser, AWindowTooSmallForThePageLeavesItNoRoomAndRecovers) {
     EXPECT_EQ(platform::height(c().brwWebBrowser), 0);
     b.widget()->resize(640, 480);
     run_events(50);
+    EXPECT_EQ(controls_cut_off(b.widget()), QStringList());
     EXPECT_GT(platform::height(c().brwWebBrowser), 0);
     EXPECT_EQ(platform::width(c().cboAddress), platform::width(c().picAddress) - 100);
     EXPECT_EQ(b.caption(), "Page a");

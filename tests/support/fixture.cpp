@@ -195,6 +195,26 @@ void OvraTest::snapshot(QWidget* window, const QString& name) {
     window->hide();
 }
 
+QStringList OvraTest::controls_cut_off(QWidget* window) {
+    QCoreApplication::processEvents();
+    QStringList out;
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        const QString name = c->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || c->isWindow() ||
+            !c->isVisibleTo(window))
+            continue;
+        const QRect r(c->mapTo(window, QPoint()), c->size());
+        if (!window->rect().contains(r) || !c->parentWidget()->rect().contains(c->geometry()))
+            out << QStringLiteral("%1 (%2,%3 %4x%5)")
+                       .arg(name)
+                       .arg(r.x())
+                       .arg(r.y())
+                       .arg(r.width())
+                       .arg(r.height());
+    }
+    return out;
+}
+
 void OvraTest::type(QLineEdit* box, const QString& text) {
     box->selectAll();
     box->del();

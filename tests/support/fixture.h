@@ -127,6 +127,10 @@ protected:
     // With OVRA_SNAPSHOTS set to a folder, saves a picture of the window there (for looking
     // at it); otherwise does nothing.
     static void snapshot(QWidget* window, const QString& name);
+    // The visible controls of a shown window that do not lie wholly inside its client area and
+    // the frame holding them, each as "name (x,y w x h)"; empty when the window shows all of
+    // itself.
+    static QStringList controls_cut_off(QWidget* window);
 
     QTemporaryDir dir_;
     std::unique_ptr<platform::App> app_;
