@@ -42,9 +42,12 @@ void inform(const QString& text) {
     platform::msgbox(text, platform::vbInformation, text);
 }
 
-// Compacts source into the new file work, then puts the finished copy in place of destination:
-// destination is never missing and never half written.
-void compact_over(const QString& source, const QString& work, const QString& destination) {
+// Compacts source into a work file of its own (clearing one that a broken earlier run left),
+// then puts the finished copy in place of destination: destination is never missing and never
+// half written.
+void compact_to(const QString& source, const QString& destination) {
+    const QString work = destination + QStringLiteral(".tmp");
+    QFile::remove(work);
     platform::DataControl::compact_database(source, work);
     try {
         platform::replace_file(work, destination);
@@ -52,13 +55,6 @@ void compact_over(const QString& source, const QString& work, const QString& des
         QFile::remove(work);
         throw;
     }
-}
-
-// The same through a work file of its own, clearing one that a broken earlier run left.
-void compact_to(const QString& source, const QString& destination) {
-    const QString work = destination + QStringLiteral(".tmp");
-    QFile::remove(work);
-    compact_over(source, work, destination);
 }
 
 // Copies a side file to its backup copy. Without the file, writes its default instead and drops
@@ -80,24 +76,16 @@ bool backup_side_file(const QString& current, const QString& backup,
 void frmOVRA::MnuCmpDB_Click() {
     if (!address_book_available()) return;
     Data1().close_database();
-    QString failure;
-    try {
-        compact_over(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("DB2.mdb")),
-                     file(QStringLiteral("ovra.mdb")));
-    } catch (const VbError& e) {
-        // A DB2.mdb already there may be the only copy left by an interrupted run: keep it.
-        failure =
-            e.number() == platform::kErrDatabaseExists
-                ? QStringLiteral(
-                      "The database was not compressed because DB2.mdb is already in the "
-                      "program folder. Move or rename DB2.mdb, then try again.")
-                : QStringLiteral("The database could not be compressed. It was left as it was.");
-    }
+    // The copy is made in a work file of its own (never DB2.mdb, which may be the user's), so
+    // a compaction cut short leaves nothing in the way of the next one.
+    const bool compacted = resume_next(
+        [] { compact_to(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("ovra.mdb"))); });
     open_database_file();
-    if (failure.isEmpty())
+    if (compacted)
         inform(QStringLiteral("Compression Complete"));
     else
-        warn(failure, kCompressionIncomplete);
+        warn(QStringLiteral("The database could not be compressed. It was left as it was."),
+             kCompressionIncomplete);
 }
 
 void frmOVRA::MnuBUDB_Click() {
