@@ -171,13 +171,14 @@ void frmOVRA::MnuResDB_Click() {
     rec.catcount.fill(0);
     const auto status = common::read_storefile(file(QStringLiteral("storefile.ovr")), rec);
     if (status == common::ReadStatus::Partial) modCategory_setup::report_damaged_settings();
+    // The number of tracking reports is the number of report files, which a restore leaves.
     const int restored_trackfile = rec.Trackfile;
-    rec.Trackfile = Trackfile;
+    modCategory_setup::recount_tracking_reports(rec.Trackfile);
     // The counts follow the restored households, whatever the restored file says.
     show_record_count(open_database_file());
     const bool recounted = modCategory_setup::recount_categories(rec.catcount);
     set_storefile_record(rec);
-    if (restored_trackfile != Trackfile || recounted || status == common::ReadStatus::Partial)
+    if (restored_trackfile != rec.Trackfile || recounted || status == common::ReadStatus::Partial)
         complete = resume_next([&] {
                        common::write_storefile(file(QStringLiteral("storefile.ovr")), rec);
                    }) &&

@@ -70,6 +70,8 @@ void frmSplash::tmrSplash_Timer() {
     }
     // The households are the truth: counts left wrong by a crash or a failed write heal here.
     const bool recounted = modCategory_setup::recount_categories(catcount);
+    // So are the report files for their number: the menu offers every report on disk.
+    const bool retracked = modCategory_setup::recount_tracking_reports(Trackfile);
 
     auto& main = form<frmOVRA>();
     ui().tmrSplash->stop();
@@ -84,9 +86,10 @@ void frmSplash::tmrSplash_Timer() {
 
     // A damaged file is rewritten only once a copy was kept and the user was told.
     if (status == common::ReadStatus::Partial) modCategory_setup::report_damaged_settings();
-    if ((recounted && status == common::ReadStatus::Complete) ||
+    if (((recounted || retracked) && status == common::ReadStatus::Complete) ||
         status == common::ReadStatus::Partial) {
         rec.catcount = catcount;
+        rec.Trackfile = Trackfile;
         platform::resume_next([&] { common::write_storefile(settings, rec); });
     }
     if (totalrecords == 0) address_book_available();

@@ -1,5 +1,6 @@
 #include "modCategory_setup.h"
 
+#include "common/tracking_file.h"
 #include "common/vbstring.h"
 #include "frmOVRA.h"
 #include "frmdatabase.h"
@@ -33,6 +34,14 @@ bool recount_categories(std::array<int, 13>& catcount) {
     return true;
 }
 
+bool recount_tracking_reports(int& Trackfile) {
+    const int on_disk =
+        int(common::tracking::report_files(platform::App::current().folder()).size());
+    if (on_disk == Trackfile) return false;
+    Trackfile = on_disk;
+    return true;
+}
+
 void report_damaged_settings() {
     const QString file = platform::App::current().path(QStringLiteral("storefile.ovr"));
     const bool kept = platform::file_exists(file) && platform::resume_next([&] {
@@ -41,8 +50,9 @@ void report_damaged_settings() {
     platform::msgbox(
         QStringLiteral(
             "The settings file storefile.ovr could not be read whole. What could not be read "
-            "(category names, return-label lines, number of tracking reports) starts empty; "
-            "the category counts are taken from the address book.\n%1")
+            "(category names, return-label lines) starts empty; the category counts are taken "
+            "from the address book and the number of tracking reports from the program "
+            "folder.\n%1")
             .arg(kept ? QStringLiteral("The damaged file was kept as storefile.ovr.bad.")
                       : QStringLiteral("The damaged file could not be kept.")),
         platform::vbExclamation, QStringLiteral("Settings File Damaged"));

@@ -12,6 +12,10 @@ void set_up_categories();
 // it; true when one changed. Nothing changes while the address book is not open.
 bool recount_categories(std::array<int, 13>& catcount);
 
+// Puts the number of tracking reports in the program folder (its *.trk files) into Trackfile
+// where it differs; true when it changed. A report written just before a crash is counted so.
+bool recount_tracking_reports(int& Trackfile);
+
 // For a settings file that could not be read whole: keeps a copy of it as storefile.ovr.bad
 // before anything rewrites it, and tells the user once.
 void report_damaged_settings();

@@ -23,7 +23,7 @@ protected:
         r.heading[3] = "CLUB";
         r.catcount[3] = 2;
         r.ReturnLabel[1] = "THE SMITHS";
-        r.Trackfile = 1;
+        r.Trackfile = 0;
         common::write_storefile(path("storefile.ovr"), r);
         // The households behind the counts: four in FAMILY, two in CLUB.
         for (int i = 0; i < 4; ++i) {
@@ -66,7 +66,7 @@ TEST_F(CategoryEditor, RenamingAndUpperCasingSavesAndRedrawsWithCountsKept) {
     EXPECT_EQ(main().lblcatcount[2]->text(), "");
     EXPECT_EQ(read("storefile.ovr"),
               "\"RELATIVES\",4,\"\",0,\"CLUB\",2,\"\",0,\"NEIGHBOURS\",0,\"\",0,\"\",0,\"\",0,"
-              "\"\",0,\"\",0,\"\",0,\"\",0,\"THE SMITHS\",\"\",\"\",1\r\n");
+              "\"\",0,\"\",0,\"\",0,\"\",0,\"THE SMITHS\",\"\",\"\",0\r\n");
 }
 
 TEST_F(CategoryEditor, EmptyingCategoriesInUseIsRefusedAndNothingIsWritten) {

@@ -160,13 +160,16 @@ TEST_F(FileUtilities, SettingsCopyThatCannotBeWrittenIsReportedNotCompleted) {
 TEST_F(FileUtilities, BackupChangeRestoreGivesBackHouseholdsNamesAndCounts) {
     backup();
     const QByteArray backed_up_settings = read("storefile.bku");
-    // Changes after the backup: a new household, renamed categories, new counts and labels, a
-    // tracking report, another printer table. The category store holds the new names.
+    // Changes after the backup: a new household, renamed categories, new counts and labels,
+    // two tracking reports (one not yet counted, as after a crash), another printer table. The
+    // category store holds the new names.
     store_household(household("Brown", "Ann"));
     m().heading[1] = "RELATIVES";
     m().catcount[1] = 3;
     m().ReturnLabel[1] = "NEW LINE";
-    m().Trackfile = 2;
+    m().Trackfile = 1;
+    for (const char* report : {"PARTY.trk", "PICNIC.trk"})
+        write(report, "0,\"R\",#2024-05-01#,#2024-06-01#\r\n");
     ASSERT_TRUE(m().write_storefile());
     m().show_record_count(3);
     write("printers.ovr", printers_with("Label Printer", 5));
@@ -180,7 +183,8 @@ TEST_F(FileUtilities, BackupChangeRestoreGivesBackHouseholdsNamesAndCounts) {
     EXPECT_EQ(m().heading[1], "FAMILY");
     EXPECT_EQ(m().catcount[1], 2);
     EXPECT_EQ(m().ReturnLabel[1], "THE SMITHS");
-    EXPECT_EQ(m().Trackfile, 2);  // the reports on disk are not restored
+    EXPECT_EQ(m().Trackfile, 2);  // the reports on disk are not restored, and all count
+    EXPECT_TRUE(c().mnuTrackingReports->isEnabled());
     EXPECT_EQ(c().Label[1]->text(), "FAMILY");
     EXPECT_EQ(c().lblcatcount[1]->text(), "2");
     EXPECT_EQ(category_name(1), "FAMILY");

@@ -27,12 +27,12 @@ protected:
         EXPECT_TRUE(c.MnuRecordNew->isEnabled());
         return on;
     }
-    void write_settings(const std::array<QString, 13>& names, int count) {
+    void write_settings(const std::array<QString, 13>& names, int count, int trackfile = 1) {
         common::StorefileRecord r;
         r.heading = names;
         for (int i = 1; i <= 12; ++i) r.catcount[i] = count;
         r.ReturnLabel = {QString(), "A", "B", "C"};
-        r.Trackfile = 1;
+        r.Trackfile = trackfile;
         common::write_storefile(path("storefile.ovr"), r);
     }
 };
@@ -115,6 +115,7 @@ TEST_F(StartUp, SettingsAreCopiedIntoTheMainWindow) {
     auto h = household("Smith", "John");
     for (int n = 1; n <= 12; ++n) h.category[n] = "Y";
     store_household(h);
+    write("PARTY.trk", "0,\"PARTY\",#2024-05-01#,#2024-06-01#\r\n");
     start_program();
     auto& m = form<frmOVRA>();
     EXPECT_EQ(m.heading[1], "FAMILY");
@@ -125,31 +126,51 @@ TEST_F(StartUp, SettingsAreCopiedIntoTheMainWindow) {
     EXPECT_EQ(main().lblrecnum->text(), "1");
 }
 
-TEST_F(StartUp, CountsThatDriftedFromTheHouseholdsAreRecountedAndRewritten) {
+TEST_F(StartUp, CountsThatDriftedFromHouseholdsAndReportsAreRecountedAndRewritten) {
     // As after a crash between a save's commit and its settings write: two households in
-    // FAMILY, the file still says one (and seven in an unnamed slot).
+    // FAMILY, the file still says one (and seven in an unnamed slot). And as after one between
+    // writing a report and counting it: two reports, the file counts none ("OLD.TRK" is not one).
     std::array<QString, 13> names{};
     names[1] = "FAMILY";
-    write_settings(names, 1);
+    write_settings(names, 1, 0);
     for (const char* first : {"Ann", "Bob"}) {
         auto h = household("Smith", first);
         h.category[1] = "Y";
         store_household(h);
     }
+    for (const char* report : {"PARTY.trk", "PICNIC.trk", "OLD.TRK"})
+        write(report, "0,\"R\",#2024-05-01#,#2024-06-01#\r\n");
     start_program();
     EXPECT_EQ(form<frmOVRA>().catcount[1], 2);
     EXPECT_EQ(form<frmOVRA>().catcount[2], 0);
     EXPECT_EQ(main().lblcatcount[1]->text(), "2");
+    EXPECT_EQ(form<frmOVRA>().Trackfile, 2);
+    EXPECT_TRUE(main().mnuTrackingReports->isEnabled());
     common::StorefileRecord back;
     ASSERT_EQ(common::read_storefile(path("storefile.ovr"), back), common::ReadStatus::Complete);
     EXPECT_EQ(back.catcount[1], 2);
     EXPECT_EQ(back.catcount[2], 0);
     EXPECT_EQ(back.ReturnLabel[1], "A");
+    EXPECT_EQ(back.Trackfile, 2);
+
+    // Reports gone from the disk are no longer counted; at none the menu is off.
+    for (const auto& [gone, left] : {std::pair{"PARTY.trk", 1}, {"PICNIC.trk", 0}}) {
+        ASSERT_TRUE(QFile::remove(path(gone)));
+        restart_program();
+        EXPECT_EQ(form<frmOVRA>().Trackfile, left);
+        EXPECT_EQ(main().mnuTrackingReports->isEnabled(), left != 0);
+        ASSERT_EQ(common::read_storefile(path("storefile.ovr"), back),
+                  common::ReadStatus::Complete);
+        EXPECT_EQ(back.Trackfile, left);
+    }
 
     // Without a settings file the counts are right in memory, and no file is made.
+    write("PARTY.trk", "0,\"R\",#2024-05-01#,#2024-06-01#\r\n");
     ASSERT_TRUE(QFile::remove(path("storefile.ovr")));
     restart_program();
     EXPECT_EQ(form<frmOVRA>().catcount[1], 2);
+    EXPECT_EQ(form<frmOVRA>().Trackfile, 1);
+    EXPECT_TRUE(main().mnuTrackingReports->isEnabled());
     EXPECT_FALSE(exists("storefile.ovr"));
 }
 
@@ -160,11 +181,10 @@ TEST_F(StartUp, DamagedSettingsFileIsReportedOnceKeptAndReadItemByItem) {
                                ",\"LINE 1\",\"LINE 2\",\"LINE 3\",2\r\n";
     write("storefile.ovr", damaged);
     msgs.expect(
-        "The settings file storefile.ovr could not be read whole. What could not be read (category "
-        "names, "
-        "return-label lines, number of tracking reports) starts empty; the category counts are "
-        "taken from "
-        "the address book.\nThe damaged file was kept as storefile.ovr.bad.",
+        "The settings file storefile.ovr could not be read whole. What could not be read "
+        "(category names, return-label lines) starts empty; the category counts are taken from "
+        "the address book and the number of tracking reports from the program folder.\nThe "
+        "damaged file was kept as storefile.ovr.bad.",
         platform::vbOK, platform::vbExclamation, "Settings File Damaged");
     start_program();
     auto& m = form<frmOVRA>();
@@ -173,7 +193,7 @@ TEST_F(StartUp, DamagedSettingsFileIsReportedOnceKeptAndReadItemByItem) {
     EXPECT_EQ(m.heading[2], "WORK");
     EXPECT_EQ(m.heading[3], "");
     EXPECT_EQ(m.ReturnLabel[3], "LINE 3");
-    EXPECT_EQ(m.Trackfile, 2);
+    EXPECT_EQ(m.Trackfile, 0);  // counted from the program folder
     EXPECT_EQ(read("storefile.ovr.bad"), damaged);
     // The file is whole again, so the next start says nothing.
     common::StorefileRecord back;
