@@ -1,11 +1,13 @@
 #include "settings.h"
 
 #include <QFileInfo>
+#include <QStringTokenizer>
 #include <climits>
 #include <optional>
 
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/msgbox.h"
 #include "write_line.h"
 
 namespace common {
@@ -19,7 +21,9 @@ namespace {
 class ItemReader {
 public:
     explicit ItemReader(const QByteArray& bytes) : in_(bytes) {}
+    explicit ItemReader(QString text) : in_(std::move(text)) {}
     bool damaged() const { return damaged_; }
+    bool at_end() const { return in_.at_end(); }
 
     // A text item; control characters mean the bytes were never written as text.
     QString text() {
@@ -68,6 +72,7 @@ private:
     bool damaged_ = false;
 };
 
+// read_all takes the file's bytes and says whether anything in them was damaged.
 template <class F>
 ReadStatus read_items(const QString& path, F&& read_all) {
     QByteArray bytes;
@@ -76,21 +81,21 @@ ReadStatus read_items(const QString& path, F&& read_all) {
     } catch (const VbError& e) {
         return e.number() == platform::kErrFileNotFound ? ReadStatus::Missing : ReadStatus::Partial;
     }
-    ItemReader in(bytes);
-    read_all(in);
-    return in.damaged() ? ReadStatus::Partial : ReadStatus::Complete;
+    return read_all(bytes) ? ReadStatus::Partial : ReadStatus::Complete;
 }
 
 }  // namespace
 
 ReadStatus read_storefile(const QString& path, StorefileRecord& rec) {
-    return read_items(path, [&rec](ItemReader& in) {
+    return read_items(path, [&rec](const QByteArray& bytes) {
+        ItemReader in(bytes);
         for (int i = 1; i <= 12; ++i) {
             rec.heading[i] = in.text();
             rec.catcount[i] = in.number(0);
         }
         for (int i = 1; i <= 3; ++i) rec.ReturnLabel[i] = in.text();
         rec.Trackfile = in.number(0);
+        return in.damaged();
     });
 }
 
@@ -110,14 +115,25 @@ void write_storefile(const QString& path, const StorefileRecord& rec) {
 }
 
 ReadStatus read_printer_table(const QString& path, PrinterTable& table) {
-    return read_items(path, [&table](ItemReader& in) {
-        // A slot is taken only whole: a damaged record leaves it and the rest as they were.
-        for (PrinterSlot& slot : table) {
+    return read_items(path, [&table](const QByteArray& bytes) {
+        // One slot a line, taken only whole. A damaged line is left out and the lines after it
+        // still fill the next slots, so every printer that can be read keeps its line number
+        // and is still reached by the walk, which ends at the first free slot.
+        bool damaged = false;
+        size_t used = 0;
+        const QString text = write_line::decode(bytes);
+        for (const QStringView line : QStringTokenizer(text, u'\n')) {
+            if (line.trimmed().isEmpty()) continue;
+            ItemReader in(line.toString());
             const QString name = in.text();
-            const int line = in.number(SHRT_MIN, SHRT_MAX);
-            if (in.damaged()) break;
-            slot = {name, line};
+            const int number = in.number(SHRT_MIN, SHRT_MAX);
+            if (in.damaged() || !in.at_end() || used == table.size()) {
+                damaged = true;
+                continue;
+            }
+            table[used++] = {name, number};
         }
+        return damaged;
     });
 }
 
@@ -129,6 +145,20 @@ QByteArray format_printer_table(const PrinterTable& table) {
 
 void write_printer_table(const QString& path, const PrinterTable& table) {
     platform::write_file_atomic(path, format_printer_table(table));
+}
+
+void report_damaged_file(const QString& path, const QString& what, const QString& consequence,
+                         const QString& title) {
+    const QString bad = path + QStringLiteral(".bad");
+    const bool kept = platform::file_exists(path) &&
+                      platform::resume_next([&] { platform::file_copy(path, bad); });
+    const QString name = QFileInfo(path).fileName();
+    platform::msgbox(
+        QStringLiteral("The %1 %2 could not be read whole. %3\n%4")
+            .arg(what, name, consequence,
+                 kept ? QStringLiteral("The damaged file was kept as %1.").arg(name + ".bad")
+                      : QStringLiteral("The damaged file could not be kept.")),
+        platform::vbExclamation, title);
 }
 
 }  // namespace common

@@ -36,8 +36,15 @@ struct PrinterSlot {
 };
 using PrinterTable = std::array<PrinterSlot, kPrinterSlots>;
 
+// One slot a line: a damaged line is left out (the file reads as Partial) and the slots after it
+// are still read; slots the file does not fill keep what table held.
 ReadStatus read_printer_table(const QString& path, PrinterTable& table);
 QByteArray format_printer_table(const PrinterTable& table);
 void write_printer_table(const QString& path, const PrinterTable& table);
+
+// For a side file that read as Partial: keeps a copy as <file>.bad before anything rewrites it
+// and tells the user once: "The <what> <file> could not be read whole. <consequence>".
+void report_damaged_file(const QString& path, const QString& what, const QString& consequence,
+                         const QString& title);
 
 }  // namespace common

@@ -1,6 +1,7 @@
 #include "modSetUpPrinters.h"
 
 #include "platform/application.h"
+#include "platform/errors.h"
 #include "platform/printer.h"
 #include "shell/frmOVRA.h"
 
@@ -13,9 +14,18 @@ bool modSetUpPrinters::is_free(const common::PrinterSlot& slot) {
 void modSetUpPrinters::load_printer_table() {
     // Slots the file does not fill (missing, short or damaged) are free.
     printer_table.fill({QStringLiteral(" "), 0});
-    common::read_printer_table(platform::App::current().path(QStringLiteral("printers.ovr")),
-                               printer_table);
+    const QString file = platform::App::current().path(QStringLiteral("printers.ovr"));
+    const auto status = common::read_printer_table(file, printer_table);
     printer_table_loaded = -1;
+    if (status == common::ReadStatus::Partial) {
+        common::report_damaged_file(
+            file, QStringLiteral("printer table"),
+            QStringLiteral("Every printer that could be read keeps its line number; a printer "
+                           "whose line was damaged must be set up again (Setup/Edit Printers)."),
+            QStringLiteral("Printer Table Damaged"));
+        // Whole again once the user was told and a copy kept, so the next run says nothing.
+        platform::resume_next([this] { save_printer_table(); });
+    }
 
     auto& main = form<frmOVRA>();
     if (main.is_loaded()) main.set_tracking_item(main.Trackfile != 0);

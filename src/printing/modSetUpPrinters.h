@@ -12,8 +12,9 @@ struct modSetUpPrinters {
     // Slots 0..14; a name of " " or "" is a free slot. Used slots come before free ones.
     common::PrinterTable printer_table{};
 
-    // Reads printers.ovr as far as it goes (missing or damaged slots are free), and turns the
-    // main window's tracking menu on or off by the number of tracking reports.
+    // Reads every slot of printers.ovr that can be read (the others are free); a damaged file
+    // is reported, kept as printers.ovr.bad and written whole again. Turns the main window's
+    // tracking menu on or off by the number of tracking reports.
     void load_printer_table();
     // Writes all fifteen slots; VbError when the file cannot be written (the old one stays).
     void save_printer_table();

@@ -1,13 +1,11 @@
 #include "modCategory_setup.h"
 
+#include "common/settings.h"
 #include "common/tracking_file.h"
 #include "common/vbstring.h"
 #include "frmOVRA.h"
 #include "frmdatabase.h"
 #include "platform/application.h"
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/msgbox.h"
 
 namespace modCategory_setup {
 
@@ -43,19 +41,13 @@ bool recount_tracking_reports(int& Trackfile) {
 }
 
 void report_damaged_settings() {
-    const QString file = platform::App::current().path(QStringLiteral("storefile.ovr"));
-    const bool kept = platform::file_exists(file) && platform::resume_next([&] {
-                          platform::file_copy(file, file + QStringLiteral(".bad"));
-                      });
-    platform::msgbox(
-        QStringLiteral(
-            "The settings file storefile.ovr could not be read whole. What could not be read "
-            "(category names, return-label lines) starts empty; the category counts are taken "
-            "from the address book and the number of tracking reports from the program "
-            "folder.\n%1")
-            .arg(kept ? QStringLiteral("The damaged file was kept as storefile.ovr.bad.")
-                      : QStringLiteral("The damaged file could not be kept.")),
-        platform::vbExclamation, QStringLiteral("Settings File Damaged"));
+    common::report_damaged_file(
+        platform::App::current().path(QStringLiteral("storefile.ovr")),
+        QStringLiteral("settings file"),
+        QStringLiteral("What could not be read (category names, return-label lines) starts "
+                       "empty; the category counts are taken from the address book and the "
+                       "number of tracking reports from the program folder."),
+        QStringLiteral("Settings File Damaged"));
 }
 
 }  // namespace modCategory_setup

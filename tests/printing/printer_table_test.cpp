@@ -54,11 +54,17 @@ TEST_F(PrinterTableTest, TheSlotWalkGivesEachPrinterItsOffset) {
     EXPECT_EQ(module().select_printer(platform::kPdfDevice), 5);
 }
 
-TEST_F(PrinterTableTest, ShortOrDamagedFilesAreReadAsFarAsTheyGoAndWrittenWhole) {
+const QString kDamagedTable =
+    "The printer table printers.ovr could not be read whole. Every printer that could be read "
+    "keeps its line number; a printer whose line was damaged must be set up again (Setup/Edit "
+    "Printers).\n";
+
+TEST_F(PrinterTableTest, ShortOrDamagedFilesKeepEveryReadableSlotAndAreWrittenWhole) {
     // Missing: fifteen free slots.
     module().load_printer_table();
     for (const auto& slot : module().printer_table) EXPECT_TRUE(modSetUpPrinters::is_free(slot));
 
+    // Short: the slots it holds, without a word.
     write("printers.ovr", "\"Office, Laser \"\"2\"\"\",4\r\n\"Den\",2\r\n");
     module().load_printer_table();
     EXPECT_EQ(module().printer_table[0].name, "Office, Laser \"2\"");
@@ -69,13 +75,22 @@ TEST_F(PrinterTableTest, ShortOrDamagedFilesAreReadAsFarAsTheyGoAndWrittenWhole)
     EXPECT_EQ(read("printers.ovr"), "\"Office, Laser \"\"2\"\"\",4\r\n\"Den\",2\r\n" +
                                         QByteArray("\" \",0\r\n").repeated(13));
 
-    // A record whose number is not a number ends the reading: it and the rest are free.
-    write("printers.ovr", "\"A\",3\r\n\"B\",x\r\n\"C\",4\r\n");
-    module().load_printer_table();
-    EXPECT_EQ(module().printer_table[0].name, "A");
-    EXPECT_EQ(module().printer_table[1].name, " ");
-    EXPECT_EQ(module().printer_table[2].name, " ");
-    EXPECT_EQ(module().top_position_for("C"), 5);
+    // Damaged lines (no number, junk, bytes never written as text, an item too many) are left
+    // out and reported once; the printers after them keep their line numbers.
+    platform::printer().set_installed_queues(QStringList{"A", "C", "F"});
+    const QByteArray damaged =
+        "\"A\",3\r\n\"B\",x\r\ngarbage\r\n\"C\",4\r\n\"D\x01\",2\r\n\"E\",5,9\r\n\"F\",6\r\n";
+    write("printers.ovr", damaged);
+    module().printer_table_loaded = 0;
+    msgs.expect(kDamagedTable + "The damaged file was kept as printers.ovr.bad.", vbOK,
+                vbExclamation, "Printer Table Damaged");
+    auto& c = window().ui();
+    for (int i : {0, 1, 2}) EXPECT_TRUE(c.lstPrinters->item(i)->text().startsWith("Y - "));
+    EXPECT_EQ(module().select_printer("C"), 4);
+    EXPECT_EQ(module().select_printer("F"), 6);
+    EXPECT_EQ(read("printers.ovr.bad"), damaged);
+    EXPECT_EQ(read("printers.ovr"), table_file({{"A", 3}, {"C", 4}, {"F", 6}}));
+    module().load_printer_table();  // whole again: not a word
 }
 
 TEST_F(PrinterTableTest, UpdateAddsResetsOrRefusesAndExitSavesOnlyChanges) {
@@ -132,6 +147,8 @@ TEST_F(PrinterTableTest, UpdateAddsResetsOrRefusesAndExitSavesOnlyChanges) {
 
 TEST_F(PrinterTableTest, ATableThatCannotBeSavedIsReported) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("printers.ovr"));
+    msgs.expect(kDamagedTable + "The damaged file could not be kept.", vbOK, vbExclamation,
+                "Printer Table Damaged");
     choose("PDF", "4");
     msgs.expect("PDF SUCCESSFULLY ADDED", vbOK);
     click(window().ui().cmdComplete);
