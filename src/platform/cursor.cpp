@@ -233,6 +233,10 @@ void DataControl::close_database() {
     no_match_ = false;
 }
 
+bool DataControl::read_only() const {
+    return db_ && sqlite3_db_readonly(db_, "main") == 1;
+}
+
 void DataControl::refresh() {
     if (!db_ || opened_name_ != database_name_) {
         close_database();

@@ -58,6 +58,9 @@ public:
     void refresh();
     void close_database();
     bool is_open() const { return db_ != nullptr; }
+    // True when the database could be opened only for reading (permissions, a read-only
+    // medium): SQLite then falls back to reading without a word, and the first write fails.
+    bool read_only() const;
 
     // Current index: "" (insertion order) or "keyname".
     void set_index(const QString& index);

@@ -92,5 +92,5 @@ void frmSplash::tmrSplash_Timer() {
         rec.Trackfile = Trackfile;
         platform::resume_next([&] { common::write_storefile(settings, rec); });
     }
-    if (totalrecords == 0) address_book_available();
+    report_address_book();
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "common/schema.h"
 #include "platform/application.h"
 #include "platform/errors.h"
 #include "platform/msgbox.h"
@@ -25,6 +26,9 @@ QString describe_problem(const QString& path, const platform::VbError& e) {
     if (!info.exists())
         return QStringLiteral("The file ovra.mdb is missing from the program folder %1.")
             .arg(QDir::toNativeSeparators(info.absolutePath()));
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder, not the address book file: move or rename it.")
+            .arg(QDir::toNativeSeparators(path));
     if (!info.isFile() || !info.isReadable())
         return QStringLiteral("The file %1 cannot be read (check its permissions).")
             .arg(QDir::toNativeSeparators(path));
@@ -36,9 +40,6 @@ QString describe_problem(const QString& path, const platform::VbError& e) {
             .arg(QDir::toNativeSeparators(path));
     if (e.number() == platform::kErrTableNotFound)
         return QStringLiteral("The file %1 holds no households table: it is not an address book.")
-            .arg(QDir::toNativeSeparators(path));
-    if (e.number() == platform::kErrCantFindFile)
-        return QStringLiteral("The file %1 cannot be opened for writing (check its permissions).")
             .arg(QDir::toNativeSeparators(path));
     return QStringLiteral("The file %1 is damaged.").arg(QDir::toNativeSeparators(path));
 }
@@ -78,6 +79,28 @@ bool address_book_available() {
             .arg(problem.isEmpty() ? QStringLiteral("It is closed.") : problem),
         platform::vbExclamation, QStringLiteral("Address Book Not Available"));
     return false;
+}
+
+void report_address_book() {
+    if (!address_book_available()) return;
+    const QString path = QDir::toNativeSeparators(Data1().database_name());
+    // A damaged or read-only address book stays open: what can be read can still be exported
+    // or printed, and the restore brings back the last backup.
+    if (!common::schema::is_household_database(Data1().database_name()))
+        platform::msgbox(
+            QStringLiteral("The address book %1 is damaged: part of it cannot be read, and "
+                           "changes saved into it may be lost.\nFile Utilities, Restore Files "
+                           "brings back the last backup. What can still be read can be "
+                           "exported first (File Utilities, Export To Text).")
+                .arg(path),
+            platform::vbExclamation, QStringLiteral("Address Book Damaged"));
+    if (Data1().read_only())
+        platform::msgbox(
+            QStringLiteral("The address book %1 can be read but not changed: the file cannot be "
+                           "opened for writing (check its permissions, or whether its disk is "
+                           "read-only). Changes cannot be saved until that is put right.")
+                .arg(path),
+            platform::vbExclamation, QStringLiteral("Address Book Read-Only"));
 }
 
 std::array<int, 13> count_category_members() {

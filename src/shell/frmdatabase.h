@@ -38,6 +38,10 @@ QString address_book_problem();
 // otherwise shows the one plain message that says why, and returns false.
 bool address_book_available();
 
+// The start-up's word on the address book: why it could not be opened, or that it opened but is
+// damaged (SQLite's quick_check) or can only be read. Either of those two stays open.
+void report_address_book();
+
 // The number of households in each category ([1]..[12]), counted from OVRAData: the truth the
 // counts of the settings file are checked against. Leaves the cursor on OVRAData.
 std::array<int, 13> count_category_members();

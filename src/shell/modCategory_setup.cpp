@@ -6,6 +6,7 @@
 #include "frmOVRA.h"
 #include "frmdatabase.h"
 #include "platform/application.h"
+#include "platform/errors.h"
 
 namespace modCategory_setup {
 
@@ -26,7 +27,9 @@ void set_up_categories() {
 
 bool recount_categories(std::array<int, 13>& catcount) {
     if (!Data1().is_open()) return false;
-    const std::array<int, 13> counted = count_category_members();
+    // A damaged address book cannot be counted whole: the counts stay as they were.
+    std::array<int, 13> counted{};
+    if (!platform::resume_next([&] { counted = count_category_members(); })) return false;
     if (counted == catcount) return false;
     catcount = counted;
     return true;

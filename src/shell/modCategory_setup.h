@@ -9,7 +9,8 @@ namespace modCategory_setup {
 void set_up_categories();
 
 // Puts the counts of the households in the address book into catcount where they differ from
-// it; true when one changed. Nothing changes while the address book is not open.
+// it; true when one changed. Nothing changes while the address book is not open or cannot be
+// read whole.
 bool recount_categories(std::array<int, 13>& catcount);
 
 // Puts the number of tracking reports in the program folder (its *.trk files) into Trackfile

@@ -1,7 +1,12 @@
+#include <sqlite3.h>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <optional>
+#include <tuple>
 
 #include "common/settings.h"
 #include "fixture.h"
@@ -53,21 +58,21 @@ TEST_F(StartUp, FreshInstallShowsTheMainWindowWithNoHouseholds) {
 TEST_F(StartUp, AnAddressBookThatCannotBeOpenedIsExplainedAtStartAndByEachCommand) {
     const QString folder = QDir::toNativeSeparators(dir_.path());
     const QString db = QDir::toNativeSeparators(path("ovra.mdb"));
-    auto sqlite_header = [&] {
-        QByteArray b = read("ovra.mdb");
-        b.truncate(2048);
-        return b;
-    };
-    const QByteArray truncated = sqlite_header();
-    const std::vector<std::pair<QByteArray, QString>> cases = {
-        {QByteArray(), "The file ovra.mdb is missing from the program folder " + folder + "."},
-        {"a letter, not a database", "The file " + db + " is not an address book database."},
-        {truncated, "The file " + db + " is damaged."}};
-    for (const auto& [bytes, why] : cases) {
-        if (bytes.isNull())
-            ASSERT_TRUE(QFile::remove(path("ovra.mdb")));
-        else
-            write("ovra.mdb", bytes);
+    const QByteArray truncated = read("ovra.mdb").left(2048);
+    auto put = [this](QByteArray bytes) { return [this, bytes] { write("ovra.mdb", bytes); }; };
+    const std::vector<std::pair<std::function<void()>, QString>> cases = {
+        {[this] { QFile::remove(path("ovra.mdb")); },
+         "The file ovra.mdb is missing from the program folder " + folder + "."},
+        {put("a letter, not a database"), "The file " + db + " is not an address book database."},
+        {put(truncated), "The file " + db + " is damaged."},
+        {[this] {
+             QFile::remove(path("ovra.mdb"));
+             QDir(dir_.path()).mkdir("ovra.mdb");
+         },
+         db + " is a folder, not the address book file: move or rename it."}};
+    for (const auto& [make, why] : cases) {
+        make();
+        const QFileInfo before(path("ovra.mdb"));
         const QString message = "The address book could not be opened.\n" + why +
                                 "\nRestore a backup (File Utilities, Restore Files) or put the "
                                 "file back, then try again.";
@@ -90,8 +95,89 @@ TEST_F(StartUp, AnAddressBookThatCannotBeOpenedIsExplainedAtStartAndByEachComman
         msgs.expect(message, platform::vbOK, platform::vbExclamation, "Address Book Not Available");
         click(main().Comprintrec);
         EXPECT_TRUE(form<frmOVRA>().enabled());
-        EXPECT_EQ(exists("ovra.mdb"), !bytes.isNull());  // never created nor replaced
+        // Never created nor replaced.
+        const QFileInfo after(path("ovra.mdb"));
+        EXPECT_EQ(after.exists(), before.exists());
+        EXPECT_EQ(after.isDir(), before.isDir());
         EXPECT_FALSE(exists("ovra.bku"));
+    }
+}
+
+// Makes SQLite open one file as it does one on a read-only medium or without write permission:
+// the write open is refused and it falls back to reading. Works for root too, whom permissions
+// do not stop.
+class ReadOnlyMedium {
+public:
+    explicit ReadOnlyMedium(const QString& file) {
+        static sqlite3_vfs vfs = [] {
+            real_ = sqlite3_vfs_find(nullptr);
+            sqlite3_vfs v = *real_;
+            v.zName = "read-only-medium";
+            v.xOpen = &open;
+            return v;
+        }();
+        vfs_ = &vfs;
+        file_ = QFileInfo(file).canonicalFilePath();
+        sqlite3_vfs_register(vfs_, 1);
+    }
+    ~ReadOnlyMedium() {
+        // A connection still open keeps reading through the vfs, which stays.
+        sqlite3_vfs_unregister(vfs_);
+        file_.clear();
+    }
+
+private:
+    static int open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* out) {
+        if (name && (flags & SQLITE_OPEN_MAIN_DB) &&
+            QFileInfo(QFile::decodeName(name)).canonicalFilePath() == file_)
+            flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
+        return real_->xOpen(real_, name, f, flags, out);
+    }
+    static inline sqlite3_vfs* real_ = nullptr;
+    static inline QString file_;
+    sqlite3_vfs* vfs_ = nullptr;
+};
+
+TEST_F(StartUp, ADamagedOrReadOnlyAddressBookIsReportedAtStartAndStaysOpen) {
+    exec_sql(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+        "INSERT INTO OVRAData (keyname, \"address 1\") "
+        "SELECT printf('HOUSE %03d, ANN', i), printf('MARK%03d', i) FROM n");
+    const QString db = QDir::toNativeSeparators(path("ovra.mdb"));
+    std::optional<ReadOnlyMedium> medium;
+    auto junk_page = [this] {
+        // The table page holding one household's address: counting and the last row do not
+        // read it, only a check does.
+        QByteArray bytes = read("ovra.mdb");
+        const qsizetype page = bytes.indexOf("MARK005") / 4096;
+        ASSERT_GT(page, 0);
+        bytes.replace(page * 4096, 4096, QByteArray(4096, 'J'));
+        write("ovra.mdb", bytes);
+    };
+    const std::vector<std::tuple<std::function<void()>, QString, QString>> cases = {
+        {[&] { medium.emplace(path("ovra.mdb")); },
+         "The address book " + db +
+             " can be read but not changed: the file cannot be opened for writing (check its "
+             "permissions, or whether its disk is read-only). Changes cannot be saved until "
+             "that is put right.",
+         "Address Book Read-Only"},
+        {[&] {
+             medium.reset();
+             junk_page();
+         },
+         "The address book " + db +
+             " is damaged: part of it cannot be read, and changes saved into it may be lost.\n"
+             "File Utilities, Restore Files brings back the last backup. What can still be read "
+             "can be exported first (File Utilities, Export To Text).",
+         "Address Book Damaged"}};
+    for (const auto& [make, message, title] : cases) {
+        make();
+        msgs.expect(message, platform::vbOK, platform::vbExclamation, title);
+        restart_program();
+        // Still open, so what can be read can be exported or printed.
+        EXPECT_EQ(main().lblrecnum->text(), "300");
+        EXPECT_TRUE(record_items_on());
+        EXPECT_TRUE(address_book_available());
     }
 }
 
