@@ -1,12 +1,15 @@
 // The main window's file utilities (compaction, backup, restore), about box and web site.
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 #include "FrmHeadingCreate.h"
 #include "common/schema.h"
 #include "common/settings.h"
+#include "common/write_line.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmOVRA.h"
@@ -57,18 +60,92 @@ void compact_to(const QString& source, const QString& destination) {
     }
 }
 
-// Copies a side file to its backup copy. Without the file, writes its default instead and drops
-// the old backup copy, which would not belong with the new database backup.
+// A backup is one set: ovra.bku, storefile.bku and printers.bku. Each copy is made in its work
+// file first (so a backup cut short while copying leaves the old set whole), then all are put in
+// place, and last backup.set names each copy of the new set by its digest. A restore uses only
+// the copies that backup.set names with ovra.bku, so files of two backups are never combined.
+const QString kBackupSet = QStringLiteral("backup.set");
+const QString kDatabaseCopy = QStringLiteral("ovra.bku");
+const QStringList kSideCopies = {QStringLiteral("storefile.bku"), QStringLiteral("printers.bku")};
+
+QString work_file(const QString& name) {
+    return file(name + QStringLiteral(".tmp"));
+}
+
+// SHA-256 of a file in hex; "" when it cannot be read.
+QString digest(const QString& path) {
+    QFile f(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!f.open(QIODevice::ReadOnly) || !hash.addData(&f)) return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+// Copies a side file into the work file of its backup copy. Without the file, writes its
+// default instead and makes no copy: the backup then has none.
 bool backup_side_file(const QString& current, const QString& backup,
                       const QByteArray& default_bytes) {
+    QFile::remove(work_file(backup));
     return resume_next([&] {
         if (platform::file_exists(current)) {
-            platform::file_copy(current, backup);
+            platform::file_copy(current, work_file(backup));
             return;
         }
-        if (platform::file_exists(backup)) platform::kill(backup);
         platform::write_file_atomic(current, default_bytes);
     });
+}
+
+// Puts one copy of the new set in place and sets sum to its digest ("" when no copy of this
+// backup is there). A copy this backup has none of (made, without a work file) removes the old
+// one; a copy that failed leaves it, for the restore to recognise as not of this set.
+bool put_in_place(const QString& name, bool made, QString& sum) {
+    const QString work = work_file(name);
+    sum.clear();
+    const bool ok = resume_next([&] {
+        if (platform::file_exists(work)) {
+            const QString work_sum = digest(work);
+            platform::replace_file(work, file(name));
+            sum = work_sum;
+        } else if (made && platform::file_exists(file(name))) {
+            platform::kill(file(name));
+        }
+    });
+    if (!ok) QFile::remove(work);
+    return ok;
+}
+
+// The side copies there that were not made with ovra.bku by the backup that backup.set names.
+QStringList copies_outside_the_set() {
+    QHash<QString, QString> set;
+    resume_next([&] {
+        common::write_line::Reader in(platform::read_file(file(kBackupSet)));
+        while (!in.at_end()) {
+            const QString name = in.read_text();
+            set.insert(name, in.read_text());
+        }
+    });
+    const QString database = set.value(kDatabaseCopy);
+    const bool database_in_set = !database.isEmpty() && database == digest(file(kDatabaseCopy));
+    QStringList outside;
+    for (const QString& name : kSideCopies)
+        if (platform::file_exists(file(name)) && (!database_in_set || set.value(name).isEmpty() ||
+                                                  set.value(name) != digest(file(name))))
+            outside << name;
+    return outside;
+}
+
+// Says which copies a restore leaves out because they are not of the database backup's set.
+QString not_one_set(const QStringList& outside) {
+    if (outside.isEmpty()) return QString();
+    QStringList kept;
+    for (const QString& name : outside)
+        kept << (name == kSideCopies[0] ? QStringLiteral("settings file")
+                                        : QStringLiteral("printer table"));
+    const bool one = outside.size() == 1;
+    return QStringLiteral(
+               "The backup files are not one set: %1 %2 not made with this database backup, so "
+               "%3 not restored and the current %4 %5 kept.")
+        .arg(outside.join(QStringLiteral(" and ")), one ? "was" : "were",
+             one ? "it is" : "they are", kept.join(QStringLiteral(" and ")), one ? "is" : "are");
 }
 
 }  // namespace
@@ -90,78 +167,99 @@ void frmOVRA::MnuCmpDB_Click() {
 
 void frmOVRA::MnuBUDB_Click() {
     if (!address_book_available()) return;
-    // Without a new database backup the other copies stay too, so the set still belongs together.
-    if (!backup_database()) {
-        open_database_file();
+    const bool database = backup_database();
+    const bool settings = database && backup_storefile();
+    const bool printers = database && backup_printers_file();
+    open_database_file();
+
+    QString sums[3];
+    // Without a new database copy in place nothing of the old set is touched.
+    if (!database || !put_in_place(kDatabaseCopy, true, sums[0])) {
+        for (const QString& name : kSideCopies) QFile::remove(work_file(name));
         warn(QStringLiteral(
                  "The database could not be backed up. The previous backup files were kept."),
              kBackupIncomplete);
         return;
     }
-    const bool settings = backup_storefile();
-    const bool printers = backup_printers_file();
-    open_database_file();
-    if (!settings)
+    const bool settings_in = put_in_place(kSideCopies[0], settings, sums[1]) && settings;
+    const bool printers_in = put_in_place(kSideCopies[1], printers, sums[2]) && printers;
+    QByteArray set = common::write_line::format({kDatabaseCopy, sums[0]});
+    for (int i : {0, 1}) set += common::write_line::format({kSideCopies[i], sums[i + 1]});
+    const bool recorded = resume_next([&] { platform::write_file_atomic(file(kBackupSet), set); });
+
+    if (!settings_in)
         warn(QStringLiteral("The settings file could not be backed up."), kBackupIncomplete);
-    if (!printers)
+    if (!printers_in)
         warn(QStringLiteral("The printer table could not be backed up."), kBackupIncomplete);
-    if (settings && printers) inform(QStringLiteral("Backup Complete"));
+    if (!recorded)
+        warn(QStringLiteral("The backup files could not be recorded as one set in backup.set; a "
+                            "restore of this backup will bring back the households only."),
+             kBackupIncomplete);
+    if (settings_in && printers_in && recorded) inform(QStringLiteral("Backup Complete"));
 }
 
 bool frmOVRA::backup_database() {
     Data1().close_database();
-    return resume_next(
-        [] { compact_to(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("ovra.bku"))); });
+    const QString work = work_file(kDatabaseCopy);
+    QFile::remove(work);
+    const bool made = resume_next(
+        [&] { platform::DataControl::compact_database(file(QStringLiteral("ovra.mdb")), work); });
+    if (!made) QFile::remove(work);
+    return made;
 }
 
 bool frmOVRA::backup_storefile() {
-    return backup_side_file(file(QStringLiteral("storefile.ovr")),
-                            file(QStringLiteral("storefile.bku")), common::format_storefile({}));
+    return backup_side_file(file(QStringLiteral("storefile.ovr")), kSideCopies[0],
+                            common::format_storefile({}));
 }
 
 bool frmOVRA::backup_printers_file() {
-    return backup_side_file(file(QStringLiteral("printers.ovr")),
-                            file(QStringLiteral("printers.bku")), common::format_printer_table({}));
+    return backup_side_file(file(QStringLiteral("printers.ovr")), kSideCopies[1],
+                            common::format_printer_table({}));
 }
 
 void frmOVRA::MnuResDB_Click() {
-    // Restoring throws away every change since the backup: the user says so first.
-    const QString backup = file(QStringLiteral("ovra.bku"));
-    const bool backup_usable = common::schema::is_household_database(backup);
-    if (backup_usable) {
-        const QDateTime made = QFileInfo(backup).lastModified();
-        const QLocale locale;
-        if (platform::msgbox(
-                QStringLiteral(
-                    "Restore the files backed up on %1 at %2?\nEvery change made since then "
-                    "will be lost.")
-                    .arg(locale.toString(made.date(), QLocale::LongFormat),
-                         locale.toString(made.time(), QLocale::ShortFormat)),
-                platform::vbYesNo + platform::vbExclamation,
-                QStringLiteral("Restore Files")) != platform::vbYes)
-            return;
+    const QString backup = file(kDatabaseCopy);
+    if (!QFileInfo(backup).isFile()) {
+        warn(QStringLiteral("Backup File Not Available."), kRestoreIncomplete);
+        return;
     }
+    if (!common::schema::is_household_database(backup)) {
+        warn(QStringLiteral("The database backup ovra.bku is damaged and cannot be restored. "
+                            "Nothing was changed."),
+             kRestoreIncomplete);
+        return;
+    }
+    const QStringList outside = copies_outside_the_set();
+    const QString mixed = not_one_set(outside);
+    // Restoring throws away every change since the backup: the user says so first.
+    const QDateTime made = QFileInfo(backup).lastModified();
+    const QLocale locale;
+    QString question = QStringLiteral(
+                           "Restore the files backed up on %1 at %2?\nEvery change made since "
+                           "then will be lost.")
+                           .arg(locale.toString(made.date(), QLocale::LongFormat),
+                                locale.toString(made.time(), QLocale::ShortFormat));
+    if (!mixed.isEmpty()) question += QStringLiteral("\n") + mixed;
+    if (platform::msgbox(question, platform::vbYesNo + platform::vbExclamation,
+                         QStringLiteral("Restore Files")) != platform::vbYes)
+        return;
+
     Data1().close_database();
-    // Nothing is restored unless the database backup is sound and its copy is complete.
-    QString failure;
-    if (!backup_usable)
-        failure = QStringLiteral("Backup File Not Available.");
-    else if (!resume_next([&] { compact_to(backup, file(QStringLiteral("ovra.mdb"))); }))
-        failure = QStringLiteral("The backup could not be restored. Nothing was changed.");
-    if (!failure.isEmpty()) {
+    // Nothing is restored unless the database copy is complete.
+    if (!resume_next([&] { compact_to(backup, file(QStringLiteral("ovra.mdb"))); })) {
         open_database_file();
-        warn(failure, kRestoreIncomplete);
+        warn(QStringLiteral("The backup could not be restored. Nothing was changed."),
+             kRestoreIncomplete);
         return;
     }
 
     bool complete = true;
-    for (const QString& name : {QStringLiteral("printers"), QStringLiteral("storefile")}) {
-        const QString copy = file(name + QStringLiteral(".bku"));
-        if (platform::file_exists(copy))
-            complete = resume_next([&] {
-                           platform::file_copy(copy, file(name + QStringLiteral(".ovr")));
-                       }) &&
-                       complete;
+    for (const QString& name : {kSideCopies[1], kSideCopies[0]}) {
+        if (!platform::file_exists(file(name)) || outside.contains(name)) continue;
+        QString current = name;
+        current.replace(QStringLiteral(".bku"), QStringLiteral(".ovr"));
+        complete = resume_next([&] { platform::file_copy(file(name), file(current)); }) && complete;
     }
     form<modSetUpPrinters>().printer_table_loaded = 0;
 
@@ -189,13 +287,18 @@ void frmOVRA::MnuResDB_Click() {
     // The category-name store loads the restored names at its next use.
     form<FrmHeadingCreate>().unload();
 
-    if (complete)
+    QStringList result;
+    if (!complete)
+        result << QStringLiteral(
+            "The households were restored, but the settings file or the printer table could "
+            "not be restored.");
+    else if (!mixed.isEmpty())
+        result << QStringLiteral("The households were restored.");
+    if (!mixed.isEmpty()) result << mixed;
+    if (result.isEmpty())
         inform(QStringLiteral("Restore Complete"));
     else
-        warn(QStringLiteral(
-                 "The households were restored, but the settings file or the printer table "
-                 "could not be restored."),
-             kRestoreIncomplete);
+        warn(result.join(QLatin1Char('\n')), kRestoreIncomplete);
 }
 
 void frmOVRA::MnuHelpAbout_Click() {

@@ -60,18 +60,19 @@ protected:
         msgs.expect("Backup Complete", platform::vbOK, vbInformation, "Backup Complete");
         c().MnuBUDB->trigger();
     }
-    // The question a restore asks first, naming when the backup was made.
-    QString restore_question() const {
+    // The question a restore asks first, naming when the backup was made (and a mixed set).
+    QString restore_question(const QString& mixed = {}) const {
         const QDateTime made = QFileInfo(path("ovra.bku")).lastModified();
         return QStringLiteral(
                    "Restore the files backed up on %1 at %2?\nEvery change made since then will be "
                    "lost.")
-            .arg(QLocale().toString(made.date(), QLocale::LongFormat),
-                 QLocale().toString(made.time(), QLocale::ShortFormat));
+                   .arg(QLocale().toString(made.date(), QLocale::LongFormat),
+                        QLocale().toString(made.time(), QLocale::ShortFormat)) +
+               (mixed.isEmpty() ? QString() : "\n" + mixed);
     }
-    void restore(const QString& prompt = "Restore Complete") {
+    void restore(const QString& prompt = "Restore Complete", const QString& mixed = {}) {
         if (common::schema::is_household_database(path("ovra.bku")))
-            msgs.expect(restore_question(), platform::vbYes, platform::vbYesNo + vbExclamation,
+            msgs.expect(restore_question(mixed), platform::vbYes, platform::vbYesNo + vbExclamation,
                         "Restore Files");
         if (prompt == "Restore Complete")
             msgs.expect(prompt, platform::vbOK, vbInformation, prompt);
@@ -93,8 +94,9 @@ protected:
 };
 
 TEST_F(FileUtilities, FirstBackupCopiesDatabaseSettingsAndPrinterTable) {
-    // A work file left by an interrupted backup is replaced.
-    write("ovra.bku.tmp", "half a database");
+    // Work files left by an interrupted backup are replaced.
+    for (const char* work : {"ovra.bku.tmp", "storefile.bku.tmp", "printers.bku.tmp"})
+        write(work, "half a copy");
     backup();
     EXPECT_TRUE(common::schema::is_household_database(path("ovra.bku")));
     EXPECT_EQ(count_rows("OVRAData", "ovra.bku"), 2);
@@ -212,10 +214,10 @@ TEST_F(FileUtilities, RestoreAsksFirstAndNoChangesNothing) {
 }
 
 TEST_F(FileUtilities, RestoredCountsFollowTheRestoredHouseholds) {
-    // A backup whose settings copy was written with wrong counts (a crash before the save's
-    // settings write): the restored households decide.
+    // A backup of a settings file with wrong counts (a crash before the save's settings write):
+    // the restored households decide.
+    write_settings({"FAMILY", "WORK"}, {9, 0}, 0);
     backup();
-    write("storefile.bku", common::format_storefile(settings({"FAMILY", "WORK"}, {9, 0}, 0)));
     restore();
     EXPECT_EQ(m().catcount[1], 2);
     EXPECT_EQ(m().catcount[2], 1);
@@ -259,14 +261,18 @@ TEST_F(FileUtilities, MissingOrDamagedBackupRestoresNothing) {
     const QByteArray settings_file = read("storefile.ovr");
     const QByteArray printers = read("printers.ovr");
 
-    const QByteArray damaged[] = {QByteArray(), "not a database",
-                                  sound_backup.left(sound_backup.size() / 2)};
-    for (const QByteArray& bad : damaged) {
+    const QString damaged =
+        "The database backup ovra.bku is damaged and cannot be restored. Nothing was changed.";
+    const std::pair<QByteArray, QString> cases[] = {
+        {QByteArray(), "Backup File Not Available."},
+        {"not a database", damaged},
+        {sound_backup.left(sound_backup.size() / 2), damaged}};
+    for (const auto& [bad, message] : cases) {
         if (bad.isNull())
             ASSERT_TRUE(QFile::remove(path("ovra.bku")));
         else
             write("ovra.bku", bad);
-        restore("Backup File Not Available.");
+        restore(message);
         EXPECT_EQ(read("ovra.mdb"), db);
         EXPECT_EQ(read("storefile.ovr"), settings_file);
         EXPECT_EQ(read("printers.ovr"), printers);
@@ -274,6 +280,60 @@ TEST_F(FileUtilities, MissingOrDamagedBackupRestoresNothing) {
         EXPECT_EQ(c().lblrecnum->text(), "3");
         EXPECT_EQ(Data1().record_count(), 3);
         EXPECT_TRUE(leftovers().isEmpty());
+    }
+}
+
+TEST_F(FileUtilities, ARestoreNeverCombinesFilesOfDifferentBackupsWithoutSayingSo) {
+    backup();
+    const QStringList files = {"ovra.bku", "backup.set", "storefile.bku", "printers.bku"};
+    QList<QByteArray> first;
+    for (const QString& f : files) first << read(f);
+    store_household(household("Brown", "Ann"));
+    write_settings({"RELATIVES", "WORK"}, {2, 1}, 0);
+    write("printers.ovr", printers_with("Label Printer", 5));
+    backup();
+    QList<QByteArray> second;
+    for (const QString& f : files) second << read(f);
+
+    const QString both =
+        "The backup files are not one set: storefile.bku and printers.bku were not made with "
+        "this database backup, so they are not restored and the current settings file and "
+        "printer table are kept.";
+    const QString settings_only =
+        "The backup files are not one set: storefile.bku was not made with this database "
+        "backup, so it is not restored and the current settings file is kept.";
+    struct Case {
+        QList<QByteArray> set;  // ovra.bku, backup.set, storefile.bku, printers.bku
+        QString mixed;
+        int households;
+        QString name1;
+        QByteArray printers;
+    };
+    const Case cases[] = {
+        // The second backup cut short after putting ovra.bku in place.
+        {{second[0], first[1], first[2], first[3]}, both, 3, "CLUB", printers_with("Den", 2)},
+        // A settings copy of the first backup put back by hand.
+        {{second[0], second[1], first[2], second[3]},
+         settings_only,
+         3,
+         "CLUB",
+         printers_with("Label Printer", 5)},
+        // Cut short while making its copies: the first set is whole, and restored whole.
+        {first, {}, 2, "FAMILY", printers_with("Office Laser", 3)},
+    };
+    for (const Case& k : cases) {
+        for (int i = 0; i < files.size(); ++i) write(files[i], k.set[i]);
+        for (const char* work : {"ovra.bku.tmp", "storefile.bku.tmp", "printers.bku.tmp"})
+            write(work, "half a copy");
+        write_settings({"CLUB"}, {0}, 0);
+        write("printers.ovr", printers_with("Den", 2));
+        if (k.mixed.isEmpty())
+            restore();
+        else
+            restore("The households were restored.\n" + k.mixed, k.mixed);
+        EXPECT_EQ(count_rows("OVRAData"), k.households);
+        EXPECT_EQ(m().heading[1], k.name1);
+        EXPECT_EQ(read("printers.ovr"), k.printers);
     }
 }
 
