@@ -263,7 +263,7 @@ TEST_F(Export, FileDialogsStartInTheDocumentsFolderOrElseInTheHomeFolder) {
     qputenv("HOME", QFile::encodeName(home));
     qunsetenv("XDG_CONFIG_HOME");
     std::vector<QString> expected;
-    for (const QString folder : {home + "/", home + "/Documents/"}) {
+    for (const QString& folder : {home + "/", home + "/Documents/"}) {
         QDir().mkpath(folder);
         files.expect(QString());
         main().ui().mnuImport->trigger();

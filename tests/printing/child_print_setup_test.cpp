@@ -112,7 +112,9 @@ TEST_F(ChildPrintSetUp, RowsFollowTheFamilyAndTheWindowClosesBelowTheButtons) {
         };
         auto expect_line = [](const LineControl* line, int want) {
             EXPECT_EQ(line->isHidden(), want == 0) << line->objectName().toStdString();
-            if (want) EXPECT_EQ(line->y1(), want) << line->objectName().toStdString();
+            if (want) {
+                EXPECT_EQ(line->y1(), want) << line->objectName().toStdString();
+            }
         };
         expect_line(c.Line2, k.line2);
         expect_line(c.Line3, k.line3);
@@ -126,7 +128,9 @@ TEST_F(ChildPrintSetUp, RowsFollowTheFamilyAndTheWindowClosesBelowTheButtons) {
         for (QWidget* x : {static_cast<QWidget*>(c.Option3), static_cast<QWidget*>(c.Label[10])})
             expect_top(x, k.option3);
         EXPECT_EQ(c.Option3->isHidden(), k.option3 == 0);
-        if (!k.selected) EXPECT_EQ(c.Line4->y1(), k.box_bottom);
+        if (!k.selected) {
+            EXPECT_EQ(c.Line4->y1(), k.box_bottom);
+        }
         EXPECT_EQ(c.LineLeft->y2(), k.box_bottom);
         EXPECT_EQ(c.LineRight->y2(), k.box_bottom);
         expect_top(c.cmdPrint, k.buttons);
@@ -139,8 +143,9 @@ TEST_F(ChildPrintSetUp, RowsFollowTheFamilyAndTheWindowClosesBelowTheButtons) {
             EXPECT_EQ(c.Check[7]->isHidden(), k.children <= 2);
             EXPECT_EQ(c.Lbltitle->text().isEmpty(), k.children == 1);
         }
-        if (k.children == 1 && k.sheet == Sheet::Invite)
+        if (k.children == 1 && k.sheet == Sheet::Invite) {
             EXPECT_EQ(platform::left(c.Label[1]), 1080);
+        }
         const QRect print = c.cmdPrint->geometry();
         for (QWidget* x : w().widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (x->isHidden() || x == c.cmdPrint || x == c.cmdCancel) continue;
