@@ -126,8 +126,8 @@ void FrmGetAddress::set_up_Switch_Names() {
         change.children_image = {};
         const bool children_found = had_children && change.get_children();
         const bool second_found = had_second && change.get_second_address();
-        change.children_image.child = changes::packed_children(boxes);
-        row.childflag = children_found ? changes::count_children(boxes) : 0;
+        change.children_image.child = common::packed_children(boxes);
+        row.childflag = children_found ? common::count_children(boxes) : 0;
         row.second_address = second_found ? QStringLiteral("Y") : QStringLiteral("N");
 
         change.table_name = QStringLiteral("OVRAData");
@@ -181,7 +181,8 @@ void FrmGetAddress::set_up_alter_names() {
     change.lastname2 = common::text_field(d, QStringLiteral("last name 2"));
     change.name_reverse = common::text_field(d, QStringLiteral("last-name-reverse"));
     change.hyphen = common::text_field(d, QStringLiteral("last name hyphen"));
-    change.childflag = d.field(QStringLiteral("childflag")).toInt();
+    // Children count by their names, whatever childflag says.
+    change.childflag = common::count_children(common::stored_children(Data1(), keyname));
     change.addressflag = common::text_field(d, QStringLiteral("second address"));
     // The record form is not used: the window reads the row itself.
     drop_buffer();

@@ -21,21 +21,6 @@ QString with_family_name(const QString& child, const QString& last_name) {
     return child + QLatin1Char(' ') + last_name;
 }
 
-std::array<QString, 7> packed_children(const std::array<QString, 7>& child) {
-    std::array<QString, 7> out{};
-    int n = 0;
-    for (int i = 1; i <= 6; ++i)
-        if (!common::vb_trim(child[i]).isEmpty()) out[++n] = child[i];
-    return out;
-}
-
-int count_children(const std::array<QString, 7>& child) {
-    int n = 0;
-    for (int i = 1; i <= 6; ++i)
-        if (!common::vb_trim(child[i]).isEmpty()) ++n;
-    return n;
-}
-
 }  // namespace changes
 
 namespace changes {

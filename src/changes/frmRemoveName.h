@@ -179,7 +179,4 @@ QString title_as_person1(const QString& option2, const QString& otherwise);
 // A child recorded by one name gets the family's last name: an entry that is not blank and
 // has no blank between its second and next-to-last character.
 QString with_family_name(const QString& child, const QString& last_name);
-// The children that are not blank (empty or all blanks), in order.
-std::array<QString, 7> packed_children(const std::array<QString, 7>& child);
-int count_children(const std::array<QString, 7>& child);
 }  // namespace changes

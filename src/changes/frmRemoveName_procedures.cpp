@@ -216,8 +216,8 @@ bool frmRemoveName::split_name2() {
 void frmRemoveName::write_rows() {
     // Children are the names in the row, stored packed whatever the flag said.
     const auto as_read = children_image.child;
-    children_image.child = changes::packed_children(as_read);
-    const int children = children_found_ ? changes::count_children(as_read) : 0;
+    children_image.child = common::packed_children(as_read);
+    const int children = children_found_ ? common::count_children(as_read) : 0;
     auto key_of = [this](Goes g) {
         return g == Goes::staying ? original_keyname : g == Goes::leaving ? new_keyname : QString();
     };

@@ -50,13 +50,13 @@ std::array<QString, 7> frmchildnamemove::remove_moved_child() const {
     std::array<QString, 7> children = form<FrmGetAddress>().child_hold;
     const int slot = form<Frmchildmove>().hold_slot;
     if (slot >= 1 && slot <= 6) children[slot].clear();
-    return changes::packed_children(children);
+    return common::packed_children(children);
 }
 
 void frmchildnamemove::save_children_row(const QString& parents_key,
                                          const std::array<QString, 7>& children) {
     auto& data = Data1();
-    const int left = changes::count_children(children);
+    const int left = common::count_children(children);
     open_table(QStringLiteral("Children"));
     // A children row the parents' marker promises but the table lacks counts as none.
     const bool found = seek_key(parents_key);

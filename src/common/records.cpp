@@ -1,6 +1,9 @@
 #include "records.h"
 
+#include <algorithm>
+
 #include "platform/cursor.h"
+#include "vbstring.h"
 
 namespace common {
 
@@ -77,7 +80,8 @@ AddressRecord AddressRecord::read_from(const DataControl& d) {
     const QVariant option1 = d.field("option1");
     if (!option1.isNull()) r.option1 = option1.toString();
     r.option2 = text_field(d, "option2");
-    for (int n = 1; n <= 12; ++n) r.category[n] = text_field(d, QStringLiteral("category%1").arg(n));
+    for (int n = 1; n <= 12; ++n)
+        r.category[n] = text_field(d, QStringLiteral("category%1").arg(n));
     r.second_address = text_field(d, "second address");
     return r;
 }
@@ -92,6 +96,32 @@ ChildrenRecord ChildrenRecord::read_from(const DataControl& d) {
     r.keyname = text_field(d, "keyname");
     for (int i = 1; i <= 6; ++i) r.child[i] = text_field(d, QStringLiteral("child%1").arg(i));
     return r;
+}
+
+std::array<QString, 7> packed_children(const std::array<QString, 7>& child) {
+    std::array<QString, 7> out{};
+    int n = 0;
+    for (int i = 1; i <= 6; ++i)
+        if (!is_blank(child[i])) out[++n] = child[i];
+    return out;
+}
+
+int count_children(const std::array<QString, 7>& child) {
+    return int(std::count_if(child.begin() + 1, child.end(),
+                             [](const QString& name) { return !is_blank(name); }));
+}
+
+std::array<QString, 7> stored_children(DataControl& data, const QString& key) {
+    static DataControl::KeyedRead children{
+        QStringLiteral("Children"),
+        {QStringLiteral("child1"), QStringLiteral("child2"), QStringLiteral("child3"),
+         QStringLiteral("child4"), QStringLiteral("child5"), QStringLiteral("child6")},
+        {}};
+    std::array<QString, 7> child{};
+    const QVector<QVariant> row = data.row_by_key(children, key);
+    for (int i = 0; i < row.size() && i < 6; ++i)
+        child[i + 1] = row[i].isNull() ? QString() : row[i].toString();
+    return packed_children(child);
 }
 
 void SecondAddressRecord::write_to(DataControl& d) const {

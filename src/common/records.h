@@ -43,6 +43,14 @@ struct ChildrenRecord {
     static ChildrenRecord read_from(const platform::DataControl& data);
 };
 
+// A household's children are the names that are not blank, in order, whatever `childflag` says;
+// writers store them packed ([1]..[n]) with `childflag` n.
+std::array<QString, 7> packed_children(const std::array<QString, 7>& child);
+int count_children(const std::array<QString, 7>& child);
+// The children of household `key`, packed, read from its Children row without moving the cursor;
+// none when it has no row.
+std::array<QString, 7> stored_children(platform::DataControl& data, const QString& key);
+
 // A row of Address: the household's second address.
 struct SecondAddressRecord {
     QString keyname;

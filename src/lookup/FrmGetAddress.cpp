@@ -147,7 +147,6 @@ bool FrmGetAddress::get_record() {
     r.txtZip->setText(row.zip);
     r.TxtHomePhone->setText(row.home_phone);
     r.TxtFaxPhone->setText(row.home_fax);
-    record.chkchildren = row.childflag;
     platform::set_value(r.chkForeign, row.foreign_check == QLatin1String("Y") ? 1 : 0);
     const bool has_second = row.second_address == QLatin1String("Y");
     r.Cmdaddress2->setVisible(has_second || !viewing);
@@ -180,21 +179,19 @@ bool FrmGetAddress::get_record() {
     record.save_address2_flag = has_second ? "Y" : "N";
     record.second_address_saved = has_second ? "Y" : "N";
 
+    // The children are the names of the household's Children row, whatever childflag says:
+    // a change or SAVE then takes along every child that is stored.
     auto& children = form<Frmchildren>().ui();
-    bool children_read = false;
-    if (record.chkchildren >= 1) {
-        open_table(QStringLiteral("Children"));
-        if (seek_key(hold_keyname)) {
-            const auto kids = common::ChildrenRecord::read_from(Data1());
-            keyname = kids.keyname;
-            for (int i = 1; i <= 6; ++i) children.Txtchild[i]->setText(kids.child[i]);
-            children_read = true;
-        }
-        open_table(QStringLiteral("OVRAData"));
-        seek_key(hold_keyname);
-        keyname = common::text_field(Data1(), QStringLiteral("keyname"));
-    }
+    std::array<QString, 7> kids{};
+    open_table(QStringLiteral("Children"));
+    if (seek_key(hold_keyname)) kids = common::ChildrenRecord::read_from(Data1()).child;
+    open_table(QStringLiteral("OVRAData"));
+    seek_key(hold_keyname);
+    keyname = common::text_field(Data1(), QStringLiteral("keyname"));
+    record.chkchildren = common::count_children(kids);
+    const bool children_read = record.chkchildren > 0;
     if (children_read) {
+        for (int i = 1; i <= 6; ++i) children.Txtchild[i]->setText(kids[i]);
         r.Cmdchildren->show();
         children_row_flag = "Y";
     } else {

@@ -37,17 +37,8 @@ QString title2_of(const QString& option2, const QString& sal2) {
 // The household's children, packed. The children's row is read by key: the cursor stays on
 // the household's row, in key order.
 void read_children(RecordImage& h) {
-    static platform::DataControl::KeyedRead children{
-        QStringLiteral("Children"),
-        {QStringLiteral("child1"), QStringLiteral("child2"), QStringLiteral("child3"),
-         QStringLiteral("child4"), QStringLiteral("child5"), QStringLiteral("child6")},
-        {}};
-    const QVector<QVariant> row = Data1().row_by_key(children, h.record_key);
-    for (const QVariant& child : row) {
-        const QString name = child.isNull() ? QString() : child.toString();
-        if (common::is_blank(name)) continue;
-        h.child[++h.number_of_children] = name;
-    }
+    h.child = common::stored_children(Data1(), h.record_key);
+    h.number_of_children = common::count_children(h.child);
     Data1().set_index(QStringLiteral("keyname"));
 }
 

@@ -14,16 +14,8 @@
 
 namespace {
 
-// A household has children when its Children row holds a name, whatever childflag says.
 bool has_children(const QString& key) {
-    static platform::DataControl::KeyedRead children{
-        QStringLiteral("Children"),
-        {QStringLiteral("child1"), QStringLiteral("child2"), QStringLiteral("child3"),
-         QStringLiteral("child4"), QStringLiteral("child5"), QStringLiteral("child6")},
-        {}};
-    for (const QVariant& child : Data1().row_by_key(children, key))
-        if (!child.isNull() && !common::is_blank(child.toString())) return true;
-    return false;
+    return common::count_children(common::stored_children(Data1(), key)) > 0;
 }
 
 }  // namespace
