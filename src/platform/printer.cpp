@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -15,6 +16,7 @@
 #include "application.h"
 #include "errors.h"
 #include "file_dialog.h"
+#include "print_queue.h"
 
 namespace platform {
 
@@ -105,21 +107,17 @@ namespace {
 class QtBackend : public PrintBackend {
 public:
     QtBackend(const QString& device, const QString& pdf_file)
-        : printer_(QPrinter::HighResolution), pdf_(device == kPdfDevice) {
-        if (pdf_) {
-            printer_.setOutputFormat(QPrinter::PdfFormat);
-            printer_.setOutputFileName(pdf_file);
-            const PageGeometry g = pdf_device_geometry();
-            printer_.setFullPage(false);
-            printer_.setPageLayout(QPageLayout(
-                QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                QMarginsF(g.printable.left(), g.printable.top(), g.page_width - g.printable.right(),
-                          g.page_height - g.printable.bottom()),
-                QPageLayout::Inch));
-        } else {
-            printer_.setPrinterName(device);
-            printer_.setFullPage(false);
-        }
+        : printer_(QPrinter::HighResolution), device_(device), pdf_(device == kPdfDevice) {
+        // Every device gets the PDF device's page: a queue is sent that same PDF, one per job.
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        if (pdf_) printer_.setOutputFileName(pdf_file);
+        const PageGeometry g = pdf_device_geometry();
+        printer_.setFullPage(false);
+        printer_.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+            QMarginsF(g.printable.left(), g.printable.top(), g.page_width - g.printable.right(),
+                      g.page_height - g.printable.bottom()),
+            QPageLayout::Inch));
         printer_.setDocName(QStringLiteral("ovra"));
     }
     ~QtBackend() override {
@@ -132,6 +130,13 @@ public:
             // The command's PDF file is open: the next job is its next page.
             if (!printer_.newPage()) fail();
             return;
+        }
+        if (!pdf_) {
+            check_print_queue(device_);
+            job_file_ = std::make_unique<QTemporaryFile>(
+                QDir(QDir::tempPath()).filePath(QStringLiteral("ovra-job-XXXXXX.pdf")));
+            if (!job_file_->open()) fail();
+            printer_.setOutputFileName(job_file_->fileName());
         }
         printer_.setColorMode(color_mode == kColorModeColor ? QPrinter::Color
                                                             : QPrinter::GrayScale);
@@ -166,7 +171,9 @@ public:
     void end_job() override {
         // A queue gets one job per EndDoc; the PDF file stays open for the rest of the command.
         if (pdf_) return;
+        const std::unique_ptr<QTemporaryFile> file = std::move(job_file_);
         if (!painter_.end()) fail();
+        send_print_job(device_, file->fileName(), printer_.docName());
     }
     void finish() override {
         if (painter_.isActive() && !painter_.end()) fail();
@@ -174,16 +181,18 @@ public:
 
 private:
     [[noreturn]] void fail() {
-        throw VbError(
-            kErrPrinter,
-            pdf_ ? QStringLiteral("The PDF file %1 could not be written.")
-                       .arg(QDir::toNativeSeparators(printer_.outputFileName()))
-                 : QStringLiteral("The printer %1 could not print.").arg(printer_.printerName()));
+        throw VbError(kErrPrinter,
+                      pdf_ ? QStringLiteral("The PDF file %1 could not be written.")
+                                 .arg(QDir::toNativeSeparators(printer_.outputFileName()))
+                           : QStringLiteral("The printer %1 could not print.").arg(device_));
     }
 
     QPrinter printer_;
     QPainter painter_;
+    QString device_;
     bool pdf_;
+    // A queue's job, drawn into a PDF of its own and sent at EndDoc.
+    std::unique_ptr<QTemporaryFile> job_file_;
     // The font and pen the painter holds since the page began.
     struct DrawnWith {
         bool set = false;
@@ -229,15 +238,10 @@ std::unique_ptr<PrintBackend> make_qt_backend(const QString& device, const QStri
     return std::make_unique<QtBackend>(device, pdf_file);
 }
 
-PageGeometry qt_device_geometry(const QString& device) {
-    if (device == kPdfDevice) return pdf_device_geometry();
-    const QPrinterInfo info = QPrinterInfo::printerInfo(device);
-    if (info.isNull()) return pdf_device_geometry();
-    QPrinter queue(info, QPrinter::HighResolution);
-    queue.setFullPage(false);
-    const QPageLayout layout = queue.pageLayout();
-    const QRectF full = layout.fullRect(QPageLayout::Inch);
-    return {full.width(), full.height(), layout.paintRect(QPageLayout::Inch)};
+PageGeometry qt_device_geometry(const QString&) {
+    // A queue's own printable area would move every label by its margins: all devices use
+    // the PDF device's page.
+    return pdf_device_geometry();
 }
 
 // ---- The printer object.

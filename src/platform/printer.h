@@ -59,7 +59,8 @@ struct PageGeometry {
 };
 // The PDF device models the laser printers the sheets were drawn for: US Letter, printable
 // area inset 1/4 in from the left and top edges (1/6 in from the others), so the last label
-// row fits above the bottom at every line number the calibration offers.
+// row fits above the bottom at every line number the calibration offers. Every CUPS queue is
+// driven with this page too.
 PageGeometry pdf_device_geometry();
 
 // What the printer object draws through: the real one (QPrinter + QPainter) or a recorder.

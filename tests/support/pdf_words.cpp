@@ -84,6 +84,14 @@ QStringList layout_faults(const std::vector<PdfWord>& words, const QStringList& 
     return faults;
 }
 
+QSizeF pdf_page_size(const QString& pdf_path) {
+    static const QRegularExpression page_re(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    const auto m = page_re.match(run_pdftotext(pdf_path));
+    if (!m.hasMatch()) return {};
+    return {m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72};
+}
+
 bool pdf_page_png(const QString& pdf_path, int page, const QString& png_path, int dpi) {
     QString root = png_path;
     root.chop(4);

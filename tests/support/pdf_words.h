@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -23,6 +24,8 @@ int pdf_page_count(const QString& pdf_path);
 // of the words of the texts printed (two texts run together, or a text cut). Empty when none.
 QStringList layout_faults(const std::vector<PdfWord>& words, const QStringList& texts,
                           double margin = 0.125);
+// The size of the first page, in inches.
+QSizeF pdf_page_size(const QString& pdf_path);
 // Renders one page to a PNG (for looking at it), 72 dpi unless given.
 bool pdf_page_png(const QString& pdf_path, int page, const QString& png_path, int dpi = 72);
 
