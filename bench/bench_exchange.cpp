@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "bench_args.h"
 #include "common/schema.h"
 #include "common/text_records.h"
 #include "exchange/frmExport.h"
@@ -181,7 +182,7 @@ void raw_import(const QString& file, const QString& database) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<int> sizes = bench_sizes(argc, argv, {1000, 10000, 100000});
+    const std::vector<int> sizes = bench_sizes(argc, argv, "households", {1000, 10000, 100000});
     QApplication qt(argc, argv);
 
     std::printf("%10s %11s %11s %7s %11s %11s %7s\n", "households", "export ms", "floor ms",

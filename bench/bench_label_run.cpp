@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "bench_args.h"
 #include "common/display_name.h"
 #include "common/schema.h"
 #include "household_generator.h"
@@ -92,11 +93,8 @@ qint64 draw_floor(const std::vector<LabelPage>& pages, const QString& file, int 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::vector<int> sizes = bench_sizes(argc, argv, "households", {3000, 30000});
     QApplication qt(argc, argv);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) sizes.push_back(atoi(argv[i]));
-    if (sizes.empty()) sizes = {3000, 30000};
 
     std::printf("%10s %8s %10s %10s %7s %12s %14s %10s\n", "households", "pages", "run ms",
                 "floor ms", "ratio", "compose ms", "run peak +MB", "PDF MB");

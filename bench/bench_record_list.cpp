@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_args.h"
 #include "common/schema.h"
 #include "editor/frmAddressRecord.h"
 #include "household_generator.h"
@@ -50,7 +51,7 @@ qint64 raw_read_ms(const QString& db) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<int> sizes = bench_sizes(argc, argv, {1000, 10000, 100000});
+    const std::vector<int> sizes = bench_sizes(argc, argv, "households", {1000, 10000, 100000});
     QApplication qt(argc, argv);
 
     std::printf("%10s %12s %14s %16s %14s\n", "households", "generate ms", "fill list ms",

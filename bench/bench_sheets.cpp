@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "household_generator.h"
+#include "bench_args.h"
 #include "platform/application.h"
 #include "platform/file_dialog.h"
 #include "platform/printer.h"
@@ -15,7 +15,7 @@
 using platform::form;
 
 int main(int argc, char** argv) {
-    const std::vector<int> sizes = bench_sizes(argc, argv, {10, 100, 1000});
+    const std::vector<int> sizes = bench_sizes(argc, argv, "sheets", {10, 100, 1000});
     QApplication qt(argc, argv);
 
     std::printf("%8s %10s %14s %12s\n", "sheets", "total ms", "ms per sheet", "PDF KiB");

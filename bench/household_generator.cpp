@@ -2,8 +2,6 @@
 
 #include <QRandomGenerator>
 #include <QStringList>
-#include <QtGlobal>
-#include <cstdlib>
 
 #include "common/records.h"
 #include "platform/cursor.h"
@@ -88,11 +86,4 @@ void generate_households(const QString& database, int n) {
         }
     }
     t.commit();
-}
-
-std::vector<int> bench_sizes(int argc, char** argv, std::vector<int> defaults) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
-    return sizes.empty() ? defaults : sizes;
 }

@@ -6,7 +6,3 @@
 // Fills the database file with n realistic households: one or two persons, children, second
 // addresses, categories, names with apostrophes and accents. The same n gives the same rows.
 void generate_households(const QString& database, int n);
-
-// Called before the QApplication: a headless platform unless one is set, and the sizes to run
-// at (the program's arguments, else the defaults).
-std::vector<int> bench_sizes(int argc, char** argv, std::vector<int> defaults);
