@@ -45,10 +45,15 @@ ensure_packages() {
     fi
 }
 
+# Builds on CMAKE_BUILD_PARALLEL_LEVEL cores when it is set, else on every core.
+jobs="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
+
+# Configures and builds the given targets (every target when none is given).
 build() {
-    local launcher=()
+    local launcher=() targets=()
     if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    if [ $# -gt 0 ]; then targets=(--target "$@"); fi
     cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${OVRA_BUILD_TYPE:-RelWithDebInfo}" \
         "${launcher[@]}" >/dev/null
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    cmake --build "$build_dir" --parallel "$jobs" "${targets[@]}"
 }
