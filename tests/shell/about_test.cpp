@@ -21,9 +21,6 @@ class AboutBox : public testing_support::OvraTest {
 protected:
     frmAbout& about() { return form<frmAbout>(); }
     platform::Registry& registry() { return form<platform::Registry>(); }
-    void expect_unavailable() {
-        msgs.expect(kUnavailable, platform::vbOK, platform::vbOKOnly, "OVRA");
-    }
 };
 
 TEST_F(AboutBox, OpensModallyWithTheBuildVersionAndClosesWithOKOrEscape) {
@@ -70,30 +67,27 @@ TEST_F(AboutBox, RegistryValuesAreReadAsText) {
     for (const QString& open : registry().open) EXPECT_TRUE(open.isEmpty());
 }
 
-TEST_F(AboutBox, SystemInformationIsUnavailableWithoutTheRegistryOrTheTool) {
-    // This platform's registry is empty.
-    expect_unavailable();
-    about().StartSysInfo();
-
-    registry().set_value(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", REG_SZ,
-                         dir_.path().toLocal8Bit());
-    expect_unavailable();
-    about().StartSysInfo();
-
-    registry().set_value(HKEY_LOCAL_MACHINE, kSysInfoKey, "PATH", REG_SZ,
-                         path("missing-tool").toLocal8Bit());
-    expect_unavailable();
-    about().StartSysInfo();
-}
-
-TEST_F(AboutBox, TheToolNamedByItsFolderIsStarted) {
+TEST_F(AboutBox, SystemInformationRunsTheToolTheRegistryNamesOrIsUnavailable) {
+    const long hklm = HKEY_LOCAL_MACHINE;
+    // This platform's empty registry, then a folder without the tool.
+    for (int step = 0; step < 2; ++step) {
+        if (step == 1)
+            registry().set_value(hklm, kLocationKey, "MSINFO", REG_SZ, dir_.path().toLocal8Bit());
+        msgs.expect(kUnavailable, platform::vbOK, platform::vbOKOnly, "OVRA");
+        about().StartSysInfo();
+    }
+    // The tool in the folder named (the value stored with its terminating zero) is started.
     write("MSINFO32.EXE", "#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n");
     QFile::setPermissions(path("MSINFO32.EXE"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    registry().set_value(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", REG_SZ,
+    registry().set_value(hklm, kLocationKey, "MSINFO", REG_SZ,
                          QByteArray(dir_.path().toLocal8Bit()) + '\0');
     about().StartSysInfo();
     EXPECT_TRUE(QTest::qWaitFor([this] { return exists("started"); }, 5000));
+    // A path of its own comes first, even to a tool that is not there.
+    registry().set_value(hklm, kSysInfoKey, "PATH", REG_SZ, path("missing-tool").toLocal8Bit());
+    msgs.expect(kUnavailable, platform::vbOK, platform::vbOKOnly, "OVRA");
+    about().StartSysInfo();
 }
 
 }  // namespace

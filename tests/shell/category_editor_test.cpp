@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "shell/FrmHeadingCreate.h"
 #include "shell/frmOVRA.h"
+#include "shell/modCategory_setup.h"
 
 using platform::back_color;
 using platform::form;
@@ -37,9 +38,8 @@ protected:
     }
     // Opens the editor from the menu and acts in it.
     void edit(std::function<void(FrmHeadingCreate_ui::Controls&)> act) {
-        modals.on("FrmHeadingCreate", [act](platform::Window& w) {
-            act(static_cast<FrmHeadingCreate&>(w).ui());
-        });
+        modals.on("FrmHeadingCreate",
+                  [act](platform::Window& w) { act(static_cast<FrmHeadingCreate&>(w).ui()); });
         form<frmOVRA>().ui().MnuEditCat->trigger();
     }
     frmOVRA_ui::Controls& main() { return form<frmOVRA>().ui(); }
@@ -51,7 +51,8 @@ TEST_F(CategoryEditor, RenamingAndUpperCasingSavesAndRedrawsWithCountsKept) {
         type(c.Text[1], "relatives");
         type(c.Text[5], "neighbours1");  // ten characters at most
         EXPECT_EQ(c.Text[5]->text(), "neighbours");
-        type(c.Text[2], "");  // count 0: may be emptied
+        type(c.Text[2], "");   // count 0: may be emptied
+        type(c.Text[6], " ");  // one blank is a name here, unlike on the panel
         click(c.Command1);
     });
     auto& m = form<frmOVRA>();
@@ -64,13 +65,21 @@ TEST_F(CategoryEditor, RenamingAndUpperCasingSavesAndRedrawsWithCountsKept) {
     EXPECT_FALSE(main().cmdButton[5]->isHidden());
     EXPECT_TRUE(main().cmdButton[2]->isHidden());
     EXPECT_EQ(main().lblcatcount[2]->text(), "");
+    EXPECT_EQ(m.heading[6], " ");
+    EXPECT_FALSE(main().cmdButton[6]->isHidden());
+    EXPECT_EQ(main().lblcatcount[6]->text(), "0");
     EXPECT_EQ(read("storefile.ovr"),
-              "\"RELATIVES\",4,\"\",0,\"CLUB\",2,\"\",0,\"NEIGHBOURS\",0,\"\",0,\"\",0,\"\",0,"
+              "\"RELATIVES\",4,\"\",0,\"CLUB\",2,\"\",0,\"NEIGHBOURS\",0,\" \",0,\"\",0,\"\",0,"
               "\"\",0,\"\",0,\"\",0,\"\",0,\"THE SMITHS\",\"\",\"\",0\r\n");
+    // The store is read afresh after a save.
+    EXPECT_EQ(category_name(5), "NEIGHBOURS");
 }
 
 TEST_F(CategoryEditor, EmptyingCategoriesInUseIsRefusedAndNothingIsWritten) {
     edit([](auto& c) {
+        EXPECT_EQ(c.Text[1]->text(), "FAMILY");
+        EXPECT_EQ(c.Text[3]->text(), "CLUB");
+        EXPECT_EQ(c.Text[4]->text(), "");
         c.Text[1]->setText("");
         c.Text[3]->setText("");
         c.Text[4]->setText("new");
@@ -81,12 +90,11 @@ TEST_F(CategoryEditor, EmptyingCategoriesInUseIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(back_color(c.Text[4]), 0xFFFFFFu);
         EXPECT_EQ(c.Text[1]->text(), "FAMILY");
         EXPECT_EQ(c.Text[4]->text(), "new");  // other edits stay, not yet upper-cased
-        // Putting a name back clears the mark at the next ENTER.
-        c.Text[3]->setText("CLUB2");
         c.cmdCancel->click();
     });
     EXPECT_EQ(read("storefile.ovr"), stored);
     EXPECT_EQ(form<frmOVRA>().heading[4], "");
+    EXPECT_EQ(category_name(4), "");
 }
 
 TEST_F(CategoryEditor, AllNamesEmptyIsRefusedWithAMessageAndCloses) {
@@ -105,32 +113,49 @@ TEST_F(CategoryEditor, AllNamesEmptyIsRefusedWithAMessageAndCloses) {
     EXPECT_EQ(form<frmOVRA>().heading[1], "FAMILY");
 }
 
-TEST_F(CategoryEditor, OneBlankIsANameHereAndKeepsItsRowButton) {
-    edit([](auto& c) {
-        c.Text[6]->setText(" ");
-        c.Command1->click();
-    });
-    EXPECT_EQ(form<frmOVRA>().heading[6], " ");
-    EXPECT_FALSE(main().cmdButton[6]->isHidden());
-    EXPECT_EQ(main().lblcatcount[6]->text(), "0");
+// The panel drawn from the window's variables: a row named " " is unnamed there.
+TEST_F(CategoryEditor, PanelRowsShowButtonEqualsAndCountOnlyForNamedCategories) {
+    auto& m = form<frmOVRA>();
+    m.heading[2] = " ";
+    m.catcount[2] = 9;
+    m.heading[3] = "WORK";
+    m.catcount[3] = 0;
+    modCategory_setup::set_up_categories();
+    auto& c = main();
+    EXPECT_EQ(c.Label[1]->text(), "FAMILY");
+    EXPECT_EQ(c.lblcatcount[1]->text(), "4");
+    EXPECT_FALSE(c.cmdButton[1]->isHidden());
+    EXPECT_FALSE(c.Label_equals[1]->isHidden());
+    EXPECT_EQ(c.Label[2]->text(), " ");
+    EXPECT_EQ(c.lblcatcount[2]->text(), "");
+    EXPECT_TRUE(c.cmdButton[2]->isHidden());
+    EXPECT_TRUE(c.Label_equals[2]->isHidden());
+    EXPECT_EQ(c.lblcatcount[3]->text(), "0");
+    EXPECT_FALSE(c.cmdButton[3]->isHidden());
+    EXPECT_TRUE(c.cmdButton[12]->isHidden());
 }
 
-TEST_F(CategoryEditor, OpensWithTheStoredNamesAndCancelKeepsEverything) {
-    edit([](auto& c) {
-        EXPECT_EQ(c.Text[1]->text(), "FAMILY");
-        EXPECT_EQ(c.Text[3]->text(), "CLUB");
-        EXPECT_EQ(c.Text[4]->text(), "");
-        c.Text[1]->setText("CHANGED");
-        c.cmdCancel->click();
-    });
-    EXPECT_EQ(read("storefile.ovr"), stored);
-    EXPECT_EQ(category_name(1), "FAMILY");
-    edit([](auto& c) {
-        c.Text[7]->setText("party");
-        c.Command1->click();
-    });
-    // The store is read afresh after a save.
-    EXPECT_EQ(category_name(7), "PARTY");
+TEST_F(CategoryEditor, MenusFollowTheTrackingCountAndTheRecordCount) {
+    auto& m = form<frmOVRA>();
+    auto& c = main();
+    m.Trackfile = 1;
+    modCategory_setup::set_up_categories();
+    EXPECT_TRUE(c.mnuTrackingReports->isEnabled());
+    EXPECT_TRUE(c.MnuRecordEdit->isEnabled());
+    EXPECT_TRUE(c.MnuMoveChildren->isEnabled());
+
+    m.Trackfile = 0;
+    m.show_record_count(0);
+    modCategory_setup::set_up_categories();
+    EXPECT_FALSE(c.mnuTrackingReports->isEnabled());
+    EXPECT_FALSE(c.MnuDeleteRecord->isEnabled());
+    EXPECT_FALSE(c.mnuMove1To2->isEnabled());
+    EXPECT_TRUE(c.MnuRecordNew->isEnabled());
+    // The record form disables the window while it is open; enabling it again must not bring
+    // the tracking item back on.
+    m.set_enabled(false);
+    m.set_enabled(true);
+    EXPECT_FALSE(c.mnuTrackingReports->isEnabled());
 }
 
 }  // namespace

@@ -91,12 +91,15 @@ protected:
         return c().MnuRecordEdit->isEnabled() && c().MnuMoveChildren->isEnabled();
     }
     QStringList leftovers() { return QDir(dir_.path()).entryList({"*.tmp"}, QDir::Files); }
+    void leave_work_files() {
+        for (const char* work : {"ovra.bku.tmp", "storefile.bku.tmp", "printers.bku.tmp"})
+            write(work, "half a copy");
+    }
 };
 
-TEST_F(FileUtilities, FirstBackupCopiesDatabaseSettingsAndPrinterTable) {
+TEST_F(FileUtilities, BackupCopiesDatabaseSettingsAndPrinterTableAndTheNextReplacesThem) {
     // Work files left by an interrupted backup are replaced.
-    for (const char* work : {"ovra.bku.tmp", "storefile.bku.tmp", "printers.bku.tmp"})
-        write(work, "half a copy");
+    leave_work_files();
     backup();
     EXPECT_TRUE(common::schema::is_household_database(path("ovra.bku")));
     EXPECT_EQ(count_rows("OVRAData", "ovra.bku"), 2);
@@ -106,6 +109,15 @@ TEST_F(FileUtilities, FirstBackupCopiesDatabaseSettingsAndPrinterTable) {
     // The cursor is open again and the count shown is left alone.
     EXPECT_EQ(Data1().record_count(), 2);
     EXPECT_EQ(c().lblrecnum->text(), "2");
+
+    store_household(household("Brown", "Ann"));
+    write_settings({"FAMILY", "WORK", "CLUB"}, {2, 1, 1}, 0);
+    write("printers.ovr", printers_with("Label Printer", 5));
+    backup();
+    EXPECT_EQ(count_rows("OVRAData", "ovra.bku"), 3);
+    EXPECT_EQ(read("storefile.bku"), read("storefile.ovr"));
+    EXPECT_EQ(read("printers.bku"), printers_with("Label Printer", 5));
+    EXPECT_TRUE(leftovers().isEmpty());
 }
 
 TEST_F(FileUtilities, BackupWithoutSettingsOrPrinterTableWritesTheDefaults) {
@@ -124,19 +136,16 @@ TEST_F(FileUtilities, BackupWithoutSettingsOrPrinterTableWritesTheDefaults) {
     EXPECT_EQ(c().Label[1]->text(), "FAMILY");
 }
 
-TEST_F(FileUtilities, BackupRunTwiceReplacesEveryCopy) {
-    backup();
-    store_household(household("Brown", "Ann"));
-    write_settings({"FAMILY", "WORK", "CLUB"}, {2, 1, 1}, 0);
-    write("printers.ovr", printers_with("Label Printer", 5));
-    backup();
-    EXPECT_EQ(count_rows("OVRAData", "ovra.bku"), 3);
-    EXPECT_EQ(read("storefile.bku"), read("storefile.ovr"));
-    EXPECT_EQ(read("printers.bku"), printers_with("Label Printer", 5));
-    EXPECT_TRUE(leftovers().isEmpty());
-}
+TEST_F(FileUtilities, AFailedBackupIsReportedAndKeepsTheWholePreviousSet) {
+    // A settings copy that cannot be written: the others are made, the backup is incomplete.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.bku"));
+    msgs.expect("The settings file could not be backed up.", platform::vbOK, vbExclamation,
+                "Backup Incomplete");
+    c().MnuBUDB->trigger();
+    EXPECT_TRUE(exists("ovra.bku"));
+    EXPECT_EQ(read("printers.bku"), read("printers.ovr"));
 
-TEST_F(FileUtilities, FailedDatabaseBackupKeepsTheWholePreviousSet) {
+    ASSERT_TRUE(QDir(dir_.path()).rmdir("storefile.bku"));
     backup();
     const QByteArray old_db = read("ovra.bku");
     const QByteArray old_settings = read("storefile.bku");
@@ -148,15 +157,6 @@ TEST_F(FileUtilities, FailedDatabaseBackupKeepsTheWholePreviousSet) {
     EXPECT_EQ(read("ovra.bku"), old_db);
     EXPECT_EQ(read("storefile.bku"), old_settings);
     EXPECT_TRUE(leftovers().isEmpty());
-}
-
-TEST_F(FileUtilities, SettingsCopyThatCannotBeWrittenIsReportedNotCompleted) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.bku"));
-    msgs.expect("The settings file could not be backed up.", platform::vbOK, vbExclamation,
-                "Backup Incomplete");
-    c().MnuBUDB->trigger();
-    EXPECT_TRUE(exists("ovra.bku"));
-    EXPECT_EQ(read("printers.bku"), read("printers.ovr"));
 }
 
 TEST_F(FileUtilities, BackupChangeRestoreGivesBackHouseholdsNamesAndCounts) {
@@ -213,7 +213,7 @@ TEST_F(FileUtilities, RestoreAsksFirstAndNoChangesNothing) {
     EXPECT_EQ(Data1().record_count(), 3);
 }
 
-TEST_F(FileUtilities, RestoredCountsFollowTheRestoredHouseholds) {
+TEST_F(FileUtilities, RestoredCountsFollowTheRestoredHouseholdsAndRightOnesStayAsBackedUp) {
     // A backup of a settings file with wrong counts (a crash before the save's settings write):
     // the restored households decide.
     write_settings({"FAMILY", "WORK"}, {9, 0}, 0);
@@ -224,9 +224,8 @@ TEST_F(FileUtilities, RestoredCountsFollowTheRestoredHouseholds) {
     EXPECT_EQ(c().lblcatcount[1]->text(), "2");
     EXPECT_EQ(read("storefile.ovr"),
               common::format_storefile(settings({"FAMILY", "WORK"}, {2, 1}, 0)));
-}
 
-TEST_F(FileUtilities, RestoreWithTheSameTrackingCountLeavesTheSettingsAndItemsAsBackedUp) {
+    // Counts that agree leave the settings file as backed up; the record items come back.
     backup();
     delete_household("SMITH, JOHN");
     delete_household("JONES, MARY");
@@ -239,7 +238,7 @@ TEST_F(FileUtilities, RestoreWithTheSameTrackingCountLeavesTheSettingsAndItemsAs
     EXPECT_TRUE(record_items_on());
 }
 
-TEST_F(FileUtilities, RestoreWithoutSettingsAndPrinterCopiesRereadsTheCurrentFiles) {
+TEST_F(FileUtilities, RestoreWithoutSettingsOrPrinterCopiesRereadsOrReportsTheCurrentFiles) {
     backup();
     ASSERT_TRUE(QFile::remove(path("storefile.bku")));
     ASSERT_TRUE(QFile::remove(path("printers.bku")));
@@ -249,6 +248,16 @@ TEST_F(FileUtilities, RestoreWithoutSettingsAndPrinterCopiesRereadsTheCurrentFil
     EXPECT_EQ(m().heading[1], "CLUB");
     EXPECT_EQ(m().heading[2], "");
     EXPECT_EQ(read("printers.ovr"), printers);
+
+    // A printer table that cannot be written back is reported.
+    backup();
+    ASSERT_TRUE(QFile::remove(path("printers.ovr")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("printers.ovr"));
+    restore(
+        "The households were restored, but the settings file or the printer table could not be "
+        "restored.");
+    EXPECT_EQ(m().heading[1], "CLUB");
+    EXPECT_EQ(c().lblrecnum->text(), "2");
 }
 
 TEST_F(FileUtilities, MissingOrDamagedBackupRestoresNothing) {
@@ -323,8 +332,7 @@ TEST_F(FileUtilities, ARestoreNeverCombinesFilesOfDifferentBackupsWithoutSayingS
     };
     for (const Case& k : cases) {
         for (int i = 0; i < files.size(); ++i) write(files[i], k.set[i]);
-        for (const char* work : {"ovra.bku.tmp", "storefile.bku.tmp", "printers.bku.tmp"})
-            write(work, "half a copy");
+        leave_work_files();
         write_settings({"CLUB"}, {0}, 0);
         write("printers.ovr", printers_with("Den", 2));
         if (k.mixed.isEmpty())
@@ -337,18 +345,7 @@ TEST_F(FileUtilities, ARestoreNeverCombinesFilesOfDifferentBackupsWithoutSayingS
     }
 }
 
-TEST_F(FileUtilities, SettingsThatCannotBeRestoredAreReported) {
-    backup();
-    ASSERT_TRUE(QFile::remove(path("printers.ovr")));
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("printers.ovr"));
-    restore(
-        "The households were restored, but the settings file or the printer table could not be "
-        "restored.");
-    EXPECT_EQ(m().heading[1], "FAMILY");
-    EXPECT_EQ(c().lblrecnum->text(), "2");
-}
-
-TEST_F(FileUtilities, CompactionKeepsEveryHouseholdAndLeavesNoWorkFile) {
+TEST_F(FileUtilities, CompactionKeepsEveryRowIsNeverBlockedByALeftoverAndFailsSafely) {
     common::ChildrenRecord kids;
     kids.keyname = "SMITH, JOHN";
     kids.child[1] = "AMY";
@@ -358,27 +355,20 @@ TEST_F(FileUtilities, CompactionKeepsEveryHouseholdAndLeavesNoWorkFile) {
     second.city = "DENVER";
     store_second_address(second);
     m().show_record_count(7);  // the counter is not the compaction's business
+    // What a killed compaction leaves (its half-written work file), and a DB2.mdb of the user's.
+    write("ovra.mdb.tmp", "half a database");
+    write("DB2.mdb", "the user's own file");
 
     msgs.expect("Compression Complete", platform::vbOK, vbInformation, "Compression Complete");
     c().MnuCmpDB->trigger();
     EXPECT_TRUE(leftovers().isEmpty());
+    EXPECT_EQ(read("DB2.mdb"), "the user's own file");
     EXPECT_EQ(count_rows("OVRAData"), 2);
     EXPECT_EQ(count_rows("Children"), 1);
     EXPECT_EQ(count_rows("Address"), 1);
     ASSERT_TRUE(seek_key("jones, mary"));
     EXPECT_EQ(Data1().field("keyname").toString(), "JONES, MARY");
     EXPECT_EQ(c().lblrecnum->text(), "7");
-}
-
-TEST_F(FileUtilities, CompactionCutShortNeverBlocksTheNextAndFailuresKeepTheDatabase) {
-    // What a killed compaction leaves (its half-written work file), and a DB2.mdb of the user's.
-    write("ovra.mdb.tmp", "half a database");
-    write("DB2.mdb", "the user's own file");
-    msgs.expect("Compression Complete", platform::vbOK, vbInformation, "Compression Complete");
-    c().MnuCmpDB->trigger();
-    EXPECT_EQ(read("DB2.mdb"), "the user's own file");
-    EXPECT_FALSE(exists("ovra.mdb.tmp"));
-    EXPECT_EQ(Data1().record_count(), 2);
 
     write("ovra.mdb", "damaged");
     msgs.expect("The database could not be compressed. It was left as it was.", platform::vbOK,
