@@ -51,10 +51,6 @@ protected:
         return v;
     }
 
-    // Imports a file of the export's layout (box k = column k) with its header line.
-    void import_completed(const QByteArray& bytes) {
-        open_import(bytes, [](frmImport& w) { proceed(w, identity(), 0); });
-    }
     void expect_completed() {
         msgs.expect("Import Completed", platform::vbOK, platform::vbExclamation,
                     "Import Completed");

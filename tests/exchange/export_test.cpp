@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(Export, TheWindowAsksForAnOptionAndACategoryBeforeTheFile) {
+TEST_F(Export, TheWindowAsksForAnOptionAndACategoryBeforeTheFileAndReportsAFailedWrite) {
     modals.on("frmExport", [this](platform::Window& w) {
         auto& c = static_cast<frmExport&>(w).ui();
         EXPECT_FALSE(c.lblStatus->isVisible());
@@ -59,13 +59,29 @@ TEST_F(Export, TheWindowAsksForAnOptionAndACategoryBeforeTheFile) {
         const auto& call = files.calls()[0];
         EXPECT_TRUE(call.save);
         EXPECT_EQ(call.title, "File Export");
+
+        // A file that cannot be written is reported and leaves nothing.
+        files.expect(path("no such folder/export.txt"));
+        msgs.expect(
+            QStringLiteral("The export file %1 could not be written; no file was created.\n")
+                    .arg(path("no such folder/export.txt")) +
+                "No such file or directory",
+            platform::vbOK, platform::vbExclamation, "Export Failed");
+        click(c.optAll);
+        click(c.cmdExport);
+        EXPECT_FALSE(c.lblStatus->isVisible());
         click(c.cmdCancel);
     });
     main().ui().mnuExport->trigger();
     EXPECT_FALSE(exists("export.txt"));
+    EXPECT_FALSE(exists("no such folder"));
 }
 
 TEST_F(Export, EachFieldGoesToItsOwnColumnAndTheSideRowsAsTheirNamesAndFlagSay) {
+    // An empty address book gives the header alone, in place of the old file.
+    write("export.txt", "old contents that are longer than nothing\r\n");
+    EXPECT_EQ(export_file(all), kHeader);
+
     AddressRecord smith = household("SMITH", "JOHN");
     smith.work_phone_1 = "555-0101";
     smith.cell_phone_1 = "555-0102";
@@ -176,30 +192,6 @@ TEST_F(Export, ByCategoryTakesTheTickedCategoriesAndASecondExportInTheSameVisitI
     ASSERT_EQ(everything.size(), 5);
     EXPECT_EQ(everything[0], friends[0]);
     EXPECT_TRUE(everything.contains(friends[1]));
-}
-
-TEST_F(Export, AnEmptyAddressBookGivesTheHeaderOnlyAndReplacesTheOldFile) {
-    write("export.txt", "old contents that are longer than nothing\r\n");
-    EXPECT_EQ(export_file(all), kHeader);
-}
-
-TEST_F(Export, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
-    store_household(household("SMITH", "JOHN"));
-    const QString file = path("no such folder/export.txt");
-    files.expect(file);
-    msgs.expect(QStringLiteral("The export file %1 could not be written; no file was created.\n")
-                        .arg(file) +
-                    "No such file or directory",
-                platform::vbOK, platform::vbExclamation, "Export Failed");
-    modals.on("frmExport", [](platform::Window& w) {
-        auto& c = static_cast<frmExport&>(w).ui();
-        click(c.optAll);
-        click(c.cmdExport);
-        EXPECT_FALSE(c.lblStatus->isVisible());
-        click(c.cmdCancel);
-    });
-    main().ui().mnuExport->trigger();
-    EXPECT_FALSE(QFile::exists(file));
 }
 
 TEST_F(Export, AnExportImportsIntoAnEmptyAddressBookAsTheSameHouseholds) {
