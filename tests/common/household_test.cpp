@@ -1,6 +1,7 @@
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+
+#include <QTemporaryDir>
 
 #include "common/keyname.h"
 #include "common/records.h"
@@ -38,8 +39,10 @@ QStringList columns_of(const QString& db_path, const char* table) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(db_path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table).toUtf8().constData(),
-                       -1, &stmt, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table).toUtf8().constData(),
+        -1, &stmt, nullptr);
     QStringList names;
     while (sqlite3_step(stmt) == SQLITE_ROW)
         names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
@@ -61,8 +64,8 @@ TEST(Schema, TablesAndColumnsAreExactlyTheHouseholdLayout) {
     EXPECT_EQ(columns_of(path, "Children"),
               (QStringList{"keyname", "child1", "child2", "child3", "child4", "child5", "child6"}));
     EXPECT_EQ(columns_of(path, "Address"),
-              (QStringList{"keyname", "address1", "address2", "city", "state", "zip", "foreign check",
-                           "phone", "fax"}));
+              (QStringList{"keyname", "address1", "address2", "city", "state", "zip",
+                           "foreign check", "phone", "fax"}));
     EXPECT_TRUE(schema::is_household_database(path));
     EXPECT_FALSE(schema::is_household_database(dir.filePath("none.mdb")));
 }

@@ -39,22 +39,38 @@ protected:
         store_children(kids);
     }
 
-    // The lines the category button shows.
-    QStringList shown(int button) {
+    // The lines the category button shows; with `print`, what PRINT printed instead.
+    QStringList shown(int button, bool print = false) {
         QStringList lines;
-        modals.on("frmCategoryList", [&](platform::Window& w) {
+        auto& rec = platform::use_print_recorder();
+        rec.clear();
+        modals.on("frmCategoryList", [&](platform::Window&) {
             auto& c = form<frmCategoryList>().ui();
-            snapshot(w.widget(), "frmCategoryList");
             EXPECT_EQ(c.lblCategory->text(), m().heading[button]);
             for (int i = 0; i < c.List1->count(); ++i) lines << c.List1->item(i)->text();
-            click(c.cmdCancel);
+            click(print ? c.cmdPrint : c.cmdCancel);
         });
         click(m().ui().cmdButton[button]);
+        EXPECT_FALSE(form<frmCategoryList>().is_loaded());
+        if (!print) return lines;
+        EXPECT_EQ(rec.jobs.size(), 1u);
+        EXPECT_TRUE(rec.jobs.front().ended);
+        lines.clear();
+        for (const auto& t : rec.texts) lines << t.text;
+        // The heading in 14 point, the list in 11.
+        EXPECT_EQ(rec.texts.front().size, 14);
+        if (rec.texts.size() > 2) {
+            EXPECT_EQ(rec.texts.back().size, 11);
+        }
         return lines;
     }
 };
 
-TEST_F(CategoryList, ListsTheCategorysHouseholdsByDisplayNameInOrder) {
+TEST_F(CategoryList, ListsAndPrintsTheCategorysHouseholdsByDisplayNameInOrder) {
+    // An empty list prints its heading only.
+    EXPECT_TRUE(shown(2).isEmpty());
+    EXPECT_EQ(shown(2, true), QStringList({"CATEGORY LIST FOR FRIENDS", " "}));
+
     add("Smith", "John", 2);
     add("smith", "Anne", 2, {}, {}, "N", "N", 2);
     add("Jones", "Bob", 2, "MARY", QString("JONES"));
@@ -63,20 +79,17 @@ TEST_F(CategoryList, ListsTheCategorysHouseholdsByDisplayNameInOrder) {
     add("Clark", "Al", 2, "LIZ", QString("GRAY"), "Y", "Y");
     add("Doe", "Jim", 2, "KIM", QString(), "N", "N", 1);
     add("Other", "Only", 3);
-    EXPECT_EQ(shown(2),
-              QStringList({"ADAMS, TOM & MARY KING AND FAMILY", "BROWN, ED & SUE WHITE-BROWN",
-                           "CLARK, AL & LIZ CLARK-GRAY", "DOE, JIM & KIM  AND FAMILY",
-                           "JONES, BOB & MARY", "SMITH, ANNE AND FAMILY", "SMITH, JOHN"}));
-}
-
-TEST_F(CategoryList, AnEmptyAddressBookGivesAnEmptyListThatPrintsItsHeadingOnly) {
-    EXPECT_TRUE(shown(2).isEmpty());
-    auto& rec = platform::use_print_recorder();
-    modals.on("frmCategoryList",
-              [](platform::Window&) { click(form<frmCategoryList>().ui().cmdPrint); });
-    click(m().ui().cmdButton[2]);
-    ASSERT_EQ(rec.texts.size(), 2u);
-    EXPECT_EQ(rec.texts[0].text, "CATEGORY LIST FOR FRIENDS");
+    const QStringList names = {"ADAMS, TOM & MARY KING AND FAMILY",
+                               "BROWN, ED & SUE WHITE-BROWN",
+                               "CLARK, AL & LIZ CLARK-GRAY",
+                               "DOE, JIM & KIM  AND FAMILY",
+                               "JONES, BOB & MARY",
+                               "SMITH, ANNE AND FAMILY",
+                               "SMITH, JOHN"};
+    EXPECT_EQ(shown(2), names);
+    QStringList numbered = {"CATEGORY LIST FOR FRIENDS", " "};
+    for (int i = 0; i < names.size(); ++i) numbered << QString("%1)  %2").arg(i + 1).arg(names[i]);
+    EXPECT_EQ(shown(2, true), numbered);
 }
 
 }  // namespace

@@ -9,12 +9,9 @@
 #include "fixture.h"
 #include "pdf_words.h"
 #include "platform/printer.h"
-#include "reports/frmCategoryList.h"
 #include "reports/frmTrackGrid.h"
 #include "reports/frmTrackSetup.h"
 #include "reports/tracking_dates.h"
-#include "shell/frmOVRA.h"
-#include "shell/modCategory_setup.h"
 
 using common::tracking::InviteeRecord;
 using platform::form;
@@ -194,28 +191,6 @@ TEST_F(Printouts, TrackingReportPdfKeepsEveryWordOnItsPage) {
     if (!qEnvironmentVariableIsEmpty("OVRA_SNAPSHOTS"))
         testing_support::pdf_page_png(
             pdf, 1, qEnvironmentVariable("OVRA_SNAPSHOTS") + "/tracking-report-1.png", 100);
-}
-
-TEST_F(Printouts, CategoryListPrintsItsNumberedLines) {
-    auto& main = form<frmOVRA>();
-    main.heading[4] = "BOOK CLUB";
-    main.catcount[4] = 2;
-    modCategory_setup::set_up_categories();
-    for (const char* name : {"ZANE", "ADAMS"}) {
-        common::AddressRecord r = household(name, "AL");
-        r.category[4] = "Y";
-        store_household(r);
-    }
-    platform::use_print_recorder();
-    modals.on("frmCategoryList",
-              [](platform::Window&) { click(form<frmCategoryList>().ui().cmdPrint); });
-    click(main.ui().cmdButton[4]);
-    EXPECT_FALSE(form<frmCategoryList>().is_loaded());
-    EXPECT_EQ(page_lines(1),
-              QStringList({"CATEGORY LIST FOR BOOK CLUB", " ", "1)  ADAMS, AL", "2)  ZANE, AL"}));
-    EXPECT_EQ(rec().texts[0].size, 14);
-    EXPECT_EQ(rec().texts[2].size, 11);
-    EXPECT_TRUE(rec().jobs[0].ended);
 }
 
 }  // namespace
