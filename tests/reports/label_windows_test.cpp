@@ -4,6 +4,7 @@
 
 #include "../printing/print_dialog_fixture.h"
 #include "../printing/printing_fixture.h"
+#include "pdf_words.h"
 #include "printing/FrmInvalid.h"
 #include "printing/frmFileName.h"
 #include "printing/label_run.h"
@@ -55,13 +56,15 @@ protected:
         type(q.txtZip, "84101");
     }
 
-    // QuickPrint on a sheet from a start button; act fills and closes the window.
+    // QuickPrint on a sheet from a start button (on the printer named, if any); act fills and
+    // closes the window.
     void quick_print(Dialog& d, QAbstractButton* sheet, int opt, const QString& avery,
-                     std::function<void(frmQuickprint&)> act) {
+                     std::function<void(frmQuickprint&)> act, const QString& printer = {}) {
         click(d.Optprint3);
         click(sheet);
         click(d.Option4);
         click(d.Opt[opt]);
+        if (!printer.isEmpty()) d.cmbPrinter->setCurrentIndex(d.cmbPrinter->findText(printer));
         expect_load(avery);
         modals.on("frmQuickprint",
                   [act](platform::Window& w) { act(static_cast<frmQuickprint&>(w)); });
@@ -109,6 +112,12 @@ protected:
     }
 
     platform::PrintRecorder* rec = nullptr;
+};
+
+// The same windows printing on the PDF device, read back with pdftotext.
+class LabelWindowsOnPaper : public LabelWindows {
+protected:
+    void SetUp() override { PrintDialogTest::SetUp(); }
 };
 
 TEST_F(LabelWindows, QuickPrintChecksItsFieldsAndPrintsAtPositionThirty) {
@@ -219,6 +228,50 @@ TEST_F(LabelWindows, QuickPrintInviteUsesItsOwnRowsWithoutTheTopOffset) {
               QStringList({"John Van-Dyke", "12 Elm St", "Salt Lake City, UT 84101"}));
     // Row 7 of its own table, from the printable top, whatever the printer's offset.
     EXPECT_NEAR(words[0].top, rec->page.printable.top() + 8.8, 1e-6);
+}
+
+TEST_F(LabelWindowsOnPaper, QuickLabelsOnTheFirstAndLastInviteLabelLieInsideThem) {
+    start_with(1);
+    in_dialog([this](Dialog& d) {
+        for (int position : {1, 14}) {
+            const QString pdf = path(QStringLiteral("Quick label %1.pdf").arg(position));
+            files.expect(pdf);
+            quick_print(
+                d, d.Option6, 30 + position, "5662",
+                [](frmQuickprint& w) {
+                    fill_quick(w.ui(), "MARGARET VAN-DYKE");
+                    type(w.ui().txtaddress1, "2210 WILLOWBROOK LANE");
+                    click(w.ui().cmdPrint);
+                },
+                platform::kPdfDevice);
+            EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 1 RECORDS");
+            ASSERT_EQ(testing_support::pdf_page_count(pdf), 1);
+            QStringList words;
+            for (const auto& w : testing_support::pdf_words(pdf)) {
+                words << w.text;
+                EXPECT_EQ(kAvery5662.label_holding(w.box), position)
+                    << w.text.toStdString() << " at " << w.box.left() << ", " << w.box.top();
+            }
+            EXPECT_EQ(words, QStringList({"Margaret", "Van-Dyke", "2210", "Willowbrook", "Lane",
+                                          "Salt", "Lake", "City,", "UT", "84101"}));
+            if (!qEnvironmentVariableIsEmpty("OVRA_SNAPSHOTS"))
+                testing_support::pdf_page_png(
+                    pdf, 1,
+                    qEnvironmentVariable("OVRA_SNAPSHOTS") + "/" + pdf.section('/', -1) + ".png");
+        }
+        // The file is asked for by the window's PRINT, after the label was typed; cancelling
+        // it cancels the label.
+        EXPECT_EQ(files.calls().back().file_name, "Quick label 5662.pdf");
+        files.expect("");
+        quick_print(
+            d, d.Option6, 44, "5662",
+            [](frmQuickprint& w) {
+                fill_quick(w.ui(), "ann smith");
+                click(w.ui().cmdPrint);
+            },
+            platform::kPdfDevice);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELED");
+    });
 }
 
 // A two-person household chosen for SinglePrint in the Selected run.

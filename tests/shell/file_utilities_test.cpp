@@ -199,20 +199,6 @@ TEST_F(FileUtilities, BackupChangeRestoreGivesBackHouseholdsNamesAndCounts) {
     EXPECT_TRUE(leftovers().isEmpty());
 }
 
-TEST_F(FileUtilities, RestoreAsksFirstAndNoChangesNothing) {
-    backup();
-    store_household(household("Brown", "Ann"));
-    write_settings({"CHANGED"}, {0}, 0);
-    const QByteArray db = read("ovra.mdb");
-    const QByteArray settings_file = read("storefile.ovr");
-    msgs.expect(restore_question(), platform::vbNo, platform::vbYesNo + vbExclamation,
-                "Restore Files");
-    c().MnuResDB->trigger();
-    EXPECT_EQ(read("ovra.mdb"), db);
-    EXPECT_EQ(read("storefile.ovr"), settings_file);
-    EXPECT_EQ(Data1().record_count(), 3);
-}
-
 TEST_F(FileUtilities, RestoredCountsFollowTheRestoredHouseholdsAndRightOnesStayAsBackedUp) {
     // A backup of a settings file with wrong counts (a crash before the save's settings write):
     // the restored households decide.
@@ -260,12 +246,12 @@ TEST_F(FileUtilities, RestoreWithoutSettingsOrPrinterCopiesRereadsOrReportsTheCu
     EXPECT_EQ(c().lblrecnum->text(), "2");
 }
 
-TEST_F(FileUtilities, MissingOrDamagedBackupRestoresNothing) {
+TEST_F(FileUtilities, ARestoreAnsweredNoOrOfAMissingOrDamagedBackupChangesNothing) {
     backup();
     const QByteArray sound_backup = read("ovra.bku");
-    write("storefile.bku", "\"STALE\",9\r\n");
     store_household(household("Brown", "Ann"));
     m().show_record_count(3);
+    write_settings({"CHANGED"}, {0}, 0);
     const QByteArray db = read("ovra.mdb");
     const QByteArray settings_file = read("storefile.ovr");
     const QByteArray printers = read("printers.ovr");
@@ -273,15 +259,23 @@ TEST_F(FileUtilities, MissingOrDamagedBackupRestoresNothing) {
     const QString damaged =
         "The database backup ovra.bku is damaged and cannot be restored. Nothing was changed.";
     const std::pair<QByteArray, QString> cases[] = {
+        {sound_backup, ""},  // the question answered No
         {QByteArray(), "Backup File Not Available."},
         {"not a database", damaged},
         {sound_backup.left(sound_backup.size() / 2), damaged}};
     for (const auto& [bad, message] : cases) {
-        if (bad.isNull())
-            ASSERT_TRUE(QFile::remove(path("ovra.bku")));
-        else
-            write("ovra.bku", bad);
-        restore(message);
+        if (message.isEmpty()) {
+            msgs.expect(restore_question(), platform::vbNo, platform::vbYesNo + vbExclamation,
+                        "Restore Files");
+            c().MnuResDB->trigger();
+            write("storefile.bku", "\"STALE\",9\r\n");
+        } else {
+            if (bad.isNull())
+                ASSERT_TRUE(QFile::remove(path("ovra.bku")));
+            else
+                write("ovra.bku", bad);
+            restore(message);
+        }
         EXPECT_EQ(read("ovra.mdb"), db);
         EXPECT_EQ(read("storefile.ovr"), settings_file);
         EXPECT_EQ(read("printers.ovr"), printers);
