@@ -26,13 +26,21 @@ protected:
 
     static frmOVRA& main() { return platform::form<frmOVRA>(); }
 
-    // Chooses the file in the import menu's dialog and acts in the import window.
-    void open_import(const QByteArray& bytes, const std::function<void(frmImport&)>& act) {
+    // Chooses the file in the import menu's dialog and acts in the import window. With `refused`,
+    // the list of households left out must follow under `heading`; its lines go to *refused.
+    void open_import(const QByteArray& bytes, const std::function<void(frmImport&)>& act,
+                     QStringList* refused = nullptr, const QString& heading = {}) {
         write("import.csv", bytes);
         files.expect(path("import.csv"));
         modals.on("frmImport", [act](platform::Window& w) { act(static_cast<frmImport&>(w)); });
-        for (auto& expect : after_import_) expect();
-        after_import_.clear();
+        if (refused)
+            modals.on("FrmInvalid", [heading, refused](platform::Window& w) {
+                auto& list = static_cast<FrmInvalid&>(w);
+                EXPECT_EQ(list.ui().lblHeading->text(), heading);
+                *refused = list.entries();
+                snapshot(list.widget(), "FrmInvalid-import");
+                click(list.ui().Command2);
+            });
         main().ui().mnuImport->trigger();
     }
 
@@ -55,23 +63,6 @@ protected:
         msgs.expect("Import Completed", platform::vbOK, platform::vbExclamation,
                     "Import Completed");
     }
-    // Expects the next import to end in the list of households left out, with its heading;
-    // gives back its lines.
-    QStringList* expect_refused(const QString& heading) {
-        auto lines = std::make_shared<QStringList>();
-        refused_.push_back(lines);
-        after_import_.push_back([this, heading, lines] {
-            modals.on("FrmInvalid", [heading, lines](platform::Window& w) {
-                auto& list = static_cast<FrmInvalid&>(w);
-                EXPECT_EQ(list.ui().lblHeading->text(), heading);
-                *lines = list.entries();
-                snapshot(list.widget(), "FrmInvalid-import");
-                click(list.ui().Command2);
-            });
-        });
-        return lines.get();
-    }
-
     // The bytes the export writes for the chosen option.
     QByteArray export_file(const std::function<void(frmExport_ui::Controls&)>& choose) {
         const QString file = path("export.txt");
@@ -113,8 +104,4 @@ protected:
         for (const char* l : lines) out += QByteArray(l) + "\r\n";
         return out;
     }
-
-private:
-    std::vector<std::shared_ptr<QStringList>> refused_;
-    std::vector<std::function<void()>> after_import_;
 };

@@ -190,11 +190,12 @@ TEST_F(Import, DuplicatesAreListedAndTheStoredHouseholdStaysAsItWas) {
              "John,Smith,9 New St,New Town,IL,60601,Kim,1 College Way",
              "Ann,Jones,1 Main St,Salem,OR,97301,,", "ANN,jones,2 Main St,Salem,OR,97301,,",
              "Bob,Lee,3 Main St,Salem,OR,97301,,"});
-    const QStringList* lines = expect_refused("DUPLICATE RECORDS");
-    open_import(file, [this](frmImport& w) { proceed(w, kFamily, 0); });
+    QStringList lines;
+    open_import(
+        file, [this](frmImport& w) { proceed(w, kFamily, 0); }, &lines, "DUPLICATE RECORDS");
 
-    EXPECT_EQ(*lines, QStringList({"LINE 2: JOHN SMITH - RECORD ALREADY EXISTS",
-                                   "LINE 4: ANN JONES - RECORD ALREADY EXISTS"}));
+    EXPECT_EQ(lines, QStringList({"LINE 2: JOHN SMITH - RECORD ALREADY EXISTS",
+                                  "LINE 4: ANN JONES - RECORD ALREADY EXISTS"}));
     EXPECT_EQ(stored("SMITH, JOHN").city, "OLD TOWN");
     EXPECT_EQ(stored("JONES, ANN").address_1, "1 MAIN ST");
     EXPECT_EQ(count_rows("OVRAData"), 3);
@@ -214,15 +215,16 @@ TEST_F(Import, BadLinesAreListedWithTheirNumbersAndNeverSwallowOrShiftTheLinesAf
              "Gus,Gray,\"Apt 5\r\nRear\",Salem,OR,97301", "", " ,Hill,8 H St,Salem,OR,97301",
              "Ida,\"Ives, Jr\",9 I St,Salem,OR,97301", "Jo,\"Jay,10 J St,Salem,OR,97301",
              "Kim,Kerr,11 K St,Salem,OR,97301"});
-    const QStringList* lines = expect_refused("RECORDS NOT IMPORTED");
-    open_import(file, [this](frmImport& w) { proceed(w, kAddress, 0); });
+    QStringList lines;
+    open_import(
+        file, [this](frmImport& w) { proceed(w, kAddress, 0); }, &lines, "RECORDS NOT IMPORTED");
 
-    EXPECT_EQ(*lines, QStringList({"LINES 3-5: BOB BAKER - LINE BREAK INSIDE AN ITEM",
-                                   "LINE 6: MORE ITEMS (7) THAN COLUMNS (6)",
-                                   "LINES 8-9: GUS GRAY - LINE BREAK INSIDE AN ITEM",
-                                   "LINE 11: HILL - FIRST NAME 1 IS BLANK",
-                                   "LINE 12: IDA IVES, JR - LAST NAME 1 HOLDS A COMMA",
-                                   "LINE 13: QUOTE NOT CLOSED"}));
+    EXPECT_EQ(lines, QStringList({"LINES 3-5: BOB BAKER - LINE BREAK INSIDE AN ITEM",
+                                  "LINE 6: MORE ITEMS (7) THAN COLUMNS (6)",
+                                  "LINES 8-9: GUS GRAY - LINE BREAK INSIDE AN ITEM",
+                                  "LINE 11: HILL - FIRST NAME 1 IS BLANK",
+                                  "LINE 12: IDA IVES, JR - LAST NAME 1 HOLDS A COMMA",
+                                  "LINE 13: QUOTE NOT CLOSED"}));
     EXPECT_EQ(count_rows("OVRAData"), 3);
     EXPECT_EQ(stored("ABLE, ANN").address_1, "1 A ST");
     // A short line is padded with empty items.
@@ -241,13 +243,14 @@ TEST_F(Import, AHouseholdTheDatabaseRefusesLeavesNoRowBehindAndARunItAbandonsLea
                                  "Good,One,1 A St,Salem,OR,97301,Amy,1 College Way",
                                  "Bad,Kid,2 B St,Salem,OR,97301,Ben,2 College Way",
                                  "Good,Two,3 C St,Salem,OR,97301,Cat,"});
-    const QStringList* lines = expect_refused("RECORDS NOT IMPORTED");
-    open_import(file, [this](frmImport& w) { proceed(w, kFamily, 0); });
+    QStringList lines;
+    open_import(
+        file, [this](frmImport& w) { proceed(w, kFamily, 0); }, &lines, "RECORDS NOT IMPORTED");
 
-    ASSERT_EQ(lines->size(), 1);
-    EXPECT_TRUE(lines->at(0).startsWith("LINE 3: BAD KID - NOT SAVED:"))
-        << lines->at(0).toStdString();
-    EXPECT_TRUE(lines->at(0).contains("disk is full"));
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines.at(0).startsWith("LINE 3: BAD KID - NOT SAVED:"))
+        << lines.at(0).toStdString();
+    EXPECT_TRUE(lines.at(0).contains("disk is full"));
     EXPECT_FALSE(stored_row<AddressRecord>("OVRAData", "KID, BAD"));
     EXPECT_FALSE(stored_row<SecondAddressRecord>("Address", "KID, BAD"));
     EXPECT_EQ(count_rows("OVRAData"), 2);
@@ -290,9 +293,10 @@ TEST_F(Import, ASpreadsheetCsvImportsWithItsHeaderLineOrAsData) {
     EXPECT_EQ(stored(QStringLiteral("O'BRIEN, ZOË")).address_1, "1 MAIN ST, UNIT 3");
 
     // Read as data, the header line is one more household.
-    const QStringList* lines = expect_refused("DUPLICATE RECORDS");
-    open_import(file, [this](frmImport& w) { proceed(w, kAddress, 1); });
-    EXPECT_EQ(lines->size(), 2);
+    QStringList lines;
+    open_import(
+        file, [this](frmImport& w) { proceed(w, kAddress, 1); }, &lines, "DUPLICATE RECORDS");
+    EXPECT_EQ(lines.size(), 2);
     EXPECT_EQ(count_rows("OVRAData"), 3);
     EXPECT_TRUE(stored_row<AddressRecord>("OVRAData", "LAST, FIRST"));
 }
