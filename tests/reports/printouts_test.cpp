@@ -44,9 +44,8 @@ protected:
         grid.ui().lblFileName->setText("SPRING PARTY");
         grid.ui().lblResponse->setText("R-DATE");
         grid.ui().lblParty->setText("P-DATE");
-        modals.on("frmTrackSetup", [=](platform::Window& w) {
+        modals.on("frmTrackSetup", [=](platform::Window&) {
             auto& c = form<frmTrackSetup>().ui();
-            snapshot(w.widget(), "frmTrackSetup");
             c.chkYes->setChecked(yes);
             c.ChkNo->setChecked(no);
             c.chkUnrespond->setChecked(unanswered);
