@@ -225,19 +225,37 @@ TEST(QuickLabels, LimitsByLineAndSheet) {
     EXPECT_EQ(listed_label(l.lines), QStringList({"ANN SMITH", "1 MAIN ST", "APT 4", ""}));
 }
 
-TEST(InviteLabels, AddressTwoJoinsOnlyWhenThereIsOne) {
+TEST(SingleLabels, PersonTitlesAddressTwoAndTheLengthTestOnInviteOnly) {
     printing::RecordImage h = smith_jones();
+    h.title1 = "None";
+    h.address1 = "1 MAIN ST";
+    h.city = "SPRINGFIELD";
+    h.state = "IL";
+    h.zip = "62701";
+    EXPECT_EQ(compose_single_label(h, false, true, Sheet::Standard).lines[1], "JANE JONES-SMITH");
     h.title1 = "MR.";
     h.title2 = "MRS.";
-    h.address1 = "123 MAIN ST";
+    // On Invite address 2 joins address 1 on line 2, and the lines are proper case.
     h.address2 = "APT 4";
-    h.city = "DAYTON";
-    h.state = "OH";
-    h.zip = "45402";
-    WindowLabel l = compose_single_label(h, false, true, Sheet::Invite);
-    EXPECT_EQ(l.lines, (printing::LabelLines{"", "Mrs. Jane Jones-Smith", "123 Main St   Apt 4",
-                                             "Dayton, OH 45402", "", ""}));
-    // A 25-character address alone fits.
+    EXPECT_EQ(compose_single_label(h, false, true, Sheet::Invite).lines,
+              (printing::LabelLines{"", "Mrs. Jane Jones-Smith", "1 Main St   Apt 4",
+                                    "Springfield, IL 62701", "", ""}));
+    h.name_reverse = "Y";
+    EXPECT_EQ(compose_single_label(h, false, true, Sheet::Standard).lines[1],
+              "MRS. JANE SMITH-JONES");
+    EXPECT_EQ(compose_single_label(h, true, true, Sheet::Standard).lines[1], "MR. JOHN SMITH");
+    // Person 2 without a title of their own gets no leading blank.
+    h.title2.clear();
+    EXPECT_EQ(compose_single_label(h, false, true, Sheet::Standard).lines[1], "JANE SMITH-JONES");
+    // No length test off Invite.
+    h.firstname1 = QString(34, 'J');
+    WindowLabel l = compose_single_label(h, true, false, Sheet::Standard);
+    EXPECT_EQ(l.lines, (printing::LabelLines{"", QString(34, 'J') + " SMITH", "1 MAIN ST", "APT 4",
+                                             "SPRINGFIELD, IL 62701", ""}));
+    EXPECT_FALSE(l.too_long);
+
+    // On Invite a 25-character address alone fits; with address 2 line 2 is too long.
+    h.firstname1 = "JOHN";
     h.address1 = QString(25, 'A');
     h.address2.clear();
     l = compose_single_label(h, false, false, Sheet::Invite);
@@ -247,34 +265,8 @@ TEST(InviteLabels, AddressTwoJoinsOnlyWhenThereIsOne) {
     EXPECT_FALSE(compose_child_label(names, effective_choice(names, ticked({})), Sheet::Invite,
                                      {h.address1, "", "DAYTON", "OH", "45402"}, true)
                      .too_long);
-    // Address 2 makes line 2 too long: the label is refused.
     h.address2 = "APT 4";
     EXPECT_TRUE(compose_single_label(h, true, false, Sheet::Invite).too_long);
-}
-
-TEST(SingleLabels, PersonTitlesAndNoLengthTestOffInvite) {
-    printing::RecordImage h = smith_jones();
-    h.title1 = "None";
-    h.address1 = "1 MAIN ST";
-    h.city = "SPRINGFIELD";
-    h.state = "IL";
-    h.zip = "62701";
-    EXPECT_EQ(compose_single_label(h, false, true, Sheet::Standard).lines[1], "JANE JONES-SMITH");
-    h.name_reverse = "Y";
-    h.title1 = "MR.";
-    h.title2 = "MRS.";
-    EXPECT_EQ(compose_single_label(h, false, true, Sheet::Standard).lines[1],
-              "MRS. JANE SMITH-JONES");
-    EXPECT_EQ(compose_single_label(h, true, true, Sheet::Standard).lines[1], "MR. JOHN SMITH");
-    // Person 2 without a title of their own gets no leading blank.
-    h.title2.clear();
-    EXPECT_EQ(compose_single_label(h, false, true, Sheet::Standard).lines[1], "JANE SMITH-JONES");
-    h.address2 = "APT 4";
-    h.firstname1 = QString(34, 'J');
-    const WindowLabel l = compose_single_label(h, true, false, Sheet::Standard);
-    EXPECT_EQ(l.lines, (printing::LabelLines{"", QString(34, 'J') + " SMITH", "1 MAIN ST", "APT 4",
-                                             "SPRINGFIELD, IL 62701", ""}));
-    EXPECT_FALSE(l.too_long);
 }
 
 TEST(InviteLabels, ParentsLineKeepsTheCityLineOrRefusesTheLabel) {

@@ -136,7 +136,7 @@ TEST_F(Tracking, ViewEditAddAndCloseWritesTheReportBack) {
     EXPECT_EQ(read_report(path("Spring party.trk")).invitees[2].name, lee);
 }
 
-TEST_F(Tracking, CancelCloseBoxAndNoSelectionOpenNothingNotEvenAnEarlierChoice) {
+TEST_F(Tracking, CancelCloseBoxNoSelectionAndADamagedReportOpenNothing) {
     new_report("Picnic", kToday.addDays(3));
     write("OLD.TRK", "");  // not a report: the chooser lists `*.trk` only
     // An earlier choice left in `filename` must not be acted on.
@@ -161,9 +161,8 @@ TEST_F(Tracking, CancelCloseBoxAndNoSelectionOpenNothingNotEvenAnEarlierChoice) 
         w.escape_key();
     });
     m().ui().mnuViewTrackingReports->trigger();
-}
 
-TEST_F(Tracking, DamagedReportShowsAMessageAndNoGridAndIsLeftAsItWas) {
+    // A damaged report shows a message and no grid, and is left as it was.
     const QByteArray damaged = "3,\"Gala\",#2027-01-01#,#2027-01-05#\r\n\"A\",1,\"?\",\"\"\r\n";
     write("Gala.trk", damaged);
     choose("Gala.trk");
