@@ -46,18 +46,37 @@ protected:
         }
         return keys;
     }
+    // The rows on disk, read by another connection.
+    int stored_rows() const {
+        DataControl other;
+        other.set_database_name(db_path);
+        other.refresh();
+        return other.record_count();
+    }
 
     QTemporaryDir dir;
     QString db_path;
     DataControl data;
 };
 
-TEST_F(CursorTest, EmptyTableHasNoRowsAndNoLastRow) {
+// A misuse raises its error number, whatever table the cursor stands on.
+TEST_F(CursorTest, MisusesRaiseTheirErrorNumbers) {
     EXPECT_EQ(data.record_count(), 0);
-    EXPECT_TRUE(data.eof());
-    EXPECT_TRUE(data.bof());
+    EXPECT_TRUE(data.eof() && data.bof());
     EXPECT_EQ(error_of([&] { data.move_last(); }), platform::kErrNoCurrentRecord);
     EXPECT_EQ(error_of([&] { data.move_first(); }), platform::kErrNoCurrentRecord);
+    add("SMITH, JOHN");
+    EXPECT_EQ(error_of([&] { data.seek("=", "SMITH, JOHN"); }), platform::kErrNoCurrentIndex);
+    data.move_first();
+    EXPECT_TRUE(data.field("First Name 2").isNull());  // fields are matched by name
+    EXPECT_EQ(error_of([&] { data.field("nonsense"); }), platform::kErrItemNotFound);
+    EXPECT_EQ(error_of([&] { data.set_field("city", "X"); }), platform::kErrUpdateWithoutEdit);
+    // A new table forgets the index.
+    data.set_index("keyname");
+    data.set_record_source("children");
+    data.refresh();
+    EXPECT_EQ(data.index(), "");
+    EXPECT_EQ(error_of([&] { data.seek("=", "SMITH, JOHN"); }), platform::kErrNoCurrentIndex);
 }
 
 TEST_F(CursorTest, SeekFindsTheKeyIgnoringCaseAndAMissLeavesNoCurrentRow) {
@@ -82,17 +101,9 @@ TEST_F(CursorTest, SeekFindsTheKeyIgnoringCaseAndAMissLeavesNoCurrentRow) {
     EXPECT_EQ(data.record_count(), 2);
 }
 
-TEST_F(CursorTest, SeekNeedsTheIndexAndANewTableForgetsIt) {
-    add("SMITH, JOHN");
-    EXPECT_EQ(error_of([&] { data.seek("=", "SMITH, JOHN"); }), platform::kErrNoCurrentIndex);
-    data.set_index("keyname");
-    data.set_record_source("children");
-    data.refresh();
-    EXPECT_EQ(data.index(), "");
-    EXPECT_EQ(error_of([&] { data.seek("=", "SMITH, JOHN"); }), platform::kErrNoCurrentIndex);
-}
-
-TEST_F(CursorTest, DuplicateKeyRaises3022AndKeepsTheRowPending) {
+// A new row or an edit onto a stored key raises 3022: the new row stays pending to be
+// corrected, the edited one is left as stored.
+TEST_F(CursorTest, ADuplicateKeyRaises3022AndChangesNothing) {
     add("SMITH, JOHN", "FIRST");
     data.add_new();
     data.set_field("keyname", "Smith, John");
@@ -100,24 +111,19 @@ TEST_F(CursorTest, DuplicateKeyRaises3022AndKeepsTheRowPending) {
     EXPECT_EQ(error_of([&] { data.update(); }), platform::kErrDuplicateKey);
     EXPECT_EQ(data.edit_mode(), DataControl::EditMode::AddNew);
     EXPECT_EQ(data.field("city").toString(), "SECOND");
-    // Correcting the key and updating again stores exactly one new row.
-    data.set_field("keyname", "SMITH, JANE");
+    data.set_field("keyname", "JONES, MARY");
     data.update();
     EXPECT_EQ(data.record_count(), 2);
-}
 
-TEST_F(CursorTest, CancelUpdateAndMovesDropThePendingRow) {
-    data.add_new();
-    data.set_field("keyname", "A, B");
+    data.set_index("keyname");
+    data.seek("=", "JONES, MARY");
+    data.edit();
+    data.set_field("keyname", "SMITH, JOHN");
+    EXPECT_EQ(error_of([&] { data.update(); }), platform::kErrDuplicateKey);
     data.cancel_update();
-    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
-    EXPECT_EQ(data.record_count(), 0);
-    add("C, D");
-    data.add_new();
-    data.set_field("keyname", "E, F");
-    data.move_first();
-    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
-    EXPECT_EQ(data.record_count(), 1);
+    data.seek("=", "SMITH, JOHN");
+    EXPECT_EQ(data.field("city").toString(), "FIRST");
+    EXPECT_EQ(data.record_count(), 2);
 }
 
 TEST_F(CursorTest, WalksInInsertionOrderWithoutIndexAndInKeyOrderWithIt) {
@@ -146,44 +152,25 @@ TEST_F(CursorTest, EditUpdatesTheCurrentRowAndDeleteRemovesIt) {
     EXPECT_EQ(data.field("city").toString(), "KEEP");
 }
 
-TEST_F(CursorTest, EditingIntoAnExistingKeyIsRefusedAndChangesNothing) {
-    add("SMITH, JOHN", "ONE");
-    add("JONES, MARY", "TWO");
-    data.set_index("keyname");
-    data.seek("=", "JONES, MARY");
-    data.edit();
-    data.set_field("keyname", "SMITH, JOHN");
-    EXPECT_EQ(error_of([&] { data.update(); }), platform::kErrDuplicateKey);
+// A pending row or edit is dropped by CancelUpdate, by any move or seek and by a rollback; the
+// current row then shows what is stored.
+TEST_F(CursorTest, CancelMovesSeeksAndRollbacksDropThePendingBuffer) {
+    data.add_new();
+    data.set_field("keyname", "A, B");
     data.cancel_update();
-    data.seek("=", "SMITH, JOHN");
-    EXPECT_EQ(data.field("city").toString(), "ONE");
-    EXPECT_EQ(data.record_count(), 2);
-}
-
-TEST_F(CursorTest, RollbackUndoesEveryRowOfTheTransaction) {
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
+    EXPECT_EQ(data.record_count(), 0);
     add("SMITH, JOHN", "ONE");
-    {
-        platform::Transaction t(data);
-        add("JONES, MARY");
-        data.set_index("keyname");
-        data.seek("=", "SMITH, JOHN");
-        data.edit();
-        data.set_field("city", "CHANGED");
-        data.update();
-    }
+    data.add_new();
+    data.set_field("keyname", "E, F");
+    data.move_first();
+    EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
     EXPECT_EQ(data.record_count(), 1);
-    data.seek("=", "SMITH, JOHN");
-    EXPECT_EQ(data.field("city").toString(), "ONE");
-}
 
-TEST_F(CursorTest, ASeekAndARollbackDropThePendingBufferAndTheCachedRow) {
-    add("SMITH, JOHN", "ONE");
-    add("JONES, MARY", "TWO");
     data.set_index("keyname");
     data.seek("=", "SMITH, JOHN");
     data.edit();
     data.set_field("city", "PENDING");
-    // A seek forgets the edit: the row read is the stored one, and nothing is written.
     data.seek("=", "SMITH, JOHN");
     EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
     EXPECT_EQ(data.field("city").toString(), "ONE");
@@ -200,6 +187,70 @@ TEST_F(CursorTest, ASeekAndARollbackDropThePendingBufferAndTheCachedRow) {
     data.rollback();
     EXPECT_EQ(data.edit_mode(), DataControl::EditMode::None);
     EXPECT_EQ(data.field("city").toString(), "ONE");
+}
+
+// A transaction inside another is a savepoint: it keeps or drops only its own rows, and the
+// outer one decides for all. A long read holds one transaction and keeps what the changes
+// inside it commit.
+TEST_F(CursorTest, NestedTransactionsDecideForTheirOwnRowsAndTheOuterOneForAll) {
+    add("SMITH, JOHN", "ONE");
+    {
+        platform::Transaction t(data);
+        add("JONES, MARY");
+        data.set_index("keyname");
+        data.seek("=", "SMITH, JOHN");
+        data.edit();
+        data.set_field("city", "CHANGED");
+        data.update();
+    }
+    EXPECT_EQ(data.record_count(), 1);
+    data.seek("=", "SMITH, JOHN");
+    EXPECT_EQ(data.field("city").toString(), "ONE");
+
+    {
+        platform::Transaction run(data);
+        {
+            platform::Transaction one(data);
+            add("A, ONE");
+            one.commit();
+        }
+        {
+            platform::Transaction two(data);
+            add("B, TWO");
+        }
+        EXPECT_TRUE(data.in_transaction());
+        EXPECT_EQ(data.record_count(), 2);
+        EXPECT_EQ(stored_rows(), 1);  // nothing is on disk before the outer commit
+        run.commit();
+    }
+    EXPECT_FALSE(data.in_transaction());
+    EXPECT_EQ(stored_rows(), 2);
+    {
+        platform::Transaction run(data);
+        platform::Transaction inner(data);
+        add("C, THREE");
+        inner.commit();
+    }
+    EXPECT_EQ(stored_rows(), 2);
+
+    {
+        const platform::ReadTransaction reading(data);
+        EXPECT_TRUE(data.in_transaction());
+        {
+            platform::Transaction one(data);
+            add("D, FOUR");
+            one.commit();
+        }
+        {
+            platform::Transaction two(data);
+            add("E, FIVE");
+        }
+    }
+    EXPECT_FALSE(data.in_transaction());
+    EXPECT_EQ(stored_rows(), 3);
+    DataControl closed;
+    { const platform::ReadTransaction nothing(closed); }
+    EXPECT_FALSE(closed.in_transaction());
 }
 
 TEST_F(CursorTest, AWalkNeverShowsARowAsItWasBeforeAChange) {
@@ -300,14 +351,6 @@ TEST_F(CursorTest, ARowReadByKeyLeavesTheOpenTableItsRowAndItsEditAlone) {
     data.seek("=", "JONES, MARY");
     EXPECT_EQ(data.field("city").toString(), "PENDING");
     EXPECT_EQ(data.record_source(), "OVRAData");
-}
-
-TEST_F(CursorTest, FieldsAreMatchedByNameAndUnknownOnesRefused) {
-    add("SMITH, JOHN");
-    data.move_first();
-    EXPECT_TRUE(data.field("First Name 2").isNull());
-    EXPECT_EQ(error_of([&] { data.field("nonsense"); }), platform::kErrItemNotFound);
-    EXPECT_EQ(error_of([&] { data.set_field("city", "X"); }), platform::kErrUpdateWithoutEdit);
 }
 
 TEST(CursorOpen, MissingOrDamagedDatabaseFailsCleanlyAndCreatesNothing) {

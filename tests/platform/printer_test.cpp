@@ -35,20 +35,30 @@ TEST_F(PrinterTest, PdfIsListedLastAndIsTheDefaultWithoutQueues) {
     EXPECT_EQ(p->DeviceName(), QStringLiteral("Den"));
 }
 
-TEST_F(PrinterTest, AChangedFontIsMeasuredAnew) {
+// Text printed on goes on after the text before it, in twips as in inches; the next line
+// starts one line of the current font lower.
+TEST_F(PrinterTest, PositionsFollowTheFontAndTheScale) {
     const double small_line = p->TextHeight();
     const double small_width = p->TextWidth("WWW");
     p->set_FontSize(16);
     EXPECT_GT(p->TextHeight(), 1.5 * small_line);
     EXPECT_GT(p->TextWidth("WWW"), 1.5 * small_width);
-    // Text printed on goes on after the wider text; the next line starts a larger line lower.
-    p->set_CurrentY(1);
+    p->set_ScaleMode(kScaleTwips);
+    p->set_CurrentY(1440);
+    p->set_CurrentX(720);
     p->PrintContinue({"WWW"});
+    const double after = p->CurrentX();
+    p->set_ScaleMode(kScaleInches);
+    EXPECT_NEAR(p->CurrentX(), after / 1440, 1e-9);
     p->Print({"X"});
     p->Print({"Y"});
     p->EndDoc();
     ASSERT_EQ(rec->texts.size(), 3u);
-    EXPECT_NEAR(rec->texts[1].x, p->TextWidth("WWW"), 1e-9);
+    EXPECT_DOUBLE_EQ(rec->texts[0].x, 0.5);
+    EXPECT_DOUBLE_EQ(rec->texts[0].y, 1);
+    EXPECT_NEAR(rec->texts[1].x, 0.5 + p->TextWidth("WWW"), 1e-9);
+    EXPECT_NEAR(rec->texts[1].x, after / 1440, 1e-9);
+    EXPECT_EQ(rec->texts[1].y, 1);
     EXPECT_NEAR(rec->texts[2].y, 1 + p->TextHeight(), 1e-9);
 }
 
@@ -93,23 +103,6 @@ TEST_F(PrinterTest, TextsEndShortOfTheirNextColumnAndOfThePageWithoutWrapping) {
     EXPECT_NEAR(t[9].y, 1 + 5 * line, 1e-9);
 }
 
-TEST_F(PrinterTest, TwipsAndInchesMeasureTheSamePage) {
-    p->set_ScaleMode(kScaleTwips);
-    p->set_CurrentY(1440);
-    p->set_CurrentX(720);
-    p->PrintContinue({"A"});
-    const double after_a = p->CurrentX();
-    p->set_ScaleMode(kScaleInches);
-    EXPECT_NEAR(p->CurrentX(), after_a / 1440, 1e-9);
-    p->PrintContinue({"B"});
-    p->EndDoc();
-    ASSERT_EQ(rec->texts.size(), 2u);
-    EXPECT_DOUBLE_EQ(rec->texts[0].x, 0.5);
-    EXPECT_DOUBLE_EQ(rec->texts[0].y, 1);
-    EXPECT_EQ(rec->texts[1].y, 1);
-    EXPECT_NEAR(rec->texts[1].x, after_a / 1440, 1e-9);
-}
-
 TEST_F(PrinterTest, LongOutputOverflowsOntoNewPagesInsideThePrintableArea) {
     for (int i = 0; i < 200; ++i) p->Print({QString::number(i)});
     p->NewPage();
@@ -131,27 +124,15 @@ TEST_F(PrinterTest, LongOutputOverflowsOntoNewPagesInsideThePrintableArea) {
         }
 }
 
-TEST_F(PrinterTest, AJobStartsAtItsFirstOutputAndEndDocResetsTheInk) {
+// A job starts at its first output and EndDoc resets the ink; one that cannot start is
+// reported and the next one runs.
+TEST_F(PrinterTest, JobsStartAtTheirFirstOutputAndEndWithBlackInk) {
     p->set_ForeColor(0x400000);
     p->set_ColorMode(kColorModeColor);
     p->set_CurrentY(2);
     EXPECT_FALSE(p->job_open());
     p->EndDoc();
     EXPECT_TRUE(rec->jobs.empty());
-
-    p->Print({"blue"});
-    p->EndDoc();
-    p->Print({"black"});
-    p->EndDoc();
-    ASSERT_EQ(rec->jobs.size(), 2u);
-    EXPECT_TRUE(rec->jobs[0].ended && rec->jobs[1].ended);
-    EXPECT_EQ(rec->texts[0].color, 0x400000u);
-    EXPECT_EQ(rec->texts[0].color_mode, kColorModeColor);
-    EXPECT_EQ(rec->texts[1].color, 0u);
-    EXPECT_EQ(rec->texts[1].y, 0);
-}
-
-TEST_F(PrinterTest, AJobThatCannotStartIsReportedAndTheNextOneRuns) {
     rec->fail_next_begin = true;
     try {
         p->Print({"lost"});
@@ -160,11 +141,19 @@ TEST_F(PrinterTest, AJobThatCannotStartIsReportedAndTheNextOneRuns) {
         EXPECT_EQ(e.number(), kErrPrinter);
     }
     EXPECT_FALSE(p->job_open());
-    p->Print({"next"});
+
+    p->Print({"blue"});
     p->EndDoc();
-    ASSERT_EQ(rec->jobs.size(), 1u);
-    ASSERT_EQ(rec->texts.size(), 1u);
-    EXPECT_EQ(rec->texts[0].text, QStringLiteral("next"));
+    p->Print({"black"});
+    p->EndDoc();
+    ASSERT_EQ(rec->jobs.size(), 2u);
+    EXPECT_TRUE(rec->jobs[0].ended && rec->jobs[1].ended);
+    ASSERT_EQ(rec->texts.size(), 2u);
+    EXPECT_EQ(rec->texts[0].text, "blue");
+    EXPECT_EQ(rec->texts[0].color, 0x400000u);
+    EXPECT_EQ(rec->texts[0].color_mode, kColorModeColor);
+    EXPECT_EQ(rec->texts[1].color, 0u);
+    EXPECT_EQ(rec->texts[1].y, 0);
 }
 
 // The real PDF device.

@@ -86,19 +86,8 @@ TEST_F(WindowTest, TouchingAControlLoadsOnceAndUnloadKeepsVariablesOnly) {
     EXPECT_EQ(w.loads, 2);
 }
 
-TEST_F(WindowTest, AWindowThatUnloadsItselfWhileLoadingIsGoneForTheCaller) {
-    auto& w = form<TestWindow>();
-    w.unload_while_loading = true;
-    try {
-        w.ui().box->setText("x");
-        FAIL() << "expected error 364";
-    } catch (const VbError& e) {
-        EXPECT_EQ(e.number(), 364);
-    }
-    EXPECT_FALSE(w.is_loaded());
-}
-
-TEST_F(WindowTest, OptionGroupMayHaveNoChoiceAndRulesRunOnlyWhenChosen) {
+// Change rules run for code as for the user; an option's only when it is chosen.
+TEST_F(WindowTest, ChangeRulesRunForCodeAndOptionRulesOnlyWhenChosen) {
     auto& c = form<TestWindow>().ui();
     auto& w = form<TestWindow>();
     EXPECT_FALSE(c.optA->isChecked());
@@ -120,12 +109,8 @@ TEST_F(WindowTest, OptionGroupMayHaveNoChoiceAndRulesRunOnlyWhenChosen) {
     EXPECT_TRUE(c.optA->isChecked());
     EXPECT_EQ(w.a_rule, 2);
     w.hide();
-}
-
-TEST_F(WindowTest, ChangeRulesRunForCodeAsForTheUser) {
-    auto& w = form<TestWindow>();
-    w.ui().check->setChecked(true);
-    set_value(w.ui().check, 0);
+    c.check->setChecked(true);
+    set_value(c.check, 0);
     EXPECT_EQ(w.check_rule, 2);
 }
 
@@ -152,7 +137,18 @@ TEST_F(WindowTest, MaximumLengthLimitsTypingAndPastingButNotCode) {
     EXPECT_EQ(box->text(), "12345");
 }
 
-TEST_F(WindowTest, AFormDestroyedWhileLoadedOrFailingToLoadLeavesNothingBehind) {
+// A window that unloads itself while loading, fails to load or is destroyed while loaded
+// leaves nothing behind.
+TEST_F(WindowTest, AWindowGoneWhileLoadingOrDestroyedLoadedLeavesNothingBehind) {
+    auto& w = form<TestWindow>();
+    w.unload_while_loading = true;
+    try {
+        w.ui().box->setText("x");
+        FAIL() << "expected error 364";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), 364);
+    }
+    EXPECT_FALSE(w.is_loaded());
     {
         TestWindow loaded;  // outside the run's teardown: no abort, no stray widget
         loaded.ui().box->setText("x");
@@ -191,9 +187,10 @@ TEST_F(WindowTest, ColourNumbersAndTwipsReadBackAsSet) {
     EXPECT_EQ(top(c.cancel), 500);
 }
 
-TEST_F(WindowTest, ModalShowReturnsWhenTheWindowIsHiddenOrUnloaded) {
-    // The real event loop, answered from a timer.
-    app_->set_modal_hook(nullptr);
+// A modal showing returns when the window is hidden or unloaded; the close box and Esc do
+// what CANCEL does.
+TEST_F(WindowTest, ModalShowEndsWhenHiddenOrUnloadedAndCloseAndEscCancel) {
+    app_->set_modal_hook(nullptr);  // the real event loop, answered from a timer
     auto& w = form<TestWindow>();
     QTimer::singleShot(0, [&] { w.hide(); });
     w.show_modal();
@@ -202,18 +199,16 @@ TEST_F(WindowTest, ModalShowReturnsWhenTheWindowIsHiddenOrUnloaded) {
     QTimer::singleShot(0, [&] { w.ui().cancel->click(); });
     w.show_modal();
     EXPECT_FALSE(w.is_loaded());
-}
+    EXPECT_EQ(w.cancels, 1);
 
-TEST_F(WindowTest, CloseBoxAndEscapeDoWhatCancelDoes) {
-    auto& w = form<TestWindow>();
     w.show();
     QCloseEvent close;
     QCoreApplication::sendEvent(w.widget(), &close);
-    EXPECT_EQ(w.cancels, 1);
+    EXPECT_EQ(w.cancels, 2);
     EXPECT_FALSE(w.is_loaded());
     w.show();
     QTest::keyClick(w.widget(), Qt::Key_Escape);
-    EXPECT_EQ(w.cancels, 2);
+    EXPECT_EQ(w.cancels, 3);
     EXPECT_FALSE(w.is_loaded());
 }
 
