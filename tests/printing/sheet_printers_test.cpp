@@ -1,5 +1,4 @@
 #include <QDir>
-#include <array>
 #include <functional>
 
 #include "pdf_words.h"
@@ -12,21 +11,26 @@ using platform::RecordedText;
 
 namespace {
 
+// Line j of position k reads "Pk-Lj" followed by filler of the given width.
+void fill(int positions, int lines, int filler = 0) {
+    auto& buffer = form<modPRint>();
+    for (int k = 1; k <= modPRint::kPositions; ++k)
+        for (int j = 1; j <= 5; ++j)
+            buffer.page_line[j][k] =
+                k <= positions && j <= lines
+                    ? QStringLiteral("P%1-L%2").arg(k).arg(j) + QString(filler, QLatin1Char('W'))
+                    : QString();
+}
+// The position a text's tag names.
+int tagged(const QString& text) {
+    return text.mid(1, text.indexOf(QLatin1Char('-')) - 1).toInt();
+}
+
 class SheetPrinterTest : public testing_support::OvraTest {
 protected:
     void SetUp() override {
         OvraTest::SetUp();
         rec = &platform::use_print_recorder();
-    }
-    // Line j of position k reads "Pk-Lj" followed by filler of the given width.
-    void fill(int positions, int lines, int filler = 0) {
-        auto& buffer = form<modPRint>();
-        for (int k = 1; k <= modPRint::kPositions; ++k)
-            for (int j = 1; j <= 5; ++j)
-                buffer.page_line[j][k] = k <= positions && j <= lines
-                                             ? QStringLiteral("P%1-L%2").arg(k).arg(j) +
-                                                   QString(filler, QLatin1Char('W'))
-                                             : QString();
     }
     const RecordedText* find(const QString& prefix) const {
         for (const RecordedText& t : rec->texts)
@@ -37,9 +41,8 @@ protected:
     void expect_on_labels(const RealSheet& sheet) {
         const platform::PageGeometry g = platform::printer().geometry();
         for (const RecordedText& t : rec->job_texts(int(rec->jobs.size()) - 1)) {
-            const int tagged = t.text.mid(1, t.text.indexOf(QLatin1Char('-')) - 1).toInt();
             const QRectF box = drawn_box(t, g);
-            EXPECT_EQ(sheet.label_holding(box), tagged)
+            EXPECT_EQ(sheet.label_holding(box), tagged(t.text))
                 << t.text.left(8).toStdString() << " at " << box.x() << "," << box.y() << " "
                 << box.width() << "x" << box.height();
         }
@@ -63,11 +66,14 @@ TEST_F(SheetPrinterTest, RowsStartWhereTheLayoutPutsThemOnTheRealLabels) {
         double first_at_5, step;  // inches below the printable top
         bool follows_line_number;
         std::function<void(int)> print;
+        bool ink;  // the invitations' blue, in colour; the others print black in mono
     };
+    // The invitations first: their ink must not carry over to the next sheets.
     const Case cases[] = {
-        {kAvery5160, 5, 9 / 16.0, 1, true, [&m](int top) { m.print_standard_sheet(top); }},
-        {kAvery5163, 5, 11 / 16.0, 2, false, [&m](int) { m.print_shipping_sheet(); }},
-        {kAvery5662, 3, 13 / 16.0, 21 / 16.0, true, [&m](int top) { m.print_invite_sheet(top); }},
+        {kAvery5662, 3, 13 / 16.0, 21 / 16.0, true, [&m](int top) { m.print_invite_sheet(top); },
+         true},
+        {kAvery5160, 5, 9 / 16.0, 1, true, [&m](int top) { m.print_standard_sheet(top); }, false},
+        {kAvery5163, 5, 11 / 16.0, 2, false, [&m](int) { m.print_shipping_sheet(); }, false},
     };
     for (const Case& c : cases) {
         for (int line_number : {5, 10}) {
@@ -86,54 +92,20 @@ TEST_F(SheetPrinterTest, RowsStartWhereTheLayoutPutsThemOnTheRealLabels) {
             if (line_number == 5) expect_on_labels(c.real);
             ASSERT_EQ(rec->jobs.size(), 1u);
             EXPECT_EQ(rec->jobs[0].pages, 1);
+            EXPECT_TRUE(rec->jobs[0].ended);
+            for (const RecordedText& t : rec->texts) {
+                EXPECT_EQ(t.color != 0, c.ink);
+                EXPECT_EQ(t.color_mode,
+                          c.ink ? platform::kColorModeColor : platform::kColorModeMono);
+                EXPECT_EQ(t.stretch, 100);  // condensing only touches lines that would not fit
+            }
             // Invitations print three lines.
             EXPECT_EQ(find(QStringLiteral("P1-L4")) != nullptr, c.lines == 5);
         }
     }
 }
 
-TEST_F(SheetPrinterTest, TheInvitationsInkDoesNotCarryOverToTheNextSheets) {
-    auto& m = form<modPRint>();
-    fill(30, 5);
-    m.print_invite_sheet(5);
-    m.print_standard_sheet(5);
-    m.print_shipping_sheet();
-    ASSERT_EQ(rec->jobs.size(), 3u);
-    EXPECT_NE(rec->job_texts(0)[0].color, 0u);
-    for (int job : {1, 2}) {
-        const RecordedText t = rec->job_texts(job)[0];
-        EXPECT_EQ(t.color, 0u);
-        EXPECT_EQ(t.color_mode, platform::kColorModeMono);
-    }
-    for (const auto& job : rec->jobs) {
-        EXPECT_EQ(job.pages, 1);
-        EXPECT_TRUE(job.ended);
-    }
-}
-
-TEST_F(SheetPrinterTest, EveryLineLandsInsideItsLabel) {
-    auto& m = form<modPRint>();
-    // Long lines of wide capitals, as the composition's limits allow (33, 27 and 25 characters).
-    fill(30, 5, 33 - 6);
-    m.print_standard_sheet(4);
-    expect_on_labels(kAvery5160);
-    m.print_standard_sheet(5);
-    expect_on_labels(kAvery5160);
-    fill(10, 5, 27 - 6);
-    m.print_shipping_sheet();
-    expect_on_labels(kAvery5163);
-    fill(14, 3, 25 - 6);
-    m.print_invite_sheet(5);
-    expect_on_labels(kAvery5662);
-
-    // Condensing only touches lines that would not fit.
-    fill(30, 5);
-    m.print_standard_sheet(5);
-    for (const RecordedText& t : rec->job_texts(int(rec->jobs.size()) - 1))
-        EXPECT_EQ(t.stretch, 100);
-}
-
-TEST_F(SheetPrinterTest, EveryPositionPrintsAndOnlyFirstLinesCount) {
+TEST_F(SheetPrinterTest, EveryPositionPrintsOnlyFirstLinesCountAndErrorsReachTheCaller) {
     auto& m = form<modPRint>();
     fill(7, 5);
     // A label whose first line is empty prints its other lines but is not counted.
@@ -157,54 +129,50 @@ TEST_F(SheetPrinterTest, EveryPositionPrintsAndOnlyFirstLinesCount) {
     EXPECT_EQ(m.labels_on_page, 10);
     m.print_invite_sheet(5);
     EXPECT_EQ(m.labels_on_page, 14);
-}
 
-TEST_F(SheetPrinterTest, APrinterErrorReachesTheCaller) {
-    fill(3, 5);
+    // A printer error reaches the caller.
     rec->fail_next_begin = true;
-    EXPECT_THROW(form<modPRint>().print_standard_sheet(5), platform::VbError);
+    EXPECT_THROW(m.print_standard_sheet(5), platform::VbError);
     EXPECT_FALSE(platform::printer().job_open());
 }
 
-}  // namespace
-
-namespace {
-
-// A whole 5160 sheet on the real PDF device, read back with pdftotext.
+// Lines at the composition's limits in wide capitals (33, 27 and 25 characters) on the real PDF
+// device: every word lies inside the real label its tag names.
 class SheetOnPdfTest : public testing_support::OvraTest {};
 
-TEST_F(SheetOnPdfTest, EveryWordOfA5160SheetLiesOnItsLabel) {
+TEST_F(SheetOnPdfTest, EveryLineAtItsLimitLandsInsideItsLabel) {
     auto& m = form<modPRint>();
-    for (int k = 1; k <= 30; ++k) {
-        // Line 1 at the composition's limit in wide capitals; the tag word names the label.
-        m.page_line[1][k] = QStringLiteral("MR AND MRS WWWWWWWWWWWWWWWWWWWWWW");
-        m.page_line[2][k] = QStringLiteral("T%1 1234 LONG MEADOW LANE").arg(k);
-        m.page_line[3][k] = QStringLiteral("APT 5");
-        m.page_line[4][k] = QStringLiteral("SPRINGFIELD IL 62701-1234");
-        m.page_line[5][k] = QStringLiteral("USA");
-    }
-    files.expect(path("sheet.pdf"));
+    struct Page {
+        const RealSheet& real;
+        int lines, limit;
+        std::function<void()> print;
+    } pages[] = {
+        {kAvery5160, 5, 33, [&m] { m.print_standard_sheet(4); }},
+        {kAvery5160, 5, 33, [&m] { m.print_standard_sheet(5); }},
+        {kAvery5163, 5, 27, [&m] { m.print_shipping_sheet(); }},
+        {kAvery5662, 3, 25, [&m] { m.print_invite_sheet(5); }},
+    };
+    files.expect(path("sheets.pdf"));
     {
-        platform::PrintCommand command(QStringLiteral("Mailing labels 5160.pdf"));
-        m.print_standard_sheet(4);
+        platform::PrintCommand command(QStringLiteral("Mailing labels.pdf"));
+        for (const Page& p : pages) {
+            fill(p.real.labels, 5, p.limit - 6);
+            p.print();
+        }
         command.finish();
     }
-    const auto words = testing_support::pdf_words(path("sheet.pdf"));
-    ASSERT_EQ(words.size(), 30u * 15);
-    std::array<int, 31> tagged{};
-    for (const auto& w : words) {
-        EXPECT_EQ(w.page, 1);
-        const int label = kAvery5160.label_holding(w.box);
-        EXPECT_NE(label, 0) << w.text.toStdString() << " at " << w.box.x() << "," << w.box.y()
-                            << " to " << w.box.right() << "," << w.box.bottom();
-        if (w.text.startsWith(QLatin1Char('T'))) {
-            EXPECT_EQ(QStringLiteral("T%1").arg(label), w.text);
-            ++tagged[label];
-        }
+    std::vector<int> words_on_page(std::size(pages));
+    for (const auto& w : testing_support::pdf_words(path("sheets.pdf"))) {
+        ASSERT_LE(w.page, int(std::size(pages)));
+        EXPECT_EQ(pages[w.page - 1].real.label_holding(w.box), tagged(w.text))
+            << w.text.left(8).toStdString() << " on page " << w.page << " at " << w.box.x() << ","
+            << w.box.y() << " to " << w.box.right() << "," << w.box.bottom();
+        ++words_on_page[w.page - 1];
     }
-    for (int k = 1; k <= 30; ++k) EXPECT_EQ(tagged[k], 1) << k;
+    for (size_t i = 0; i < std::size(pages); ++i)
+        EXPECT_EQ(words_on_page[i], pages[i].real.labels * pages[i].lines) << "page " << i + 1;
     testing_support::pdf_page_png(
-        path("sheet.pdf"), 1,
+        path("sheets.pdf"), 1,
         QDir(qEnvironmentVariable("OVRA_SNAPSHOTS", dir_.path())).filePath("sheet-5160.png"), 100);
 }
 
