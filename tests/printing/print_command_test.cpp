@@ -1,62 +1,37 @@
-// PRINT: the printer, the choices handed to the printouts, refusals and return labels.
-#include <QProcess>
-#include <QRegularExpression>
-
-#include "platform/errors.h"
+// PRINT: the printer, the choices handed to the printouts, refusals and the load prompts.
 #include "print_dialog_fixture.h"
-#include "printing/frmSetUpReturn.h"
-#include "printing/sheets.h"
 #include "shell/frmdatabase.h"
 
 using platform::form;
-namespace color = platform::color;
 
 namespace {
 
 constexpr int kLoadStyle = platform::vbOKCancel + platform::vbExclamation;
 
-class PrintCommandTest : public PrintDialogTest {
-protected:
-    platform::PrintRecorder& recorder() { return platform::use_print_recorder(); }
-    frmSetUpReturn& setup() { return form<frmSetUpReturn>(); }
-    void choose_printer(Dialog& d, const QString& name) {
-        d.cmbPrinter->setCurrentIndex(d.cmbPrinter->findText(name));
-    }
-    void enter_lines(const QString& l1, const QString& l2, const QString& l3) {
-        auto& s = setup().ui();
-        type(s.txtReturnLabel[1], l1);
-        type(s.txtReturnLabel[2], l2);
-        type(s.txtReturnLabel[3], l3);
-        click(s.cmdEnter);
-    }
-};
-
-TEST_F(PrintCommandTest, ByCategoryWithoutACategoryIsRefusedOnThePrinterChosen) {
-    start_with(3);
-    in_dialog([this](Dialog& d) {
-        for (platform::OptionButton* type : {d.optprint1, d.Optprint2, d.Optprint3}) {
-            click(type);
-            choose_printer(d, type == d.Optprint2 ? "Office" : "Lab");
-            click(d.comprint);
-            EXPECT_EQ(d.lblselwarning->text(), "CHOOSE AT LEAST 1 CATEGORY")
-                << type->objectName().toStdString();
-            EXPECT_EQ(platform::printer().DeviceName(), d.cmbPrinter->currentText());
-            EXPECT_TRUE(d.comprint->isEnabled() && d.Comcancel->isEnabled());
-        }
-    });
-}
+using PrintCommandTest = PrintDialogTest;
 
 // Every printout checks its choices, then asks for the sheets, and only then for the file.
 TEST_F(PrintCommandTest, ChoicesThenTheLoadPromptThenTheFile) {
     start_with(3);
-    recorder();
+    platform::use_print_recorder();
     std::vector<size_t> boxes_before_file;
     form<platform::FileDialogSeam>().answer = [&](const platform::FileDialogCall& call) {
         boxes_before_file.push_back(msgs.shown().size());
         return call.path();
     };
     in_dialog([&](Dialog& d) {
-        click(d.Optprint3);
+        // By Category without a category, refused on the printer chosen.
+        for (platform::OptionButton* type : {d.optprint1, d.Optprint2, d.Optprint3}) {
+            click(type);
+            d.cmbPrinter->setCurrentIndex(
+                d.cmbPrinter->findText(type == d.Optprint2 ? "Office" : "Lab"));
+            click(d.comprint);
+            EXPECT_EQ(d.lblselwarning->text(), "CHOOSE AT LEAST 1 CATEGORY")
+                << type->objectName().toStdString();
+            EXPECT_EQ(platform::printer().DeviceName(), d.cmbPrinter->currentText());
+            EXPECT_TRUE(d.comprint->isEnabled() && d.Comcancel->isEnabled());
+        }
+        d.cmbPrinter->setCurrentIndex(d.cmbPrinter->findText(platform::kPdfDevice));
         click(d.Option3);
         click(d.Chksingle);
         click(d.comprint);
@@ -78,13 +53,8 @@ TEST_F(PrintCommandTest, ChoicesThenTheLoadPromptThenTheFile) {
         msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle);
         click(d.comprint);
         EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 3 LABELS");
-    });
-    EXPECT_EQ(boxes_before_file, std::vector<size_t>{2});
-}
 
-TEST_F(PrintCommandTest, QuickPrintAsksForItsSheetAndCancelsOnAnythingButOk) {
-    start_with(2);
-    in_dialog([this](Dialog& d) {
+        // QuickPrint asks for its own sheet, and anything but OK cancels.
         click(d.Option6);
         click(d.Option4);
         msgs.expect("LOAD AVERY 5662 LABELS INTO PRINTER", platform::vbCancel, kLoadStyle,
@@ -96,6 +66,7 @@ TEST_F(PrintCommandTest, QuickPrintAsksForItsSheetAndCancelsOnAnythingButOk) {
                     "LOAD LABELS");
         click(d.comprint);
     });
+    EXPECT_EQ(boxes_before_file, std::vector<size_t>{2});
 }
 
 // What the runs are handed is what the user sees, and households are found by their keys.
@@ -151,73 +122,6 @@ TEST_F(PrintCommandTest, TheRequestCarriesTheChoicesAndEachLinesKey) {
         EXPECT_FALSE(printing::find_list_record(r.lines[1]));
         EXPECT_FALSE(Data1().has_current());
     });
-}
-
-TEST_F(PrintCommandTest, FirstReturnLabelsAskForTheLinesAndCancelPrintsNothing) {
-    start_with(2);
-    auto& rec = recorder();
-    in_dialog([this](Dialog& d) {
-        click(d.Optprint4);
-        modals.on("frmSetUpReturn", [this](platform::Window&) {
-            auto& s = setup().ui();
-            EXPECT_EQ(s.Label1->text(), "SETUP RETURN LABELS");
-            EXPECT_EQ(s.txtReturnLabel[1]->text(), "");
-            EXPECT_FALSE(s.lblWarning->isVisible());
-            click(s.cmdCancel);
-        });
-        click(d.comprint);
-        EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELLED");
-
-        // Esc is CANCEL too.
-        modals.on("frmSetUpReturn", [this](platform::Window& w) {
-            type(setup().ui().txtReturnLabel[1], "HALF DONE");
-            w.escape_key();
-        });
-        d.lblselwarning->setText("");
-        click(d.comprint);
-        EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELLED");
-    });
-    EXPECT_TRUE(rec.jobs.empty());
-    EXPECT_EQ(main().ReturnLabel[1], "");
-    EXPECT_FALSE(exists("storefile.ovr") && read("storefile.ovr").contains("HALF DONE"));
-}
-
-TEST_F(PrintCommandTest, SetUpRefusesBlankLinesAndStoresUpperCase) {
-    start_with(1);
-    modals.on("frmSetUpReturn", [this](platform::Window&) {
-        auto& s = setup().ui();
-        EXPECT_EQ(s.Label1->text(), "SETUP RETURN LABELS");
-        type(s.txtReturnLabel[1], "WWWWWWWWWWWWWWWWWWWWWWWWWX");
-        EXPECT_EQ(s.txtReturnLabel[1]->text(), QString(25, 'W')) << "25 characters at most";
-        enter_lines("Jo Public", "", " ");
-        EXPECT_EQ(s.lblWarning->text(), "LINE 3 NOT ENTERED") << "the last failing line is named";
-        EXPECT_TRUE(s.lblWarning->isVisible());
-        EXPECT_EQ(platform::back_color(s.txtReturnLabel[2]), color::kLightRed);
-        EXPECT_EQ(platform::back_color(s.txtReturnLabel[3]), color::kLightRed);
-        EXPECT_EQ(platform::back_color(s.txtReturnLabel[1]), color::kWindow);
-        EXPECT_EQ(s.txtReturnLabel[1]->text(), "JO PUBLIC");
-        EXPECT_EQ(main().ReturnLabel[1], "")
-            << "nothing is stored before all three lines are given";
-
-        enter_lines("Jo Public", "  ", "Springfield, IL 62701");
-        EXPECT_FALSE(setup().is_loaded());
-    });
-    main().ui().mnuEditReturnLabels->trigger();
-    EXPECT_EQ(main().ReturnLabel[1], "JO PUBLIC");
-    EXPECT_EQ(main().ReturnLabel[2], "  ");
-    EXPECT_EQ(main().ReturnLabel[3], "SPRINGFIELD, IL 62701");
-    common::StorefileRecord stored;
-    common::read_storefile(path("storefile.ovr"), stored);
-    EXPECT_EQ(stored.ReturnLabel[3], "SPRINGFIELD, IL 62701");
-    EXPECT_EQ(stored.heading[1], "FRIENDS") << "the rest of the settings is kept";
-
-    modals.on("frmSetUpReturn", [this](platform::Window&) {
-        auto& s = setup().ui();
-        EXPECT_EQ(s.Label1->text(), "EDIT RETURN LABELS");
-        EXPECT_EQ(s.txtReturnLabel[3]->text(), "SPRINGFIELD, IL 62701");
-        click(s.cmdCancel);
-    });
-    main().ui().mnuEditReturnLabels->trigger();
 }
 
 }  // namespace
