@@ -6,8 +6,6 @@ using platform::form;
 
 namespace {
 
-constexpr int kLoadStyle = platform::vbOKCancel + platform::vbExclamation;
-
 using PrintCommandTest = PrintDialogTest;
 
 // Every printout checks its choices, then asks for the sheets, and only then for the file.
@@ -46,24 +44,22 @@ TEST_F(PrintCommandTest, ChoicesThenTheLoadPromptThenTheFile) {
 
         click(d.Optprint3);
         select_lines(d.lstselection, {0});
-        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbCancel, kLoadStyle);
+        expect_load_prompt("5160", platform::vbCancel);
         click(d.comprint);
         EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELLED");
         EXPECT_TRUE(boxes_before_file.empty());
-        msgs.expect("LOAD AVERY 5160 LABELS INTO PRINTER", platform::vbOK, kLoadStyle);
+        expect_load_prompt("5160");
         click(d.comprint);
         EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 3 LABELS");
 
         // QuickPrint asks for its own sheet, and anything but OK cancels.
         click(d.Option6);
         click(d.Option4);
-        msgs.expect("LOAD AVERY 5662 LABELS INTO PRINTER", platform::vbCancel, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load_prompt("5662", platform::vbCancel);
         click(d.comprint);
         EXPECT_EQ(d.lblselwarning->text(), "PRINT CANCELLED");
         click(d.Option7);
-        msgs.expect("LOAD AVERY 5163 LABELS INTO PRINTER", platform::vbCancel, kLoadStyle,
-                    "LOAD LABELS");
+        expect_load_prompt("5163", platform::vbCancel);
         click(d.comprint);
     });
     EXPECT_EQ(boxes_before_file, std::vector<size_t>{2});

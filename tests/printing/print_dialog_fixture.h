@@ -44,6 +44,12 @@ protected:
         click(main().ui().Comprintrec);
     }
 
+    // The prompt to load a sheet before labels print, answered.
+    void expect_load_prompt(const char* avery, int answer = platform::vbOK) {
+        msgs.expect(QStringLiteral("LOAD AVERY %1 LABELS INTO PRINTER").arg(avery), answer,
+                    platform::vbOKCancel + platform::vbExclamation, QStringLiteral("LOAD LABELS"));
+    }
+
     static int v(const QCheckBox* box) { return platform::value(box); }
     static void select_lines(QListWidget* list, std::initializer_list<int> rows) {
         for (int r : rows) list->item(r)->setSelected(true);

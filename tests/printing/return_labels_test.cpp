@@ -13,8 +13,6 @@ namespace color = platform::color;
 namespace {
 
 const QString kLoad5167 = QStringLiteral("LOAD AVERY 5167 LABELS INTO PRINTER");
-constexpr int kLoadStyle = platform::vbOKCancel + platform::vbExclamation;
-
 // The real sheet: 4 x 20 labels of 1.75 x 0.5 in, top margin 0.5 in, left margin 0.28125 in,
 // columns 2.0625 in apart; in inches from the page's top-left corner.
 QRectF label_5167(int row, int column) {
@@ -42,7 +40,7 @@ protected:
             d.cmbPrinter->setCurrentIndex(d.cmbPrinter->findText(printer));
             click(d.Optprint4);
             if (set_up) set_up();
-            if (answer) msgs.expect(kLoad5167, answer, kLoadStyle, "LOAD LABELS");
+            if (answer) expect_load_prompt("5167", answer);
             click(d.comprint);
             message_ = d.lblselwarning->text();
         });
