@@ -12,8 +12,18 @@ QStringList items(const QComboBox* box) {
     for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
     return out;
 }
+// Every control is enabled or not as given, and every check box among them holds value
+// (unless value is -1).
+void expect_controls(std::initializer_list<QWidget*> controls, bool enabled, int value = -1) {
+    for (QWidget* w : controls) {
+        EXPECT_EQ(w->isEnabled(), enabled) << w->objectName().toStdString();
+        if (auto* box = qobject_cast<QCheckBox*>(w); box && value >= 0) {
+            EXPECT_EQ(platform::value(box), value) << w->objectName().toStdString();
+        }
+    }
+}
 
-TEST_F(PrintDialogTest, OpensWithTheUsersCategoriesPrintersAndHouseholds) {
+TEST_F(PrintDialogTest, OpensWithTheUsersCategoriesPrintersAndHouseholdsAndCancels) {
     start_with(3, {"", "FRIENDS", "", "", "", "", "WORK", " "});
     in_dialog([this](Dialog& d) {
         EXPECT_EQ(main().print_flag, "Y");
@@ -35,12 +45,9 @@ TEST_F(PrintDialogTest, OpensWithTheUsersCategoriesPrintersAndHouseholds) {
         EXPECT_FALSE(d.Frame5->isVisible());
         EXPECT_FALSE(d.Frame7->isVisible());
         EXPECT_TRUE(d.Opt[1]->isChecked() && d.Opt[31]->isChecked() && d.Opt[45]->isChecked());
-        for (QCheckBox* b : {d.Chkfamily, d.Chktitle, d.ChkResident, d.Chkchildsel, d.chkTrack}) {
-            EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-            EXPECT_EQ(v(b), 0);
-        }
-        for (QCheckBox* b : {d.Chksingle, d.Chkchild, d.chkallrecs})
-            EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+        expect_controls({d.Chkfamily, d.Chktitle, d.ChkResident, d.Chkchildsel, d.chkTrack}, true,
+                        0);
+        expect_controls({d.Chksingle, d.Chkchild, d.chkallrecs}, false);
 
         EXPECT_EQ(d.lstselection->count(), 3);
         EXPECT_EQ(d.lstselection->item(0)->text(), "SMITH, ANN1");
@@ -53,10 +60,8 @@ TEST_F(PrintDialogTest, OpensWithTheUsersCategoriesPrintersAndHouseholds) {
     });
     EXPECT_EQ(main().print_flag, "N");
     EXPECT_FALSE(dialog().is_loaded());
-}
 
-TEST_F(PrintDialogTest, EscAndTheCloseBoxCancelTheDialog) {
-    start_with(1);
+    // Esc and the close box cancel it.
     modals.on("frmprint", [](platform::Window& w) { w.escape_key(); });
     click(main().ui().Comprintrec);
     EXPECT_FALSE(dialog().is_loaded());
@@ -64,10 +69,8 @@ TEST_F(PrintDialogTest, EscAndTheCloseBoxCancelTheDialog) {
     main().ui().MnuFilePrint->trigger();
     EXPECT_FALSE(dialog().is_loaded());
     EXPECT_EQ(main().print_flag, "N");
-}
 
-TEST_F(PrintDialogTest, WithoutPrinterQueuesThePdfDeviceIsChosen) {
-    start_with(1);
+    // Without printer queues the PDF device is chosen.
     platform::printer().set_installed_queues(QStringList{});
     in_dialog([](Dialog& d) {
         EXPECT_EQ(items(d.cmbPrinter), QStringList{"PDF"});
@@ -80,11 +83,11 @@ TEST_F(PrintDialogTest, AnEmptyAddressBookOffersOnlyReturnLabels) {
     in_dialog([this](Dialog& d) {
         EXPECT_TRUE(d.Optprint4->isChecked());
         EXPECT_EQ(d.lstselection->count(), 0);
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 d.optprint1, d.Optprint2, d.Optprint3, d.chkallrecs, d.Option1, d.Option2,
-                 d.Option3, d.Option4, d.Option5, d.Option6, d.Option7, d.Chkchildsel, d.chkTrack,
-                 d.Chkfamily, d.Chktitle, d.ChkResident, d.Chksingle, d.Chkchild})
-            EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+        expect_controls(
+            {d.optprint1, d.Optprint2, d.Optprint3, d.chkallrecs, d.Option1, d.Option2, d.Option3,
+             d.Option4, d.Option5, d.Option6, d.Option7, d.Chkchildsel, d.chkTrack, d.Chkfamily,
+             d.Chktitle, d.ChkResident, d.Chksingle, d.Chkchild},
+            false);
         for (int i = 1; i <= 12; ++i) EXPECT_FALSE(d.Check[i]->isEnabled());
         for (int i = 1; i <= 54; ++i) EXPECT_FALSE(d.Opt[i]->isChecked());
         EXPECT_TRUE(d.Frame2->isVisible());
@@ -111,15 +114,9 @@ TEST_F(PrintDialogTest, ResidentStaysOffWhileAnOptionThatExcludesItIsTicked) {
 
         // RESIDENT under By Category clears and locks the family options, ChildPrint and Track.
         click(d.ChkResident);
-        for (QCheckBox* b : {d.Chkfamily, d.Chktitle, d.Chkchildsel, d.chkTrack}) {
-            EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-            EXPECT_EQ(v(b), 0);
-        }
+        expect_controls({d.Chkfamily, d.Chktitle, d.Chkchildsel, d.chkTrack}, false, 0);
         click(d.ChkResident);
-        for (QCheckBox* b : {d.Chkfamily, d.Chktitle, d.Chkchildsel, d.chkTrack}) {
-            EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-            EXPECT_EQ(v(b), 0);
-        }
+        expect_controls({d.Chkfamily, d.Chktitle, d.Chkchildsel, d.chkTrack}, true, 0);
 
         // Under Selected Printing, SinglePrint keeps RESIDENT off when 'THE FAMILY' is unticked.
         click(d.Option3);
@@ -134,12 +131,9 @@ TEST_F(PrintDialogTest, ResidentStaysOffWhileAnOptionThatExcludesItIsTicked) {
         EXPECT_FALSE(d.Chkchild->isEnabled());
         // By Category chosen while RESIDENT is ticked keeps ChildPrint and Track off.
         click(d.Option2);
-        for (QCheckBox* b : {d.Chkchildsel, d.chkTrack}) {
-            EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-            EXPECT_EQ(v(b), 0);
-        }
+        expect_controls({d.Chkchildsel, d.chkTrack}, false, 0);
         click(d.ChkResident);
-        EXPECT_TRUE(d.Chkchildsel->isEnabled() && d.chkTrack->isEnabled());
+        expect_controls({d.Chkchildsel, d.chkTrack}, true);
 
         // Track and ChildPrint keep RESIDENT off until both are unticked.
         click(d.chkTrack);
@@ -212,9 +206,7 @@ TEST_F(PrintDialogTest, OutputTypesSwitchTheRecordChoiceAndThePickers) {
         EXPECT_TRUE(d.lstselection->isEnabled());
         EXPECT_EQ(back_color(d.lstselection), color::kWindow);
         EXPECT_TRUE(d.chkallrecs->isEnabled());
-        for (QWidget* w : std::initializer_list<QWidget*>{d.Option4, d.Option5, d.Option6,
-                                                          d.Option7, d.Chkfamily})
-            EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+        expect_controls({d.Option4, d.Option5, d.Option6, d.Option7, d.Chkfamily}, false);
         for (int i = 1; i <= 54; ++i) {
             EXPECT_FALSE(d.Opt[i]->isChecked()) << i;
             EXPECT_FALSE(d.Opt[i]->isEnabled()) << i;
@@ -239,8 +231,7 @@ TEST_F(PrintDialogTest, OutputTypesSwitchTheRecordChoiceAndThePickers) {
         EXPECT_EQ(selected_lines(d.lstselection), 0);
         EXPECT_EQ(back_color(d.lstselection), color::kButtonFace);
         EXPECT_FALSE(d.lstselection->isEnabled());
-        for (QWidget* w : {d.Option1, d.Option2, d.Option3, d.Option4, d.Option5})
-            EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+        expect_controls({d.Option1, d.Option2, d.Option3, d.Option4, d.Option5}, false);
 
         // Every other record choice drops the selection.
         for (platform::OptionButton* choice : {d.Option1, d.Option2, d.Option4}) {
@@ -251,6 +242,17 @@ TEST_F(PrintDialogTest, OutputTypesSwitchTheRecordChoiceAndThePickers) {
             EXPECT_EQ(selected_lines(d.lstselection), 0) << choice->objectName().toStdString();
             EXPECT_FALSE(d.lstselection->isEnabled());
         }
+
+        // Options of labels stay off for other output types, whatever was ticked before.
+        click(d.Option2);
+        click(d.ChkResident);
+        click(d.Optprint4);
+        expect_controls({d.Chkchildsel, d.chkTrack}, false);
+        click(d.Optprint3);
+        click(d.Chkchildsel);
+        click(d.optprint1);
+        EXPECT_FALSE(d.ChkResident->isEnabled());
+        EXPECT_EQ(v(d.Chkchildsel), 0);
     });
 }
 
@@ -276,25 +278,7 @@ TEST_F(PrintDialogTest, CategoryBoxesFollowTheRecordChoice) {
         EXPECT_EQ(v(d.Check[1]), 0);
         click(d.Option4);
         click(d.Option1);
-        for (QCheckBox* b : {d.Chkfamily, d.Chktitle, d.ChkResident})
-            EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    });
-}
-
-// Options that do not apply to the output type stay off, whatever was ticked before.
-TEST_F(PrintDialogTest, OptionsOfLabelsStayOffForOtherOutputTypes) {
-    start_with(2);
-    in_dialog([this](Dialog& d) {
-        click(d.ChkResident);
-        click(d.Optprint4);
-        EXPECT_FALSE(d.Chkchildsel->isEnabled());
-        EXPECT_FALSE(d.chkTrack->isEnabled());
-
-        click(d.Optprint3);
-        click(d.Chkchildsel);
-        click(d.optprint1);
-        EXPECT_FALSE(d.ChkResident->isEnabled());
-        EXPECT_EQ(v(d.Chkchildsel), 0);
+        expect_controls({d.Chkfamily, d.Chktitle, d.ChkResident}, true);
     });
 }
 
