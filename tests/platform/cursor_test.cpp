@@ -47,9 +47,9 @@ protected:
         return keys;
     }
     // The rows on disk, read by another connection.
-    int stored_rows() const {
+    int stored_rows(const QString& database = {}) const {
         DataControl other;
-        other.set_database_name(db_path);
+        other.set_database_name(database.isEmpty() ? db_path : database);
         other.refresh();
         return other.record_count();
     }
@@ -301,13 +301,17 @@ TEST_F(CursorTest, AWalkNeverShowsARowAsItWasBeforeAChange) {
     EXPECT_EQ(data.field("zip").toString(), "62701");
 }
 
-TEST_F(CursorTest, ASwitchedTableShowsTheFirstRowItHadBeforeAnyWrite) {
+// After a switch the table shows the first row it had before any write; a row read by key
+// leaves the open table its row and its edit.
+TEST_F(CursorTest, SwitchedTablesAndRowsReadByKeyKeepTheCurrentRow) {
     add("SMITH, JOHN", "ONE");
+    add("JONES, MARY", "TWO");
     // A row added to an empty table right after the switch does not become current.
     data.set_record_source("Children");
     data.refresh();
     data.add_new();
     data.set_field("keyname", "SMITH, JOHN");
+    data.set_field("child1", "KIM");
     data.update();
     EXPECT_TRUE(data.eof());
     EXPECT_FALSE(data.has_current());
@@ -315,37 +319,21 @@ TEST_F(CursorTest, ASwitchedTableShowsTheFirstRowItHadBeforeAnyWrite) {
     // A delete right after a switch takes the first row.
     data.set_record_source("OVRAData");
     data.refresh();
-    add("ADAMS, ANN", "TWO");
-    data.refresh();
     data.delete_row();
     data.refresh();
-    EXPECT_EQ(data.field("keyname").toString(), "ADAMS, ANN");
-    EXPECT_FALSE(data.eof());
-}
-
-TEST_F(CursorTest, ARowReadByKeyLeavesTheOpenTableItsRowAndItsEditAlone) {
+    EXPECT_EQ(data.field("keyname").toString(), "JONES, MARY");
     add("SMITH, JOHN", "ONE");
-    add("JONES, MARY", "TWO");
-    data.set_record_source("Children");
-    data.refresh();
-    data.add_new();
-    data.set_field("keyname", "SMITH, JOHN");
-    data.set_field("child1", "KIM");
-    data.update();
-    data.set_record_source("OVRAData");
-    data.refresh();
+
     data.set_index("keyname");
     data.seek("=", "JONES, MARY");
     data.edit();
     data.set_field("city", "PENDING");
-
     DataControl::KeyedRead kids{"Children", {"child1", "child2"}, {}};
     EXPECT_EQ(data.row_by_key(kids, "smith, john"), (QVector<QVariant>{"KIM", QVariant()}));
     EXPECT_TRUE(data.row_by_key(kids, "JONES, MARY").isEmpty());
     DataControl::KeyedRead unknown{"Children", {"child7"}, {}};
     EXPECT_EQ(error_of([&] { data.row_by_key(unknown, "SMITH, JOHN"); }),
               platform::kErrItemNotFound);
-
     EXPECT_EQ(data.edit_mode(), DataControl::EditMode::Edit);
     data.update();
     data.seek("=", "JONES, MARY");
@@ -353,35 +341,15 @@ TEST_F(CursorTest, ARowReadByKeyLeavesTheOpenTableItsRowAndItsEditAlone) {
     EXPECT_EQ(data.record_source(), "OVRAData");
 }
 
-TEST(CursorOpen, MissingOrDamagedDatabaseFailsCleanlyAndCreatesNothing) {
-    QTemporaryDir dir;
-    DataControl data;
-    data.set_database_name(dir.filePath("ovra.mdb"));
-    EXPECT_EQ(error_of([&] { data.refresh(); }), platform::kErrCantFindFile);
-    EXPECT_FALSE(QFile::exists(dir.filePath("ovra.mdb")));
-    EXPECT_EQ(error_of([&] { data.record_count(); }), platform::kErrObjectNotSet);
-    EXPECT_EQ(error_of([&] { data.move_last(); }), platform::kErrObjectNotSet);
-
-    QFile junk(dir.filePath("junk.mdb"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
-    data.set_database_name(junk.fileName());
-    EXPECT_EQ(error_of([&] { data.refresh(); }), platform::kErrUnrecognizedFormat);
-    EXPECT_FALSE(data.is_open());
-}
-
-TEST_F(CursorTest, CompactionCopiesEveryRowAndRefusesAnExistingDestination) {
+// A missing or damaged database fails cleanly and nothing creates one; the compaction copies
+// every row and refuses an existing destination.
+TEST_F(CursorTest, MissingOrDamagedDatabasesFailCleanlyAndCompactionCopiesEveryRow) {
     add("SMITH, JOHN");
     add("JONES, MARY");
     data.close_database();
     const QString copy = dir.filePath("DB2.mdb");
     DataControl::compact_database(db_path, copy);
-    DataControl other;
-    other.set_database_name(copy);
-    other.refresh();
-    EXPECT_EQ(other.record_count(), 2);
-    other.close_database();
+    EXPECT_EQ(stored_rows(copy), 2);
     EXPECT_EQ(error_of([&] { DataControl::compact_database(db_path, copy); }),
               platform::kErrDatabaseExists);
     EXPECT_EQ(error_of([&] {
@@ -389,6 +357,19 @@ TEST_F(CursorTest, CompactionCopiesEveryRowAndRefusesAnExistingDestination) {
               }),
               platform::kErrCantFindFile);
     EXPECT_FALSE(QFile::exists(dir.filePath("x.mdb")));
+
+    data.set_database_name(dir.filePath("none.mdb"));
+    EXPECT_EQ(error_of([&] { data.refresh(); }), platform::kErrCantFindFile);
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.mdb")));
+    EXPECT_EQ(error_of([&] { data.record_count(); }), platform::kErrObjectNotSet);
+    EXPECT_EQ(error_of([&] { data.move_last(); }), platform::kErrObjectNotSet);
+    QFile junk(dir.filePath("junk.mdb"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    data.set_database_name(junk.fileName());
+    EXPECT_EQ(error_of([&] { data.refresh(); }), platform::kErrUnrecognizedFormat);
+    EXPECT_FALSE(data.is_open());
 }
 
 }  // namespace
