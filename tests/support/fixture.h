@@ -117,6 +117,22 @@ protected:
         if (data.no_match()) return std::nullopt;
         return Rec::read_from(data);
     }
+    // The row that must be stored under a key: a missing row fails the test and reads as empty.
+    template <class Rec>
+    Rec row_of(const char* table, const QString& key) const {
+        const auto row = stored_row<Rec>(table, key);
+        EXPECT_TRUE(row.has_value()) << table << " holds no row " << key.toStdString();
+        return row.value_or(Rec{});
+    }
+    common::AddressRecord household_row(const QString& key) const {
+        return row_of<common::AddressRecord>("OVRAData", key);
+    }
+    common::ChildrenRecord children_row(const QString& key) const {
+        return row_of<common::ChildrenRecord>("Children", key);
+    }
+    common::SecondAddressRecord address_row(const QString& key) const {
+        return row_of<common::SecondAddressRecord>("Address", key);
+    }
     // A household of one person with a complete address.
     static common::AddressRecord household(const QString& last, const QString& first);
 
