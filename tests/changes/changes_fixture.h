@@ -45,28 +45,24 @@ protected:
                   });
     }
 
-    // "Move / Remove Names" on the listed household: the remove-names window gets `act`.
-    void alter(const QString& line, const std::function<void(Remove&)>& act) {
-        in_picker([] { main().ui().mnuMoveRemoveNames->trigger(); },
+    // The menu item's picker retrieves the listed household; the window it opens gets `act`.
+    template <class W, class Controls>
+    void retrieve(QAction* item, const QString& line, const char* window,
+                  const std::function<void(Controls&)>& act) {
+        in_picker([item] { item->trigger(); },
                   [&](Picker& p) {
                       select(line);
-                      modals.on("frmRemoveName", [act](platform::Window& w) {
-                          act(static_cast<frmRemoveName&>(w).ui());
-                      });
+                      modals.on(window,
+                                [act](platform::Window& w) { act(static_cast<W&>(w).ui()); });
                       click(p.ComGetAddress);
                   });
     }
-
-    // "Move Child" on the listed household: the chooser gets `act`.
+    // "Move / Remove Names" and "Move Child" on the listed household.
+    void alter(const QString& line, const std::function<void(Remove&)>& act) {
+        retrieve<frmRemoveName>(main().ui().mnuMoveRemoveNames, line, "frmRemoveName", act);
+    }
     void move_child(const QString& line, const std::function<void(Chooser&)>& act) {
-        in_picker([] { main().ui().MnuMoveChildren->trigger(); },
-                  [&](Picker& p) {
-                      select(line);
-                      modals.on("Frmchildmove", [act](platform::Window& w) {
-                          act(static_cast<Frmchildmove&>(w).ui());
-                      });
-                      click(p.ComGetAddress);
-                  });
+        retrieve<Frmchildmove>(main().ui().MnuMoveChildren, line, "Frmchildmove", act);
     }
     // In the chooser: MOVE, then in the next window `where`, then the record form `act`.
     void move_to(Chooser& c, const std::function<void(Where&)>& where,
@@ -88,8 +84,47 @@ protected:
     static QStringList fields(const common::SecondAddressRecord& a) {
         return {a.address1, a.address2, a.city, a.state, a.zip, a.foreign_check, a.phone, a.fax};
     }
+    // A household's main address and phones in the order of fields(), blanks trimmed.
+    static QStringList home(const common::AddressRecord& h) {
+        QStringList l = {h.address_1, h.address_2,     h.city,       h.state,
+                         h.zip,       h.foreign_check, h.home_phone, h.home_fax};
+        for (QString& f : l) f = f.trimmed();
+        return l;
+    }
     inline static const QStringList kMadison = {"9 LAKE RD", "APT 4", "MADISON",  "WI",
                                                 "53703",     "Y",     "555-0300", "555-0301"};
+
+    // The message of a change that could not be written, with the reason.
+    void expect_change_failed(const QString& why) {
+        msgs.expect("The change could not be saved; nothing was changed.\n" + why, platform::vbOK,
+                    platform::vbExclamation, "Change Failed");
+    }
+    inline static const QString kDuplicateKey =
+        "The changes you requested to the table were not successful because they would create "
+        "duplicate values in the index.";
+
+    // Person 1's contacts, own title and title choice.
+    static QStringList person1(const common::AddressRecord& r) {
+        return {r.home_email_1, r.work_email_1, r.work_phone_1,
+                r.cell_phone_1, r.sal1,         r.option1.value_or("absent")};
+    }
+    static void set_person1(common::AddressRecord& r, const QStringList& p) {
+        r.home_email_1 = p[0];
+        r.work_email_1 = p[1];
+        r.work_phone_1 = p[2];
+        r.cell_phone_1 = p[3];
+        r.sal1 = p[4];
+        r.option1 = p[5];
+    }
+    // John Smith's, with his own title and MR.
+    inline static const QStringList kJohn = {
+        "john@home.example", "john@work.example", "555-0101", "555-0102", "JACK", "2"};
+    // A household's person 2, hyphen and reverse included.
+    static QStringList person2(const common::AddressRecord& r) {
+        return {r.first_name_2,     r.last_name_2,      r.home_email_2, r.work_email_2,
+                r.work_phone_2,     r.cell_phone_2,     r.sal2,         r.option2,
+                r.last_name_hyphen, r.last_name_reverse};
+    }
 
     // Types a new address into the record form or the verification dialog.
     template <class Form>

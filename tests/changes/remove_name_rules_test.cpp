@@ -22,10 +22,10 @@ using Step = std::variant<Ctl, Tick>;
 // value, "on"/"off" for availability, "shown"/"hidden".
 struct Sequence {
     const char* what;
-    int childflag;
-    const char* addressflag;
     std::vector<Step> steps;
     const char* expect;
+    int childflag = 2;
+    const char* addressflag = "Y";
 };
 
 RemoveNameRules run(const Sequence& s) {
@@ -61,64 +61,46 @@ TEST(RemoveNameRules, SequencesOfClicks) {
     const Tick second{Ctl::chkSecondAddress, true}, unsecond{Ctl::chkSecondAddress, false};
     const Sequence cases[] = {
         {"opening",
-         2,
-         "Y",
          {},
          "optName1=chosen optDeath1=chosen optDeath1=on optSplit1=on optDeath2=off optSplit2=off "
          "chkChild1=off chkChild2=off chkSecondAddress=off optMoveAddress2=off "
          "chkAddressDelete=shown imgCheckboxOn=hidden imgCheckboxOff=hidden"},
         {"Name 2 makes row 1 unavailable and clears it",
-         2,
-         "Y",
          {Ctl::optSplit1, keep1, Ctl::optName2},
          "optDeath2=chosen optDeath1=clear optSplit1=clear optDeath1=off optSplit1=off "
          "chkkeep1=clear chkkeep1=off optDeath2=on optSplit2=on chkChild2=off "
          "imgCheckboxOn=hidden"},
         {"Name 2, then Name 1 brings row 1 back with Death chosen",
-         2,
-         "Y",
          {Ctl::optName2, Ctl::optSplit2, Ctl::optName1},
          "optDeath1=chosen optDeath1=on optSplit1=on optDeath2=clear optSplit2=clear "
          "optSplit2=off chkKeep2=off chkKeep2=clear"},
         {"Split with children and a second address",
-         2,
-         "Y",
          {Ctl::optSplit1},
          "chkkeep1=on chkChild1=on chkSecondAddress=on chkAddressDelete=hidden "
          "imgCheckboxOn=shown"},
         {"Split without children or second address",
-         0,
-         "N",
          {Ctl::optSplit1},
          "chkkeep1=on chkChild1=off chkSecondAddress=off chkAddressDelete=shown "
-         "imgCheckboxOn=hidden"},
+         "imgCheckboxOn=hidden",
+         0,
+         "N"},
         {"Secondary Address ticked without Keep: Keep chosen, Move unavailable",
-         2,
-         "Y",
          {Ctl::optSplit1, second},
          "imgCheckboxOff=shown imgCheckboxOn=hidden optKeepAddress1=chosen optKeepAddress1=on "
          "optMoveAddress1=off optKeepAddress2=on optMoveAddress2=off"},
         {"Keep then makes Move available; unticking Keep takes Move away",
-         2,
-         "Y",
          {Ctl::optSplit1, second, keep1, Ctl::optMoveAddress1, unkeep1},
          "optMoveAddress1=clear optMoveAddress1=off optKeepAddress1=clear optKeepAddress1=on"},
         {"Unticking Secondary Address clears every Move and Keep",
-         2,
-         "Y",
          {Ctl::optSplit1, keep1, second, Ctl::optMoveAddress1, unsecond},
          "optMoveAddress1=clear optKeepAddress1=clear optKeepAddress2=clear optMoveAddress1=off "
          "optKeepAddress2=off imgCheckboxOn=shown imgCheckboxOff=hidden"},
         {"Death after Split puts the plain Delete box back",
-         2,
-         "Y",
          {Ctl::optSplit1, keep1, second, Ctl::optDeath1},
          "chkSecondAddress=clear chkSecondAddress=off chkkeep1=clear chkkeep1=off chkChild1=off "
          "optKeepAddress1=clear imgCheckboxOn=hidden imgCheckboxOff=hidden "
          "chkAddressDelete=shown"},
         {"Split 2 with Secondary Address and Keep",
-         2,
-         "Y",
          {Ctl::optName2, Ctl::optSplit2, Tick{Ctl::chkKeep2, true}, second},
          "optKeepAddress2=chosen optMoveAddress2=on optMoveAddress1=off chkChild2=on"},
     };
@@ -146,10 +128,10 @@ TEST(RemoveNameRules, WhatEnterReadsDecidesWhetherTheSecondAddressGoes) {
         {"split 2, not kept, Keep chosen", {Ctl::optName2, Ctl::optSplit2, second}, true},
     };
     for (const Case& c : cases) {
-        const Sequence s{c.what, 1, "Y", c.steps, ""};
+        const Sequence s{c.what, c.steps, "", 1};
         EXPECT_EQ(run(s).choice().drop_address, c.drop) << c.what;
     }
-    const auto kept = run({"", 1, "Y", {Ctl::optSplit1, keep1, second, Ctl::optMoveAddress1}, ""});
+    const auto kept = run({"", {Ctl::optSplit1, keep1, second, Ctl::optMoveAddress1}, "", 1});
     const auto choice = kept.choice();
     EXPECT_TRUE(choice.name1 && choice.split && choice.keep && choice.move_address);
     EXPECT_FALSE(choice.keep_address || choice.children);

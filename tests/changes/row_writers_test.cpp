@@ -46,11 +46,7 @@ TEST_F(RowWriters, AMissingRowRollsTheWholeChangeBackAndTouchesNoOtherRow) {
     auto& c = change();
     const QByteArray before = read("ovra.mdb");
     const QByteArray settings = read("storefile.ovr");
-    msgs.expect(
-        "The change could not be saved; nothing was changed.\nThe household BROWN, EVE is no "
-        "longer in the "
-        "address book.",
-        platform::vbOK, platform::vbExclamation, "Change Failed");
+    expect_change_failed("The household BROWN, EVE is no longer in the address book.");
     const bool written = c.write_change([&] {
         c.new_keyname = "GREEN, AL";
         c.seek_add_record();

@@ -84,7 +84,7 @@ TEST_F(VerifyNames, TheAddressIsCheckedInOrderAndTheLastFailureIsShown) {
     EXPECT_EQ(image.foreign_check, "Y");
 }
 
-TEST_F(VerifyNames, CheckName1PairsEachVerifiedLastNameWithTheFirstNameBesideIt) {
+TEST_F(VerifyNames, NamesAreVerifiedWithoutAnAddress) {
     for (const char* flag : {"", "N"}) {
         SCOPED_TRACE(flag);
         change().split_name_flag = flag;
@@ -104,9 +104,7 @@ TEST_F(VerifyNames, CheckName1PairsEachVerifiedLastNameWithTheFirstNameBesideIt)
                   *flag ? QStringList({"BROWN, AL", "BROWN", "SMITH-JONES, EVE", "SMITH-JONES"})
                         : QStringList({"SMITH-JONES, EVE", "SMITH-JONES", "BROWN, AL", "BROWN"}));
     }
-}
-
-TEST_F(VerifyNames, TheRemainingPersonIsVerifiedAlone) {
+    // The one who remains after a death.
     in_verifier([this](Verify& v) {
         EXPECT_EQ(v.lblfirstname2->text(), "EVE");
         EXPECT_TRUE(v.txtLastName1->isHidden());
