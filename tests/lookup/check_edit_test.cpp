@@ -27,20 +27,6 @@ protected:
     }
 };
 
-TEST_F(CheckEdit, OneButtonAfterASwitchOfNames) {
-    auto& change = form<frmRemoveName>();
-    change.original_keyname = "BROWN, EVE";
-    change.original_firstname1 = "UPDATED";
-    change.original_lastname1 = "RECORD";
-    change.new_keyname = " ";
-    show_dialog([this](auto& c) {
-        EXPECT_EQ(c.cmdEdit1->text(), "        EDIT         UPDATED RECORD");
-        EXPECT_TRUE(c.cmdEdit2->isHidden());
-        click(c.cmdCancel);
-    });
-    EXPECT_FALSE(form<frmCheckEdit>().is_loaded());
-}
-
 TEST_F(CheckEdit, EachButtonOpensItsHouseholdForEditingAgainAndAgain) {
     auto& change = form<frmRemoveName>();
     change.original_keyname = "BROWN, EVE";
@@ -52,7 +38,6 @@ TEST_F(CheckEdit, EachButtonOpensItsHouseholdForEditingAgainAndAgain) {
     // A picker left in another mode by the change must not spoil the load.
     picker().ui().ComGetAddress->setText("Retrieve Record To Alter");
     show_dialog([this](auto& c) {
-        EXPECT_EQ(c.cmdEdit2->text(), "        EDIT         AL BROWN");
         const std::pair<QPushButton*, const char*> buttons[] = {{c.cmdEdit1, "OLD TOWN"},
                                                                 {c.cmdEdit2, "NEW TOWN"}};
         for (auto [button, city] : buttons) {
@@ -60,10 +45,8 @@ TEST_F(CheckEdit, EachButtonOpensItsHouseholdForEditingAgainAndAgain) {
                 auto& r = static_cast<frmAddressRecord&>(w).ui();
                 EXPECT_EQ(w.caption(), "Edit Existing Record");
                 EXPECT_EQ(r.txtCity->text().toStdString(), city);
-                EXPECT_TRUE(r.Cmdmain->isHidden());
-                EXPECT_FALSE(r.Cmdaddress2->isHidden());
-                EXPECT_FALSE(r.Cmdchildren->isHidden());
-                EXPECT_EQ(r.Cmdchildren->text(), "ADD CHILDREN");
+                EXPECT_TRUE(r.Cmdmain->isHidden());  // back to this dialog, not the menu
+                EXPECT_FALSE(r.Cmdaddress2->isHidden() || r.Cmdchildren->isHidden());
                 type(r.txtCity, QString(city) + " 2");
                 click(r.Comsave);
             });

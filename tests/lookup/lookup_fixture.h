@@ -57,13 +57,16 @@ protected:
         click(picker().ui().ComGetAddress);
     }
     void edit(const QString& line, const std::function<void(Record&)>& act) {
-        in_picker([this] { click(main().ui().Comeditrecord); }, [&](Picker&) { open_line(line, act); });
+        in_picker([this] { click(main().ui().Comeditrecord); },
+                  [&](Picker&) { open_line(line, act); });
     }
     void browse(const QString& line, const std::function<void(Record&)>& act) {
-        in_picker([this] { click(main().ui().Combrowserecord); }, [&](Picker&) { open_line(line, act); });
+        in_picker([this] { click(main().ui().Combrowserecord); },
+                  [&](Picker&) { open_line(line, act); });
     }
     void remove(const QString& line, const std::function<void(Record&)>& act) {
-        in_picker([] { main().ui().MnuDeleteRecord->trigger(); }, [&](Picker&) { open_line(line, act); });
+        in_picker([] { main().ui().MnuDeleteRecord->trigger(); },
+                  [&](Picker&) { open_line(line, act); });
     }
 
     // Stores the household with two children (CY, DI) and a second address in Madison.
@@ -71,23 +74,14 @@ protected:
         r.childflag = 2;
         r.second_address = "Y";
         store_household(r);
-        common::ChildrenRecord kids;
-        kids.keyname = r.keyname;
-        kids.child[1] = "CY";
-        kids.child[2] = "DI";
-        store_children(kids);
-        common::SecondAddressRecord second;
-        second.keyname = r.keyname;
-        second.address1 = "9 LAKE RD";
-        second.city = "MADISON";
-        second.state = "WI";
-        second.zip = "53703";
-        store_second_address(second);
+        store_children({r.keyname, {"", "CY", "DI"}});
+        store_second_address({r.keyname, "9 LAKE RD", "", "MADISON", "WI", "53703", "N", "", ""});
     }
 
     // A household of two persons.
-    static common::AddressRecord couple(const QString& last, const QString& first, const QString& first2,
-                                        const QString& last2, bool hyphen = false, bool reverse = false) {
+    static common::AddressRecord couple(const QString& last, const QString& first,
+                                        const QString& first2, const QString& last2,
+                                        bool hyphen = false, bool reverse = false) {
         auto r = household(last, first);
         r.first_name_2 = first2;
         r.last_name_2 = last2;
