@@ -11,9 +11,9 @@ namespace {
 
 // What the user puts into the form; titles by button name, "" = leave as set up.
 struct Entry {
-    QString first1 = "John", last1 = "Smith", first2, last2;
+    QString first1 = "John", last1 = "Smith", first2{}, last2{};
     bool hyphen = false;
-    QString title1, title2, sal1, sal2;
+    QString title1{}, title2{}, sal1{}, sal2{};
     QString address1 = "1 Main St", city = "Springfield", state = "IL", zip = "62701";
     bool foreign = false;
 };
@@ -45,13 +45,9 @@ protected:
     int households_ = 0;
     static QStringList marked(Controls& c) {
         QStringList names;
-        for (QWidget* w :
-             {static_cast<QWidget*>(c.TxtFirstName1), static_cast<QWidget*>(c.txtLastName1),
-              static_cast<QWidget*>(c.TxtFirstName2), static_cast<QWidget*>(c.txtlastname2),
-              static_cast<QWidget*>(c.txtaddress1), static_cast<QWidget*>(c.txtCity),
-              static_cast<QWidget*>(c.txtState), static_cast<QWidget*>(c.txtZip),
-              static_cast<QWidget*>(c.sal1), static_cast<QWidget*>(c.sal2),
-              static_cast<QWidget*>(c.Opt2a)})
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 c.TxtFirstName1, c.txtLastName1, c.TxtFirstName2, c.txtlastname2, c.txtaddress1,
+                 c.txtCity, c.txtState, c.txtZip, c.sal1, c.sal2, c.Opt2a})
             if (back_color(w) == color::kLightRed) names << w->objectName();
         return names;
     }
@@ -69,64 +65,41 @@ protected:
 };
 
 TEST_F(Validation, NamesAndTitles) {
-    Entry one;
-    expect(one, {}, "one person");
-
-    Entry copied;
-    copied.first2 = "Mary";
-    new_record([&](Controls& c) { EXPECT_TRUE(marked_after_save(c, copied).isEmpty()); });
-    EXPECT_EQ(count_rows("OVRAData"), 2);
-
-    Entry hyphen_no_last2;
-    hyphen_no_last2.first2 = "Mary";
-    hyphen_no_last2.hyphen = true;
-    new_record([&](Controls& c) {
-        EXPECT_EQ(marked_after_save(c, hyphen_no_last2), QStringList{"txtlastname2"});
-        EXPECT_EQ(c.txtlastname2->text(), "");
-    });
-
-    Entry no_last_names;
-    no_last_names.last1 = "  ";
-    no_last_names.first2 = "Mary";
-    expect(no_last_names, {"txtLastName1"}, "second first name without any last name");
-
-    Entry blanks;
-    blanks.first1 = "   ";
-    blanks.address1 = " ";
-    blanks.city = "  ";
-    expect(blanks, {"TxtFirstName1", "txtaddress1", "txtCity"}, "blanks are trimmed and missing");
-
-    Entry commas;
-    commas.last1 = "Smith, Jr";
-    commas.first1 = "A,B";
-    expect(commas, {"TxtFirstName1", "txtLastName1"}, "a comma would break the key",
-           "NO COMMA IN NAMES: RED FIELDS REQUIRED");
-
-    Entry untitled2;
-    untitled2.first2 = "Mary";
-    expect(untitled2, {}, "person 1 None, person 2 untitled");
-    untitled2.title1 = "Opt1b";
-    expect(untitled2, {"Opt2a"}, "person 1 Mr., person 2 untitled");
-
-    Entry free1;
-    free1.title1 = "Opt1f";
-    expect(free1, {"sal1"}, "free title 1 empty");
-    free1.sal1 = " ";
-    expect(free1, {"sal1"}, "free title 1 one blank");
-    free1.sal1 = "  ";
-    expect(free1, {}, "free title 1 two blanks");
-
-    Entry free2;
-    free2.first2 = "Mary";
-    free2.last2 = "Smith";
-    free2.title1 = "Opt1b";
-    free2.title2 = "Opt2e";
-    expect(free2, {"sal2"}, "free title 2 empty, same last names");
-    free2.last2 = "Jones";
-    expect(free2, {}, "free title 2 empty, different last names");
-    free2.last2 = "Smith";
-    free2.hyphen = true;
-    expect(free2, {"txtlastname2"}, "double name needs two last names");
+    struct Case {
+        const char* what;
+        Entry entry;
+        QStringList marked;
+        QString warning = "RED FIELDS REQUIRED";
+    };
+    const Case cases[] = {
+        {"one person", {}, {}},
+        {"person 2 without a last name or titles", {.first2 = "Mary"}, {}},
+        {"double name without last name 2", {.first2 = "Mary", .hyphen = true}, {"txtlastname2"}},
+        {"second first name without any last name",
+         {.last1 = "  ", .first2 = "Mary"},
+         {"txtLastName1"}},
+        {"blanks are trimmed and missing",
+         {.first1 = "   ", .address1 = " ", .city = "  "},
+         {"TxtFirstName1", "txtaddress1", "txtCity"}},
+        {"a comma would break the key",
+         {.first1 = "A,B", .last1 = "Smith, Jr"},
+         {"TxtFirstName1", "txtLastName1"},
+         "NO COMMA IN NAMES: RED FIELDS REQUIRED"},
+        {"person 1 Mr., person 2 untitled", {.first2 = "Mary", .title1 = "Opt1b"}, {"Opt2a"}},
+        {"free title 1 empty", {.title1 = "Opt1f"}, {"sal1"}},
+        {"free title 1 one blank", {.title1 = "Opt1f", .sal1 = " "}, {"sal1"}},
+        {"free title 1 two blanks", {.title1 = "Opt1f", .sal1 = "  "}, {}},
+        {"free title 2 empty, same last names",
+         {.first2 = "Mary", .last2 = "Smith", .title1 = "Opt1b", .title2 = "Opt2e"},
+         {"sal2"}},
+        {"free title 2 empty, different last names",
+         {.first2 = "Mary", .last2 = "Jones", .title1 = "Opt1b", .title2 = "Opt2e"},
+         {}},
+        {"double name needs two last names",
+         {.first2 = "Mary", .last2 = "Smith", .hyphen = true, .title1 = "Opt1b", .title2 = "Opt2e"},
+         {"txtlastname2"}},
+    };
+    for (const Case& k : cases) expect(k.entry, k.marked, k.what, k.warning);
 }
 
 TEST_F(Validation, LastNameTwoWithoutFirstNameTwo) {
