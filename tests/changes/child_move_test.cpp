@@ -55,9 +55,7 @@ protected:
         const auto kids = stored_row<common::ChildrenRecord>("Children", "SMITH, JOHN");
         return kids ? kids->child : std::array<QString, 7>{};
     }
-    int parents_childflag() {
-        return stored_row<common::AddressRecord>("OVRAData", "SMITH, JOHN")->childflag;
-    }
+    int parents_childflag() { return household_row("SMITH, JOHN").childflag; }
 };
 
 TEST_F(ChildMove, TheChooserOffersEveryChildWithTheFamilyNameAndHandsOnTheChosenOne) {
@@ -88,9 +86,8 @@ TEST_F(ChildMove, TheChooserOffersEveryChildWithTheFamilyNameAndHandsOnTheChosen
     EXPECT_FALSE(form<Frmchildmove>().is_loaded());
     EXPECT_EQ(parents_childflag(), 3);
     EXPECT_EQ(count_rows("OVRAData"), 1);
-}
 
-TEST_F(ChildMove, AChildrenRowOfBlanksOnlyOffersNothingToMove) {
+    // A children row of blanks only offers nothing to move.
     auto lee = household("Lee", "Ann");
     lee.childflag = 2;
     store_household(lee);
@@ -114,9 +111,18 @@ TEST_F(ChildMove, TheOthersCloseRanksUntilTheLastChildTakesTheRowAlong) {
     EXPECT_EQ(child.home_phone, "");
     EXPECT_EQ(main().ui().lblrecnum->text(), "2");
     EXPECT_EQ(main().catcount[2], in_category2 + 1);
-    move(2);  // the last child
+    move(2, true);  // the last child, to college: the parents' home is its second address
     EXPECT_EQ(parents_children(), (std::array<QString, 7>{"", "DI ANN", "", "", "", "", ""}));
+    EXPECT_EQ(household_row("SMITH, ED").second_address, "Y");
+    EXPECT_EQ(fields(address_row("SMITH, ED")),
+              QStringList({"1 MAIN ST", "APT 1", "SPRINGFIELD", "IL", "62701", "Y", "555-0100",
+                           "555-0199"}));
+    // The form still holds that request; a child moved without COLLEGE must not inherit it.
+    record().save_second_Address = true;
+    record().save_address2_flag = "Y";
     move(1);  // the only child
+    EXPECT_EQ(household_row("ANN, DI").second_address, "N");
+    EXPECT_EQ(count_rows("Address"), 1);
     EXPECT_FALSE(stored_row<common::ChildrenRecord>("Children", "SMITH, JOHN"));
     EXPECT_EQ(parents_childflag(), 0);
     msgs.expect("There are no children to move", platform::vbOK, platform::vbExclamation,
@@ -125,20 +131,6 @@ TEST_F(ChildMove, TheOthersCloseRanksUntilTheLastChildTakesTheRowAlong) {
     restart_program();
     EXPECT_EQ(main().ui().lblrecnum->text(), "4");
     EXPECT_EQ(main().catcount[2], in_category2 + 3);
-}
-
-TEST_F(ChildMove, OnlyACollegeChildTakesTheParentsHomeAsItsSecondAddress) {
-    move(4, true);
-    EXPECT_EQ(household_row("SMITH, ED").second_address, "Y");
-    EXPECT_EQ(fields(address_row("SMITH, ED")),
-              QStringList({"1 MAIN ST", "APT 1", "SPRINGFIELD", "IL", "62701", "Y", "555-0100",
-                           "555-0199"}));
-    // The form still holds that request; a child moved without COLLEGE must not inherit it.
-    record().save_second_Address = true;
-    record().save_address2_flag = "Y";
-    move(1);  // CY, now first
-    EXPECT_EQ(household_row("SMITH, CY").second_address, "N");
-    EXPECT_EQ(count_rows("Address"), 1);
 }
 
 TEST_F(ChildMove, AsNameTwoTheChildFillsTheSecondPerson) {
@@ -201,9 +193,8 @@ TEST_F(ChildMove, TheNewHouseholdIsNotStoredWhenTheParentsCannotBeWritten) {
             // The parents' household disappears behind the form's back.
             exec_sql("DELETE FROM OVRAData WHERE keyname = 'SMITH, JOHN'");
             msgs.expect(
-                "The household could not be saved; nothing was changed.\nThe household SMITH, "
-                "JOHN is no "
-                "longer in the address book.",
+                "The household could not be saved; nothing was changed.\nThe household "
+                "SMITH, JOHN is no longer in the address book.",
                 platform::vbOK, platform::vbExclamation, "Save Failed");
             click(r.Comsave);
             EXPECT_TRUE(record().is_shown());
