@@ -34,55 +34,56 @@ protected:
     }
 };
 
-TEST_F(Layouts, EditingAOnePersonHousehold) {
-    edit("GREEN, BO", [](Record& r) {
-        EXPECT_EQ(record().caption(), "Edit Existing Record");
-        EXPECT_FALSE(r.TxtFirstName1->isEnabled());
-        EXPECT_FALSE(r.txtLastName1->isEnabled());
-        EXPECT_TRUE(r.TxtFirstName2->isEnabled());
-        EXPECT_EQ(back_color(r.TxtFirstName2), color::kWhite);
-        EXPECT_FALSE(r.txtlastname2->isEnabled());
-        EXPECT_EQ(back_color(r.txtlastname2), color::kMenu);
-        EXPECT_FALSE(r.ChkHyphen->isEnabled());
-        EXPECT_FALSE(r.Opt2a->isEnabled());
-        EXPECT_FALSE(r.sal2->isEnabled());
-        EXPECT_TRUE(r.Opt1a->isChecked());
-        EXPECT_EQ(r.Comsave->text(), "EDIT");
-        EXPECT_FALSE(r.Cmdmain->isHidden());
-        EXPECT_EQ(r.Cmdchildren->text(), "ADD CHILDREN");
-        EXPECT_FALSE(r.Cmdchildren->isHidden());
-        EXPECT_FALSE(r.Cmdaddress2->isHidden());
-        EXPECT_TRUE(platform::value(r.Chkcat[2]) == 1 && !r.Chkcat[2]->isHidden());
-        EXPECT_EQ(r.Chkcat[2]->text(), "WORK");
-        EXPECT_EQ(platform::value(r.Chkcat[5]), 1);
-        EXPECT_TRUE(r.Chkcat[5]->isHidden());
-        EXPECT_TRUE(r.cmdHEmail1->isHidden());
-    });
-}
-
-TEST_F(Layouts, EditingATwoPersonHousehold) {
-    edit("BROWN, AL & EVE SMITH-BROWN AND FAMILY", [](Record& r) {
-        EXPECT_EQ(r.txtLastName1->text(), "BROWN");
-        EXPECT_EQ(r.TxtFirstName1->text(), "AL");
-        EXPECT_TRUE(r.Opt1b->isChecked());
-        EXPECT_TRUE(r.Opt2e->isChecked());
-        EXPECT_EQ(r.sal2->text(), "PROF.");
-        EXPECT_TRUE(r.Opt2a->isEnabled());
-        EXPECT_TRUE(r.sal2->isEnabled());
-        EXPECT_TRUE(r.txtlastname2->isEnabled());
-        EXPECT_EQ(back_color(r.txtlastname2), color::kWhite);
-        EXPECT_EQ(platform::value(r.ChkHyphen), 1);
-        EXPECT_TRUE(r.Chkreverse->isEnabled());
-        EXPECT_EQ(platform::value(r.Chkreverse), 0);
-        EXPECT_EQ(r.Cmdchildren->text(), "EDIT CHILDREN");
-        EXPECT_EQ(record().chkchildren, 2);
-        EXPECT_EQ(form<Frmchildren>().ui().Txtchild[2]->text(), "DI");
-        EXPECT_EQ(r.Lblsecondaddress->text(), "Y");
-        EXPECT_EQ(record().save_address2_flag, "Y");
-        // Person 1 "None": the second title group is out of use.
-        r.Opt1a->setChecked(true);
-        EXPECT_FALSE(r.Opt2a->isEnabled());
-    });
+// The one-person household after the couple: nothing of person 2 stays in use.
+TEST_F(Layouts, EditingATwoAndAOnePersonHousehold) {
+    in_picker([] { click(main().ui().Comeditrecord); },
+              [this](Picker&) {
+                  open_line("BROWN, AL & EVE SMITH-BROWN AND FAMILY", [](Record& r) {
+                      EXPECT_EQ(r.txtLastName1->text(), "BROWN");
+                      EXPECT_EQ(r.TxtFirstName1->text(), "AL");
+                      EXPECT_TRUE(r.Opt1b->isChecked());
+                      EXPECT_TRUE(r.Opt2e->isChecked());
+                      EXPECT_EQ(r.sal2->text(), "PROF.");
+                      EXPECT_TRUE(r.Opt2a->isEnabled());
+                      EXPECT_TRUE(r.sal2->isEnabled());
+                      EXPECT_TRUE(r.txtlastname2->isEnabled());
+                      EXPECT_EQ(back_color(r.txtlastname2), color::kWhite);
+                      EXPECT_EQ(platform::value(r.ChkHyphen), 1);
+                      EXPECT_TRUE(r.Chkreverse->isEnabled());
+                      EXPECT_EQ(platform::value(r.Chkreverse), 0);
+                      EXPECT_EQ(r.Cmdchildren->text(), "EDIT CHILDREN");
+                      EXPECT_EQ(record().chkchildren, 2);
+                      EXPECT_EQ(form<Frmchildren>().ui().Txtchild[2]->text(), "DI");
+                      EXPECT_EQ(r.Lblsecondaddress->text(), "Y");
+                      EXPECT_EQ(record().save_address2_flag, "Y");
+                      // Person 1 "None": the second title group is out of use.
+                      r.Opt1a->setChecked(true);
+                      EXPECT_FALSE(r.Opt2a->isEnabled());
+                  });
+                  open_line("GREEN, BO", [](Record& r) {
+                      EXPECT_EQ(record().caption(), "Edit Existing Record");
+                      EXPECT_FALSE(r.TxtFirstName1->isEnabled());
+                      EXPECT_FALSE(r.txtLastName1->isEnabled());
+                      EXPECT_TRUE(r.TxtFirstName2->isEnabled());
+                      EXPECT_EQ(back_color(r.TxtFirstName2), color::kWhite);
+                      EXPECT_FALSE(r.txtlastname2->isEnabled());
+                      EXPECT_EQ(back_color(r.txtlastname2), color::kMenu);
+                      EXPECT_FALSE(r.ChkHyphen->isEnabled());
+                      EXPECT_FALSE(r.Opt2a->isEnabled());
+                      EXPECT_FALSE(r.sal2->isEnabled());
+                      EXPECT_TRUE(r.Opt1a->isChecked());
+                      EXPECT_EQ(r.Comsave->text(), "EDIT");
+                      EXPECT_FALSE(r.Cmdmain->isHidden());
+                      EXPECT_EQ(r.Cmdchildren->text(), "ADD CHILDREN");
+                      EXPECT_FALSE(r.Cmdchildren->isHidden());
+                      EXPECT_FALSE(r.Cmdaddress2->isHidden());
+                      EXPECT_TRUE(platform::value(r.Chkcat[2]) == 1 && !r.Chkcat[2]->isHidden());
+                      EXPECT_EQ(r.Chkcat[2]->text(), "WORK");
+                      EXPECT_EQ(platform::value(r.Chkcat[5]), 1);
+                      EXPECT_TRUE(r.Chkcat[5]->isHidden());
+                      EXPECT_TRUE(r.cmdHEmail1->isHidden());
+                  });
+              });
 }
 
 TEST_F(Layouts, DeletingAndBrowsingLockTheBoxesAndDisableTheRest) {
