@@ -3,6 +3,8 @@
 #include <QAction>
 
 #include "common/settings.h"
+#include "editor/Frmaddress2.h"
+#include "editor/Frmchildren.h"
 #include "editor/frmAddressRecord.h"
 #include "fixture.h"
 #include "shell/frmOVRA.h"
@@ -29,6 +31,19 @@ protected:
             if (form.is_shown()) form.ui().Comcancel->click();
         });
         click(platform::form<frmOVRA>().ui().comnewrecord);
+    }
+
+    // Opens the record form's children or second-address dialog; `act` runs in it.
+    void children_dialog(Controls& c, const std::function<void(Frmchildren_ui::Controls&)>& act) {
+        modals.on("Frmchildren",
+                  [act](platform::Window& w) { act(static_cast<Frmchildren&>(w).ui()); });
+        click(c.Cmdchildren);
+    }
+    void second_address_dialog(Controls& c,
+                               const std::function<void(Frmaddress2_ui::Controls&)>& act) {
+        modals.on("Frmaddress2",
+                  [act](platform::Window& w) { act(static_cast<Frmaddress2&>(w).ui()); });
+        click(c.Cmdaddress2);
     }
 
     static frmAddressRecord& record() { return platform::form<frmAddressRecord>(); }
