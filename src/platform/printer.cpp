@@ -238,15 +238,9 @@ std::unique_ptr<PrintBackend> make_qt_backend(const QString& device, const QStri
     return std::make_unique<QtBackend>(device, pdf_file);
 }
 
-PageGeometry qt_device_geometry(const QString&) {
-    // A queue's own printable area would move every label by its margins: all devices use
-    // the PDF device's page.
-    return pdf_device_geometry();
-}
-
 // ---- The printer object.
 
-Printer::Printer() : factory_(make_qt_backend), geometry_fn_(qt_device_geometry) {}
+Printer::Printer() : factory_(make_qt_backend) {}
 
 Printer::~Printer() = default;
 
@@ -325,27 +319,15 @@ PrintBackend& Printer::backend() {
     return *backend_;
 }
 
-void Printer::set_backend_factory(PrintBackendFactory factory, PageGeometryFn geometry) {
+void Printer::set_backend_factory(PrintBackendFactory factory) {
     drop_backend();
     job_open_ = false;
     factory_ = std::move(factory);
-    geometry_fn_ = std::move(geometry);
-    geometry_device_.clear();
 }
 
 void Printer::set_installed_queues(std::optional<QStringList> queues) {
     queues_ = std::move(queues);
     current_.clear();
-    geometry_device_.clear();
-}
-
-PageGeometry Printer::geometry() const {
-    const QString device = DeviceName();
-    if (geometry_device_ != device) {
-        geometry_ = geometry_fn_(device);
-        geometry_device_ = device;
-    }
-    return geometry_;
 }
 
 double Printer::to_inches(double units) const {
@@ -522,8 +504,7 @@ PrintRecorder& use_print_recorder() {
     printer().set_backend_factory(
         [&rec](const QString& device, const QString&) -> std::unique_ptr<PrintBackend> {
             return std::make_unique<RecorderBackend>(rec, device);
-        },
-        [&rec](const QString&) { return rec.page; });
+        });
     form<FileDialogSeam>().answer = [](const FileDialogCall& call) { return call.path(); };
     return rec;
 }

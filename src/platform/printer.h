@@ -80,10 +80,8 @@ public:
 // The back end for a device. pdf_file is the chosen file for the PDF device, else empty.
 using PrintBackendFactory =
     std::function<std::unique_ptr<PrintBackend>(const QString& device, const QString& pdf_file)>;
-using PageGeometryFn = std::function<PageGeometry(const QString& device)>;
-// The real back end: QPrinter + QPainter at high resolution, and its devices' geometry.
+// The real back end: QPrinter + QPainter at high resolution.
 std::unique_ptr<PrintBackend> make_qt_backend(const QString& device, const QString& pdf_file);
-PageGeometry qt_device_geometry(const QString& device);
 
 // ---- Print items: texts and Tab(n).
 struct PrintItem {
@@ -116,7 +114,6 @@ class PrintRecorder {
 public:
     std::vector<RecordedJob> jobs;
     std::vector<RecordedText> texts;
-    PageGeometry page = pdf_device_geometry();
     // Makes the next job start fail, as a queue that is gone would.
     bool fail_next_begin = false;
 
@@ -163,8 +160,8 @@ public:
     // The printable area's size in scale units.
     double ScaleWidth() const;
     double ScaleHeight() const;
-    // The current device's page and printable area, in inches.
-    PageGeometry geometry() const;
+    // The page and printable area, in inches: the same on every device.
+    PageGeometry geometry() const { return pdf_device_geometry(); }
 
     // ---- Font and ink.
     QString FontName() const { return font_name_; }
@@ -197,7 +194,7 @@ public:
     bool job_open() const { return job_open_; }
 
     // ---- Seams.
-    void set_backend_factory(PrintBackendFactory factory, PageGeometryFn geometry);
+    void set_backend_factory(PrintBackendFactory factory);
     // Tests: the installed printers instead of the CUPS queues (PDF is still added).
     void set_installed_queues(std::optional<QStringList> queues);
 
@@ -226,14 +223,11 @@ private:
     QString backend_device_;
     std::unique_ptr<PrintBackend> backend_;
     PrintBackendFactory factory_;
-    PageGeometryFn geometry_fn_;
     const QFontMetricsF& current_metrics() const;
     mutable std::optional<QFontMetricsF> metrics_;
     mutable QString metrics_font_;
     mutable double metrics_size_ = 0;
     mutable bool metrics_bold_ = false;
-    mutable QString geometry_device_;
-    mutable PageGeometry geometry_;
     std::optional<QStringList> queues_;
 };
 

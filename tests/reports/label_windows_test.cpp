@@ -36,7 +36,7 @@ protected:
         std::vector<Printed> out;
         for (const auto& t : rec->texts) {
             if (t.text.isEmpty()) continue;
-            const QRectF box = drawn_box(t, rec->page);
+            const QRectF box = drawn_box(t, platform::pdf_device_geometry());
             out.push_back({t.text, sheet.label_holding(box), box.top()});
         }
         return out;
@@ -231,7 +231,7 @@ TEST_F(LabelWindows, QuickPrintInviteUsesItsOwnRowsWithoutTheTopOffset) {
     EXPECT_EQ(printed_texts(),
               QStringList({"John Van-Dyke", "12 Elm St", "Salt Lake City, UT 84101"}));
     // Row 7 of its own table, from the printable top, whatever the printer's offset.
-    EXPECT_NEAR(words[0].top, rec->page.printable.top() + 8.8, 1e-6);
+    EXPECT_NEAR(words[0].top, platform::pdf_device_geometry().printable.top() + 8.8, 1e-6);
 }
 
 TEST_F(LabelWindowsOnPaper, QuickLabelsOnTheFirstAndLastInviteLabelLieInsideThem) {
