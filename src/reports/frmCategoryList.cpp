@@ -2,7 +2,6 @@
 
 #include "common/display_name.h"
 #include "common/records.h"
-#include "common/vbstring.h"
 #include "lookup/record_list.h"
 #include "platform/application.h"
 #include "platform/controls.h"
