@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <optional>
 
 #include "FrmHeadingCreate.h"
 #include "common/schema.h"
@@ -16,6 +17,7 @@
 #include "frmdatabase.h"
 #include "maker.h"
 #include "modCategory_setup.h"
+#include "pending_change.h"
 #include "platform/application.h"
 #include "platform/cursor.h"
 #include "platform/errors.h"
@@ -45,12 +47,12 @@ void inform(const QString& text) {
     platform::msgbox(text, platform::vbInformation, text);
 }
 
-// Compacts source into a work file of its own (clearing one that a broken earlier run left),
-// then puts the finished copy in place of destination: destination is never missing and never
-// half written.
+// Compacts source into the work file of destination (clearing one that a broken earlier run
+// left), then puts the finished copy in its place: destination is never missing and never half
+// written.
 void compact_to(const QString& source, const QString& destination) {
-    const QString work = destination + QStringLiteral(".tmp");
-    QFile::remove(work);
+    const QString work = platform::work_file_of(destination);
+    platform::remove_file(work);
     platform::DataControl::compact_database(source, work);
     try {
         platform::replace_file(work, destination);
@@ -60,16 +62,34 @@ void compact_to(const QString& source, const QString& destination) {
     }
 }
 
-// A backup is one set: ovra.bku, storefile.bku and printers.bku. Each copy is made in its work
-// file first (so a backup cut short while copying leaves the old set whole), then all are put in
-// place, and last backup.set names each copy of the new set by its digest. A restore uses only
-// the copies that backup.set names with ovra.bku, so files of two backups are never combined.
+const QString kDatabase = QStringLiteral("ovra.mdb");
+
+// A damaged address book is never copied over the last good backup or compacted: either would
+// keep only what can still be read. Says so and returns true.
+bool refused_as_damaged(const QString& not_done, const QString& title) {
+    if (common::schema::is_household_database(file(kDatabase))) return false;
+    warn(QStringLiteral("The address book %1 is damaged, so it was not %2. %3\nFile Utilities, "
+                        "Restore Files brings back the last backup. What can still be read can "
+                        "be exported first (File Utilities, Export To Text).")
+             .arg(kDatabase, not_done,
+                  not_done == QLatin1String("backed up")
+                      ? QStringLiteral("The previous backup files were kept.")
+                      : QStringLiteral("It was left as it was.")),
+         title);
+    return true;
+}
+
+// A backup is one set: ovra.bku, storefile.bku and printers.bku, and backup.set naming each copy
+// of the set by its digest. The whole set is made in work files and put in place as one change
+// (PendingChange), so a backup cut short at any step leaves the previous set or the new one. A
+// restore uses only the copies that backup.set names with ovra.bku, so files of two backups are
+// never combined; a backup without backup.set (made before sets were recorded) is restored whole.
 const QString kBackupSet = QStringLiteral("backup.set");
 const QString kDatabaseCopy = QStringLiteral("ovra.bku");
 const QStringList kSideCopies = {QStringLiteral("storefile.bku"), QStringLiteral("printers.bku")};
 
 QString work_file(const QString& name) {
-    return file(name + QStringLiteral(".tmp"));
+    return platform::work_file_of(file(name));
 }
 
 // SHA-256 of a file in hex; "" when it cannot be read.
@@ -84,37 +104,19 @@ QString digest(const QString& path) {
 // default instead and makes no copy: the backup then has none.
 bool backup_side_file(const QString& current, const QString& backup,
                       const QByteArray& default_bytes) {
-    QFile::remove(work_file(backup));
     return resume_next([&] {
         if (platform::file_exists(current)) {
-            platform::file_copy(current, work_file(backup));
+            platform::write_file(work_file(backup), platform::read_file(current));
             return;
         }
         platform::write_file_atomic(current, default_bytes);
     });
 }
 
-// Puts one copy of the new set in place and sets sum to its digest ("" when no copy of this
-// backup is there). A copy this backup has none of (made, without a work file) removes the old
-// one; a copy that failed leaves it, for the restore to recognise as not of this set.
-bool put_in_place(const QString& name, bool made, QString& sum) {
-    const QString work = work_file(name);
-    sum.clear();
-    const bool ok = resume_next([&] {
-        if (platform::file_exists(work)) {
-            const QString work_sum = digest(work);
-            platform::replace_file(work, file(name));
-            sum = work_sum;
-        } else if (made && platform::file_exists(file(name))) {
-            platform::kill(file(name));
-        }
-    });
-    if (!ok) QFile::remove(work);
-    return ok;
-}
-
 // The side copies there that were not made with ovra.bku by the backup that backup.set names.
+// Without backup.set there is no sign of mixing, and none is left out.
 QStringList copies_outside_the_set() {
+    if (!QFileInfo::exists(file(kBackupSet))) return {};
     QHash<QString, QString> set;
     resume_next([&] {
         common::write_line::Reader in(platform::read_file(file(kBackupSet)));
@@ -133,6 +135,13 @@ QStringList copies_outside_the_set() {
     return outside;
 }
 
+// Joins names as "a", "a and b", "a, b and c".
+QString listed(const QStringList& names) {
+    if (names.size() < 2) return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.last();
+}
+
 // Says which copies a restore leaves out because they are not of the database backup's set.
 QString not_one_set(const QStringList& outside) {
     if (outside.isEmpty()) return QString();
@@ -144,19 +153,24 @@ QString not_one_set(const QStringList& outside) {
     return QStringLiteral(
                "The backup files are not one set: %1 %2 not made with this database backup, so "
                "%3 not restored and the current %4 %5 kept.")
-        .arg(outside.join(QStringLiteral(" and ")), one ? "was" : "were",
-             one ? "it is" : "they are", kept.join(QStringLiteral(" and ")), one ? "is" : "are");
+        .arg(listed(outside), one ? "was" : "were", one ? "it is" : "they are", listed(kept),
+             one ? "is" : "are");
+}
+
+// The current file a side copy is restored into.
+QString restored_file(const QString& copy) {
+    return QString(copy).replace(QStringLiteral(".bku"), QStringLiteral(".ovr"));
 }
 
 }  // namespace
 
 void frmOVRA::MnuCmpDB_Click() {
     if (!address_book_available()) return;
+    if (refused_as_damaged(QStringLiteral("compressed"), kCompressionIncomplete)) return;
     Data1().close_database();
     // The copy is made in a work file of its own (never DB2.mdb, which may be the user's), so
     // a compaction cut short leaves nothing in the way of the next one.
-    const bool compacted = resume_next(
-        [] { compact_to(file(QStringLiteral("ovra.mdb")), file(QStringLiteral("ovra.mdb"))); });
+    const bool compacted = resume_next([] { compact_to(file(kDatabase), file(kDatabase)); });
     open_database_file();
     if (compacted)
         inform(QStringLiteral("Compression Complete"));
@@ -167,26 +181,54 @@ void frmOVRA::MnuCmpDB_Click() {
 
 void frmOVRA::MnuBUDB_Click() {
     if (!address_book_available()) return;
+    if (refused_as_damaged(QStringLiteral("backed up"), kBackupIncomplete)) return;
+    const QString not_backed_up =
+        QStringLiteral("The database could not be backed up. The previous backup files were kept.");
+    std::optional<PendingChange> change;
+    if (!resume_next([&] {
+            change.emplace(pending_change::kBackup,
+                           QStringList{kDatabaseCopy, kSideCopies[0], kSideCopies[1], kBackupSet});
+        })) {
+        warn(not_backed_up, kBackupIncomplete);
+        return;
+    }
     const bool database = backup_database();
     const bool settings = database && backup_storefile();
     const bool printers = database && backup_printers_file();
     open_database_file();
-
-    QString sums[3];
-    // Without a new database copy in place nothing of the old set is touched.
-    if (!database || !put_in_place(kDatabaseCopy, true, sums[0])) {
-        for (const QString& name : kSideCopies) QFile::remove(work_file(name));
-        warn(QStringLiteral(
-                 "The database could not be backed up. The previous backup files were kept."),
-             kBackupIncomplete);
+    // Without a new database copy nothing of the old set is touched.
+    if (!database) {
+        change->abandon();
+        warn(not_backed_up, kBackupIncomplete);
         return;
     }
-    const bool settings_in = put_in_place(kSideCopies[0], settings, sums[1]) && settings;
-    const bool printers_in = put_in_place(kSideCopies[1], printers, sums[2]) && printers;
-    QByteArray set = common::write_line::format({kDatabaseCopy, sums[0]});
-    for (int i : {0, 1}) set += common::write_line::format({kSideCopies[i], sums[i + 1]});
-    const bool recorded = resume_next([&] { platform::write_file_atomic(file(kBackupSet), set); });
 
+    QByteArray set = common::write_line::format({kDatabaseCopy, digest(work_file(kDatabaseCopy))});
+    for (const QString& name : kSideCopies) {
+        const QString sum = digest(work_file(name));
+        set += common::write_line::format({name, sum});
+    }
+    // Without a current file the backup has no copy of it, and an old copy would not belong to
+    // the set; a copy that failed is left for the restore to recognise as not of this set.
+    if (settings && !platform::file_exists(work_file(kSideCopies[0])))
+        change->remove(kSideCopies[0]);
+    if (printers && !platform::file_exists(work_file(kSideCopies[1])))
+        change->remove(kSideCopies[1]);
+    QStringList failed;
+    if (!resume_next([&] {
+            platform::write_file(work_file(kBackupSet), set);
+            failed = change->commit();
+        })) {
+        warn(not_backed_up, kBackupIncomplete);
+        return;
+    }
+    if (failed.contains(kDatabaseCopy)) {
+        warn(not_backed_up, kBackupIncomplete);
+        return;
+    }
+    const bool settings_in = settings && !failed.contains(kSideCopies[0]);
+    const bool printers_in = printers && !failed.contains(kSideCopies[1]);
+    const bool recorded = !failed.contains(kBackupSet);
     if (!settings_in)
         warn(QStringLiteral("The settings file could not be backed up."), kBackupIncomplete);
     if (!printers_in)
@@ -200,12 +242,9 @@ void frmOVRA::MnuBUDB_Click() {
 
 bool frmOVRA::backup_database() {
     Data1().close_database();
-    const QString work = work_file(kDatabaseCopy);
-    QFile::remove(work);
-    const bool made = resume_next(
-        [&] { platform::DataControl::compact_database(file(QStringLiteral("ovra.mdb")), work); });
-    if (!made) QFile::remove(work);
-    return made;
+    return resume_next([&] {
+        platform::DataControl::compact_database(file(kDatabase), work_file(kDatabaseCopy));
+    });
 }
 
 bool frmOVRA::backup_storefile() {
@@ -232,6 +271,9 @@ void frmOVRA::MnuResDB_Click() {
     }
     const QStringList outside = copies_outside_the_set();
     const QString mixed = not_one_set(outside);
+    QStringList restored{kDatabaseCopy};
+    for (const QString& name : kSideCopies)
+        if (platform::file_exists(file(name)) && !outside.contains(name)) restored << name;
     // Restoring throws away every change since the backup: the user says so first.
     const QDateTime made = QFileInfo(backup).lastModified();
     const QLocale locale;
@@ -240,27 +282,45 @@ void frmOVRA::MnuResDB_Click() {
                            "then will be lost.")
                            .arg(locale.toString(made.date(), QLocale::LongFormat),
                                 locale.toString(made.time(), QLocale::ShortFormat));
+    if (!QFileInfo::exists(file(kBackupSet)))
+        question += QStringLiteral(
+                        "\nThis backup has no backup.set (it was made by an earlier "
+                        "version, or its files were copied here), so every backup "
+                        "file is restored: %1.")
+                        .arg(listed(restored));
     if (!mixed.isEmpty()) question += QStringLiteral("\n") + mixed;
     if (platform::msgbox(question, platform::vbYesNo + platform::vbExclamation,
                          QStringLiteral("Restore Files")) != platform::vbYes)
         return;
 
+    // The restored files go in as one change, the database first: a restore cut short leaves
+    // today's files or the backup's, never some of each.
     Data1().close_database();
-    // Nothing is restored unless the database copy is complete.
-    if (!resume_next([&] { compact_to(backup, file(QStringLiteral("ovra.mdb"))); })) {
+    QStringList names{kDatabase};
+    for (const QString& copy : restored.mid(1)) names << restored_file(copy);
+    std::optional<PendingChange> change;
+    const bool prepared = resume_next([&] {
+        change.emplace(pending_change::kRestore, names);
+        platform::DataControl::compact_database(backup, change->work(kDatabase));
+    });
+    // A copy that cannot be read is left out: its current file stays.
+    bool complete = true;
+    for (const QString& copy : restored.mid(1))
+        complete = prepared && resume_next([&] {
+                       platform::write_file(change->work(restored_file(copy)),
+                                            platform::read_file(file(copy)));
+                   }) &&
+                   complete;
+    QStringList failed;
+    if (!prepared || !resume_next([&] { failed = change->commit(); }) ||
+        failed.contains(kDatabase)) {
+        if (change) change->abandon();
         open_database_file();
         warn(QStringLiteral("The backup could not be restored. Nothing was changed."),
              kRestoreIncomplete);
         return;
     }
-
-    bool complete = true;
-    for (const QString& name : {kSideCopies[1], kSideCopies[0]}) {
-        if (!platform::file_exists(file(name)) || outside.contains(name)) continue;
-        QString current = name;
-        current.replace(QStringLiteral(".bku"), QStringLiteral(".ovr"));
-        complete = resume_next([&] { platform::file_copy(file(name), file(current)); }) && complete;
-    }
+    complete = complete && failed.isEmpty();
     form<modSetUpPrinters>().printer_table_loaded = 0;
 
     // Names and counts not read stay empty; label lines not read keep their values.

@@ -7,9 +7,11 @@
 #include "frmOVRA.h"
 #include "frmdatabase.h"
 #include "modCategory_setup.h"
+#include "pending_change.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
+#include "platform/msgbox.h"
 #include "printing/modSetUpPrinters.h"
 
 using platform::form;
@@ -50,7 +52,57 @@ void frmSplash::open_database() {
     totalrecords = open_database_file();
 }
 
+namespace {
+
+// Tells the user what became of a backup or restore that the last run did not end.
+void report_interrupted(const InterruptedChange& change) {
+    const bool backup = change.kind == pending_change::kBackup;
+    const bool restore = change.kind == pending_change::kRestore;
+    if (!backup && !restore) {
+        platform::msgbox(QStringLiteral("A backup or restore was cut short, and the record of "
+                                        "what it had done (ovra.pending) could not be read. "
+                                        "Look over the households and the category names; "
+                                        "File Utilities, Restore Files brings back the last "
+                                        "backup."),
+                         platform::vbExclamation, QStringLiteral("Interrupted Change"));
+        return;
+    }
+    const QString what = backup ? QStringLiteral("backup") : QStringLiteral("restore");
+    const QString title = backup ? QStringLiteral("Backup") : QStringLiteral("Restore");
+    if (!change.finished) {
+        platform::msgbox(
+            backup ? QStringLiteral("The last backup was cut short before it was finished. The "
+                                    "previous backup files were kept; make the backup again "
+                                    "(File Utilities, Backup Files).")
+                   : QStringLiteral("The last restore was cut short before it changed anything. "
+                                    "The households, the settings file and the printer table are "
+                                    "as they were; restore again if you still want the backup "
+                                    "(File Utilities, Restore Files)."),
+            platform::vbExclamation, title + QStringLiteral(" Incomplete"));
+    } else if (change.failed.isEmpty()) {
+        platform::msgbox(
+            QStringLiteral("The last %1 was cut short after its files were made, and it has now "
+                           "been finished%2.")
+                .arg(what, backup ? QStringLiteral(": the backup files are one set")
+                                  : QStringLiteral(": the households, the settings file and the "
+                                                   "printer table are those of the backup")),
+            platform::vbInformation, title + QStringLiteral(" Complete"));
+    } else {
+        platform::msgbox(QStringLiteral("The last %1 was cut short after its files were made, "
+                                        "and it could not be finished: %2 could not be put in "
+                                        "place.")
+                             .arg(what, change.failed.join(QStringLiteral(", "))),
+                         platform::vbExclamation, title + QStringLiteral(" Incomplete"));
+    }
+}
+
+}  // namespace
+
 void frmSplash::tmrSplash_Timer() {
+    // A backup or restore the last run did not end is finished or cleared before any of its
+    // files is read; then the work files of interrupted writes go.
+    const auto interrupted = pending_change::finish_interrupted();
+    pending_change::clear_work_files();
     open_database();
     form<modSetUpPrinters>().printer_table_loaded = 0;
 
@@ -92,5 +144,6 @@ void frmSplash::tmrSplash_Timer() {
         rec.Trackfile = Trackfile;
         platform::resume_next([&] { common::write_storefile(settings, rec); });
     }
+    if (interrupted) report_interrupted(*interrupted);
     report_address_book();
 }

@@ -7,6 +7,7 @@
 #include "common/schema.h"
 #include "common/settings.h"
 #include "fixture.h"
+#include "platform/files.h"
 #include "printing/modSetUpPrinters.h"
 #include "shell/FrmHeadingCreate.h"
 #include "shell/frmOVRA.h"
@@ -91,6 +92,84 @@ protected:
         return c().MnuRecordEdit->isEnabled() && c().MnuMoveChildren->isEnabled();
     }
     QStringList leftovers() { return QDir(dir_.path()).entryList({"*.tmp"}, QDir::Files); }
+    // What the backup and the compaction say of a damaged address book.
+    static QString damaged(const QString& what_became_of_it) {
+        return "The address book ovra.mdb is damaged, so it was not " + what_became_of_it +
+               "\nFile Utilities, Restore Files brings back the last backup. What can still be "
+               "read can be exported first (File Utilities, Export To Text).";
+    }
+    // Runs a command that is killed just before its n-th rename or delete of a file; false
+    // when it ended before that. Every message box is answered Yes (or OK) and kept in shown_.
+    struct Killed {};
+    bool killed_at(int n, void (frmOVRA::*command)()) {
+        int step = 0;
+        platform::set_file_change_hook([&](const QString&) {
+            if (++step == n) throw Killed{};
+        });
+        bool killed = false;
+        try {
+            (m().*command)();
+        } catch (const Killed&) {
+            killed = true;
+        }
+        platform::set_file_change_hook({});
+        return killed;
+    }
+    // Starts the program again on the folder as it is; the messages it shows go to shown_.
+    void start_again() {
+        app_.reset();
+        new_run();
+        shown_.clear();
+        app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) {
+            shown_ << c.prompt;
+            return platform::vbYes;
+        });
+        start_program();
+    }
+    // What the user works with: households, the first category's name, the printer table.
+    std::tuple<int, QString, QByteArray> state() {
+        return {count_rows("OVRAData"), m().heading[1], read("printers.ovr")};
+    }
+    QStringList shown_;
+
+    using State = std::tuple<int, QString, QByteArray>;
+    const State backed_up_{2, "FAMILY", printers_with("Office Laser", 3)};
+    const State today_{3, "CLUB", printers_with("Den", 2)};
+    // Runs command killed before its n-th file step, for n = 1, 2... until it ends by itself,
+    // each time on the same files: a backup of the state set up, beside today's files (a third
+    // household, other names and printers). Then starts again: the start says the change was
+    // finished or was not (except after a kill before its first write, which changed nothing)
+    // and leaves no work file; then check(n, finished).
+    void cut_short_at_every_step(void (frmOVRA::*command)(), const QString& finished_message,
+                                 const QString& not_done_message,
+                                 const std::function<void(int, bool)>& check) {
+        backup();
+        store_household(household("Brown", "Ann"));
+        write_settings({"CLUB"}, {0}, 0);
+        write("printers.ovr", printers_with("Den", 2));
+        const QStringList files = {"ovra.bku", "storefile.bku", "printers.bku", "backup.set",
+                                   "ovra.mdb", "storefile.ovr", "printers.ovr"};
+        QList<QByteArray> before;
+        for (const QString& f : files) before << read(f);
+        int finished_by_the_start = 0;
+        for (int n = 1;; ++n) {
+            app_.reset();
+            for (int i = 0; i < files.size(); ++i) write(files[i], before[i]);
+            start_again();
+            const bool killed = killed_at(n, command);
+            start_again();
+            const bool finished = !killed || shown_ == QStringList{finished_message};
+            if (killed && !finished && n > 1) {
+                EXPECT_EQ(shown_, QStringList{not_done_message}) << n;
+            }
+            finished_by_the_start += killed && finished;
+            EXPECT_TRUE(leftovers().isEmpty()) << n;
+            EXPECT_FALSE(exists("ovra.pending")) << n;
+            check(n, finished);
+            if (!killed) break;
+        }
+        EXPECT_GT(finished_by_the_start, 1);
+    }
     void leave_work_files() {
         for (const char* work : {"ovra.bku.tmp", "storefile.bku.tmp", "printers.bku.tmp"})
             write(work, "half a copy");
@@ -151,8 +230,8 @@ TEST_F(FileUtilities, AFailedBackupIsReportedAndKeepsTheWholePreviousSet) {
     const QByteArray old_settings = read("storefile.bku");
     write_settings({"CHANGED"}, {1}, 0);
     write("ovra.mdb", "this is not a database");
-    msgs.expect("The database could not be backed up. The previous backup files were kept.",
-                platform::vbOK, vbExclamation, "Backup Incomplete");
+    msgs.expect(damaged("backed up. The previous backup files were kept."), platform::vbOK,
+                vbExclamation, "Backup Incomplete");
     c().MnuBUDB->trigger();
     EXPECT_EQ(read("ovra.bku"), old_db);
     EXPECT_EQ(read("storefile.bku"), old_settings);
@@ -365,11 +444,78 @@ TEST_F(FileUtilities, CompactionKeepsEveryRowIsNeverBlockedByALeftoverAndFailsSa
     EXPECT_EQ(c().lblrecnum->text(), "7");
 
     write("ovra.mdb", "damaged");
-    msgs.expect("The database could not be compressed. It was left as it was.", platform::vbOK,
-                vbExclamation, "Compression Incomplete");
+    msgs.expect(damaged("compressed. It was left as it was."), platform::vbOK, vbExclamation,
+                "Compression Incomplete");
     c().MnuCmpDB->trigger();
     EXPECT_EQ(read("ovra.mdb"), "damaged");
     EXPECT_FALSE(exists("ovra.mdb.tmp"));
+}
+
+TEST_F(FileUtilities, ADamagedAddressBookNeverReplacesTheBackupAndIsNotCompressed) {
+    store_numbered_households(300);
+    restart_program();
+    backup();
+    const QStringList set = {"ovra.bku", "storefile.bku", "printers.bku", "backup.set"};
+    QList<QByteArray> good;
+    for (const QString& f : set) good << read(f);
+    damage_page_holding("MARK150");
+    const QByteArray damaged_book = read("ovra.mdb");
+    start_again();
+    ASSERT_EQ(shown_.size(), 1);  // the start says so
+
+    msgs.expect(damaged("backed up. The previous backup files were kept."), platform::vbOK,
+                vbExclamation, "Backup Incomplete");
+    msgs.expect(damaged("compressed. It was left as it was."), platform::vbOK, vbExclamation,
+                "Compression Incomplete");
+    app_->set_msgbox_hook([this](const platform::MsgBoxCall& c) { return msgs.answer(c); });
+    c().MnuBUDB->trigger();
+    c().MnuCmpDB->trigger();
+    for (int i = 0; i < set.size(); ++i) EXPECT_EQ(read(set[i]), good[i]) << set[i].toStdString();
+    EXPECT_EQ(read("ovra.mdb"), damaged_book);
+    restore();
+    EXPECT_EQ(count_rows("OVRAData"), 302);
+}
+
+TEST_F(FileUtilities, ABackupCutShortAtAnyStepLeavesASetThatRestoresWhole) {
+    cut_short_at_every_step(
+        &frmOVRA::MnuBUDB_Click,
+        "The last backup was cut short after its files were made, and it has now been finished: "
+        "the backup files are one set.",
+        "The last backup was cut short before it was finished. The previous backup files were "
+        "kept; make the backup again (File Utilities, Backup Files).",
+        [this](int n, bool finished) {
+            m().MnuResDB_Click();
+            EXPECT_EQ(shown_.last(), "Restore Complete") << n;
+            EXPECT_EQ(state(), finished ? today_ : backed_up_) << n;
+        });
+}
+
+TEST_F(FileUtilities, ARestoreCutShortAtAnyStepIsFinishedOrUndoneAtTheNextStart) {
+    cut_short_at_every_step(
+        &frmOVRA::MnuResDB_Click,
+        "The last restore was cut short after its files were made, and it has now been "
+        "finished: the households, the settings file and the printer table are those of the "
+        "backup.",
+        "The last restore was cut short before it changed anything. The households, the "
+        "settings file and the printer table are as they were; restore again if you still want "
+        "the backup (File Utilities, Restore Files).",
+        [this](int n, bool finished) { EXPECT_EQ(state(), finished ? backed_up_ : today_) << n; });
+}
+
+TEST_F(FileUtilities, ABackupWithoutBackupSetIsRestoredWholeNamingItsFiles) {
+    backup();
+    ASSERT_TRUE(QFile::remove(path("backup.set")));
+    store_household(household("Brown", "Ann"));
+    write_settings({"CLUB"}, {0}, 0);
+    write("printers.ovr", printers_with("Den", 2));
+    msgs.expect(restore_question() +
+                    "\nThis backup has no backup.set (it was made by an earlier version, or its "
+                    "files were copied here), so every backup file is restored: ovra.bku, "
+                    "storefile.bku and printers.bku.",
+                platform::vbYes, platform::vbYesNo + vbExclamation, "Restore Files");
+    msgs.expect("Restore Complete", platform::vbOK, vbInformation, "Restore Complete");
+    c().MnuResDB->trigger();
+    EXPECT_EQ(state(), std::make_tuple(2, QString("FAMILY"), printers_with("Office Laser", 3)));
 }
 
 }  // namespace

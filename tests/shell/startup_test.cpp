@@ -12,6 +12,7 @@
 #include "fixture.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "shell/frmOVRA.h"
 #include "shell/frmSplash.h"
 #include "shell/frmdatabase.h"
@@ -146,21 +147,9 @@ private:
 };
 
 TEST_F(StartUp, ADamagedOrReadOnlyAddressBookIsReportedAtStartAndStaysOpen) {
-    exec_sql(
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
-        "INSERT INTO OVRAData (keyname, \"address 1\") "
-        "SELECT printf('HOUSE %03d, ANN', i), printf('MARK%03d', i) FROM n");
+    store_numbered_households(300);
     const QString db = QDir::toNativeSeparators(path("ovra.mdb"));
     std::optional<ReadOnlyMedium> medium;
-    auto junk_page = [this] {
-        // The table page holding one household's address: counting and the last row do not
-        // read it, only a check does.
-        QByteArray bytes = read("ovra.mdb");
-        const qsizetype page = bytes.indexOf("MARK005") / 4096;
-        ASSERT_GT(page, 0);
-        bytes.replace(page * 4096, 4096, QByteArray(4096, 'J'));
-        write("ovra.mdb", bytes);
-    };
     const std::vector<std::tuple<std::function<void()>, QString, QString>> cases = {
         {[&] { medium.emplace(path("ovra.mdb")); },
          "The address book " + db +
@@ -170,7 +159,8 @@ TEST_F(StartUp, ADamagedOrReadOnlyAddressBookIsReportedAtStartAndStaysOpen) {
          "Address Book Read-Only"},
         {[&] {
              medium.reset();
-             junk_page();
+             // The table page holding one household's address.
+             damage_page_holding("MARK005");
          },
          "The address book " + db +
              " is damaged: part of it cannot be read, and changes saved into it may be lost.\n"
@@ -276,6 +266,29 @@ TEST_F(StartUp, ASecondCopyEndsWithoutAWord) {
     EXPECT_THROW(form<frmSplash>().show(), platform::VbError);
     EXPECT_FALSE(form<frmSplash>().is_loaded());
     EXPECT_FALSE(form<frmOVRA>().is_loaded());
+}
+
+TEST_F(StartUp, WorkFilesOfWritesCutShortAreClearedAtTheNextStartAndNoOtherFile) {
+    write_settings({"", "FAMILY"}, 0);
+    start_program();
+    const QByteArray settings = read("storefile.ovr");
+    // A settings write killed just before its rename leaves its whole work copy.
+    struct Killed {};
+    platform::set_file_change_hook([](const QString&) { throw Killed{}; });
+    form<frmOVRA>().heading[1] = "CHANGED";
+    EXPECT_THROW(form<frmOVRA>().write_storefile(), Killed);
+    platform::set_file_change_hook({});
+    ASSERT_TRUE(exists("storefile.ovr.tmp"));
+    const QStringList ours = {"printers.ovr.tmp", "PARTY.trk.tmp", "backup.set.tmp",
+                              "ovra.bku.tmp",     "ovra.mdb.tmp",  "storefile.ovr.bad.tmp"};
+    const QStringList users = {"notes.tmp", "PARTY.trk.backup", "storefile.ovr.old", "tempfile.tmp",
+                               "ovra.mdb.tmp.keep"};
+    for (const QString& f : ours + users) write(f, "x");
+    restart_program();
+    for (const QString& f : ours + QStringList{"storefile.ovr.tmp"})
+        EXPECT_FALSE(exists(f)) << f.toStdString();
+    for (const QString& f : users) EXPECT_TRUE(exists(f)) << f.toStdString();
+    EXPECT_EQ(read("storefile.ovr"), settings);
 }
 
 TEST_F(StartUp, TheMainWindowCannotBeClosedOnlyExitedByTheMenuOrTheButton) {

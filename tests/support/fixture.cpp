@@ -154,6 +154,23 @@ void OvraTest::exec_sql(const char* sql) const {
     sqlite3_close(db);
 }
 
+void OvraTest::store_numbered_households(int n) const {
+    exec_sql(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE "
+                            "i < %1) INSERT INTO OVRAData (keyname, \"address 1\") SELECT "
+                            "printf('HOUSE %03d, ANN', i), printf('MARK%03d', i) FROM n")
+                 .arg(n)
+                 .toUtf8()
+                 .constData());
+}
+
+void OvraTest::damage_page_holding(const QByteArray& marker) const {
+    QByteArray bytes = read("ovra.mdb");
+    const qsizetype page = bytes.indexOf(marker) / 4096;
+    ASSERT_GT(page, 0);
+    bytes.replace(page * 4096, 4096, QByteArray(4096, 'J'));
+    write("ovra.mdb", bytes);
+}
+
 int OvraTest::count_rows(const QString& table, const QString& database) const {
     platform::DataControl data;
     data.set_database_name(path(database));

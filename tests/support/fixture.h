@@ -105,6 +105,11 @@ protected:
                    const QString& database = QStringLiteral("ovra.mdb")) const;
     // Runs SQL on ovra.mdb past the program, to spoil the database on purpose.
     void exec_sql(const char* sql) const;
+    // Stores n households "HOUSE 001, ANN"... whose first address lines are "MARK001"...
+    void store_numbered_households(int n) const;
+    // Fills with junk the page of ovra.mdb that holds marker, as a failing disk would: counting
+    // and the last row do not read it, only a check does.
+    void damage_page_holding(const QByteArray& marker) const;
     // The row of a table under a key, read past the program's own cursor.
     template <class Rec>
     std::optional<Rec> stored_row(const char* table, const QString& key) const {
