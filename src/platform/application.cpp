@@ -1,10 +1,12 @@
 #include "application.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
-#include <QLockFile>
-#include <QStandardPaths>
+#include <QFile>
 
 #include "window.h"
 
@@ -24,6 +26,7 @@ App::~App() {
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) (*it)->discard_controls();
     while (!holders_.empty()) holders_.pop_back();
     if (g_current == this) g_current = previous_;
+    if (instance_lock_ >= 0) ::close(instance_lock_);
 }
 
 App& App::current() {
@@ -31,9 +34,13 @@ App& App::current() {
     return *g_current;
 }
 
-bool App::exists() { return g_current != nullptr; }
+bool App::exists() {
+    return g_current != nullptr;
+}
 
-QString App::path(const QString& file_name) const { return folder_ + QLatin1Char('/') + file_name; }
+QString App::path(const QString& file_name) const {
+    return folder_ + QLatin1Char('/') + file_name;
+}
 
 void App::register_object(std::type_index type, void* object, std::unique_ptr<HolderBase> holder,
                           Window* window) {
@@ -55,14 +62,20 @@ void App::end_program() {
 }
 
 bool App::acquire_single_instance() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
-    const QByteArray hash =
-        QCryptographicHash::hash(folder_.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    auto lock = std::make_unique<QLockFile>(dir + "/ovra-" + QString::fromLatin1(hash) + ".lock");
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return false;
-    instance_lock_ = std::move(lock);
+    // The lock sits beside the address book, so every copy started on this folder sees it
+    // whatever its environment. The system drops it when its holder ends, even by kill -9, so a
+    // stale lock never blocks a start; the file itself stays, as deleting it could let two
+    // copies lock two different files.
+    const QByteArray name = QFile::encodeName(path(QStringLiteral("ovra.lock")));
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    // A folder where no lock can be made can take no copy's changes either.
+    if (fd < 0) return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    instance_lock_ = fd;
     return true;
 }
 

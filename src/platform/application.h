@@ -9,8 +9,6 @@
 
 #include "msgbox.h"
 
-class QLockFile;
-
 namespace platform {
 
 class Window;
@@ -59,7 +57,7 @@ public:
     void set_quit_on_end(bool quit) { quit_on_end_ = quit; }
 
     // True when no other copy of the program runs on this program folder; holds the claim
-    // for the rest of the run.
+    // (a lock on the folder's ovra.lock) for the rest of the run.
     bool acquire_single_instance();
 
 private:
@@ -89,7 +87,7 @@ private:
     ModalHook modal_hook_;
     bool ended_ = false;
     bool quit_on_end_ = true;
-    std::unique_ptr<QLockFile> instance_lock_;
+    int instance_lock_ = -1;  // the locked ovra.lock while this run holds it
     App* previous_ = nullptr;
 };
 

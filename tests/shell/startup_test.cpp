@@ -1,10 +1,14 @@
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
 #include <optional>
 #include <tuple>
 
@@ -289,6 +293,58 @@ TEST_F(StartUp, WorkFilesOfWritesCutShortAreClearedAtTheNextStartAndNoOtherFile)
         EXPECT_FALSE(exists(f)) << f.toStdString();
     for (const QString& f : users) EXPECT_TRUE(exists(f)) << f.toStdString();
     EXPECT_EQ(read("storefile.ovr"), settings);
+}
+
+// The process that holds the lock on a program folder's ovra.lock, 0 when none does.
+qint64 lock_holder(const QString& lock_file) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(lock_file).constData(), &st) != 0) return 0;
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (!locks.open(QIODevice::ReadOnly)) return 0;
+    // "1: FLOCK  ADVISORY  WRITE 4242 fd:01:1234567 0 EOF"
+    for (const QString& line : QString::fromLatin1(locks.readAll()).split('\n')) {
+        const QStringList f = line.simplified().split(' ');
+        if (f.size() > 5 && f[1] == "FLOCK" && f[5].section(':', -1).toULongLong() == st.st_ino)
+            return f[4].toLongLong();
+    }
+    return 0;
+}
+
+TEST_F(StartUp, OneCopyPerProgramFolderWhateverItsEnvironmentAndAKilledCopyBlocksNothing) {
+    // The program as installed: its executable in the program folder.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OVRA_EXECUTABLE), path("ovra")));
+    QTemporaryDir runtime[2];
+    auto start = [&](const QTemporaryDir& own_runtime) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", own_runtime.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p->setProcessEnvironment(env);
+        p->start(path("ovra"), {});
+        EXPECT_TRUE(p->waitForStarted());
+        return p;
+    };
+    auto holds_the_folder = [&](const QProcess& p) {
+        for (int i = 0; i < 300 && lock_holder(path("ovra.lock")) != p.processId(); ++i)
+            QThread::msleep(50);
+        return lock_holder(path("ovra.lock")) == p.processId();
+    };
+
+    auto first = start(runtime[0]);
+    ASSERT_TRUE(holds_the_folder(*first));
+    // Another copy on the folder, with its own runtime folder, ends by itself.
+    auto second = start(runtime[1]);
+    EXPECT_TRUE(second->waitForFinished(30000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    // Killed outright, the first copy blocks no later start.
+    first->kill();
+    ASSERT_TRUE(first->waitForFinished(30000));
+    auto third = start(runtime[1]);
+    EXPECT_TRUE(holds_the_folder(*third));
+    EXPECT_EQ(third->state(), QProcess::Running);
 }
 
 TEST_F(StartUp, TheMainWindowCannotBeClosedOnlyExitedByTheMenuOrTheButton) {
