@@ -78,8 +78,7 @@ void raw_export(const QString& database, const QString& out_path) {
         "SELECT keyname, \"work phone 1\", \"cell phone 1\", \"home email 1\", \"work email 1\", "
         "\"first name 2\", \"last name 2\", \"work phone 2\", \"cell phone 2\", \"home email 2\", "
         "\"work email 2\", \"address 1\", \"address 2\", city, state, zip, \"home phone\", "
-        "\"home fax\", \"second address\", \"last name hyphen\", \"last-name-reverse\" "
-        "FROM OVRAData",
+        "\"home fax\", \"second address\" FROM OVRAData",
         -1, &s, nullptr);
     while (sqlite3_step(s) == SQLITE_ROW) {
         QByteArray line;
@@ -96,9 +95,6 @@ void raw_export(const QString& database, const QString& out_path) {
             qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(s, 18)), "Y") == 0;
         line += ',' + (second ? addresses.value(key, "\"\",\"\",\"\",\"\",\"\",\"\",\"\"")
                               : QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\""));
-        for (int i = 19; i <= 20; ++i)
-            append_item(line, sqlite3_column_text(s, i), sqlite3_column_bytes(s, i),
-                        sqlite3_column_type(s, i) == SQLITE_NULL);
         line += "\r\n";
         buffer += line;
         if (buffer.size() > (1 << 20)) {

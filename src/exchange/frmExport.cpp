@@ -22,16 +22,16 @@ namespace write_line = common::write_line;
 
 namespace {
 
-// The household fields in the order of the import's boxes, then last name 2's flags, which a
-// surname alone cannot carry ("KING-BROWN" may be person 2's own name or the double name).
-const char* const kHeader[34] = {
-    "FIRST NAME",    "LAST NAME",     "WORK PHONE 1",     "CELL PHONE 1",     "HOME EMAIL 1",
-    "WORK EMAIL 1",  "FIRST NAME 2",  "LAST NAME 2",      "WORK PHONE 2",     "CELL PHONE 2",
-    "HOME EMAIL 2",  "WORK EMAIL 2",  "ADDRESS 1",        "ADDRESS 2",        "CITY",
-    "STATE",         "ZIP",           "HOME PHONE",       "HOME FAX",         "CHILD 1",
-    "CHILD 2",       "CHILD 3",       "CHILD 4",          "CHILD 5",          "CHILD 6",
-    "2ND ADDRESS 1", "2ND ADDRESS 2", "2ND CITY",         "2ND STATE",        "2ND ZIP",
-    "2ND PHONE",     "2ND FAX",       "LAST NAME HYPHEN", "LAST NAME REVERSE"};
+// In the order of the import's mapping boxes, so an exported file imports with box n mapped to
+// column n. Every record has these thirty-two items and no more: other readers count on it.
+const char* const kHeader[32] = {"FIRST NAME",   "LAST NAME",     "WORK PHONE 1",  "CELL PHONE 1",
+                                 "HOME EMAIL 1", "WORK EMAIL 1",  "FIRST NAME 2",  "LAST NAME 2",
+                                 "WORK PHONE 2", "CELL PHONE 2",  "HOME EMAIL 2",  "WORK EMAIL 2",
+                                 "ADDRESS 1",    "ADDRESS 2",     "CITY",          "STATE",
+                                 "ZIP",          "HOME PHONE",    "HOME FAX",      "CHILD 1",
+                                 "CHILD 2",      "CHILD 3",       "CHILD 4",       "CHILD 5",
+                                 "CHILD 6",      "2ND ADDRESS 1", "2ND ADDRESS 2", "2ND CITY",
+                                 "2ND STATE",    "2ND ZIP",       "2ND PHONE",     "2ND FAX"};
 
 // Items 3 to 19: fields of the household row, in column order.
 const char* const kHouseholdFields[17] = {
@@ -237,7 +237,7 @@ void frmExport::export_record(QIODevice& out) {
     const QString key = value("keyname").toString();
     const common::KeyNames names = common::split_keyname(key);
     std::vector<write_line::Item> items;
-    items.reserve(34);
+    items.reserve(std::size(kHeader));
     items.emplace_back(names.first_name1);
     items.emplace_back(names.last_name1);
     for (int i : household_columns()) items.push_back(item(row[i]));
@@ -249,7 +249,5 @@ void frmExport::export_record(QIODevice& out) {
     };
     side(true, children_, 6);
     side(value("second address").toString() == QLatin1String("Y"), addresses_, 7);
-    items.push_back(item(value("last name hyphen")));
-    items.push_back(item(value("last-name-reverse")));
     write(out, write_line::format(items));
 }

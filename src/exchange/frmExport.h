@@ -26,7 +26,7 @@ struct Controls {
 }  // namespace frmExport_ui
 
 // The export window: writes every household, or those of the ticked categories, to a text
-// file of one header record and one record of thirty-four items per household.
+// file of one header record and one record of thirty-two items per household.
 class frmExport : public platform::Form<frmExport_ui::Controls> {
 public:
     frmExport();

@@ -57,9 +57,7 @@ const char* const kCaptions[frmImport::kBoxes + 1] = {"",
                                                       "SECONDARY STATE",
                                                       "SECONDARY ZIP",
                                                       "SECONDARY PHONE",
-                                                      "SECONDARY FAX",
-                                                      "LAST NAME HYPHEN",
-                                                      "LAST NAME REVERSE"};
+                                                      "SECONDARY FAX"};
 
 const int kRequired[] = {1, 2, 13, 15, 16, 17};
 constexpr std::uint32_t kLabelColor = 0x80000009;
@@ -97,7 +95,7 @@ frmImport::frmImport() : Form(QStringLiteral("frmImport")) {}
 
 void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
     w->setWindowTitle(QStringLiteral("Import Utility"));
-    platform::set_client_size(w, 12720, 9270);
+    platform::set_client_size(w, 12720, 8880);
     set_back_color(w, color::kGrey);
 
     c.lblHeading = platform::make_label(w, "lblHeading", QStringLiteral("IMPORT UTILITY"), 120, 120,
@@ -122,12 +120,11 @@ void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
         platform::on_click(c.cmdField[i], [this, i] { cmdField_Click(i); });
     }
 
-    // The household fields: four columns of eight, each a button and its selection box; the
-    // two flags of last name 2 in a ninth row, the first under LAST NAME 2.
+    // The household fields: four columns of eight, each a button and its selection box.
     auto* selector = new SelectOnFocus(w);
     for (int k = 1; k <= kBoxes; ++k) {
-        const int column = k <= 32 ? (k - 1) / 8 : k - 33;
-        const int row = k <= 32 ? (k - 1) % 8 : 8;
+        const int column = (k - 1) / 8;
+        const int row = (k - 1) % 8;
         const int left = 120 + column * 3150;
         const int top = 4440 + row * 390;
         const QByteArray button = "cmdColumn(" + QByteArray::number(k) + ")";
@@ -141,7 +138,7 @@ void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
         platform::on_click(c.cmdColumn[k], [this, k] { cmdColumn_Click(k); });
     }
 
-    auto* first = platform::make_label(w, "lblFirstLine", QStringLiteral("First Line:"), 120, 8130,
+    auto* first = platform::make_label(w, "lblFirstLine", QStringLiteral("First Line:"), 120, 7740,
                                        1080, 285);
     first->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.lstFirstLine = new QListWidget(w);
@@ -149,19 +146,19 @@ void frmImport::build(QWidget* w, frmImport_ui::Controls& c) {
     c.lstFirstLine->addItems({QStringLiteral("HEADER"), QStringLiteral("DATA")});
     c.lstFirstLine->setCurrentRow(-1);
     c.lstFirstLine->clearSelection();
-    platform::place(c.lstFirstLine, 1260, 8010, 1200, 600);
+    platform::place(c.lstFirstLine, 1260, 7620, 1200, 600);
     set_back_color(c.lstFirstLine, color::kWindow);
 
-    c.lblStatus = platform::make_label(w, "lblStatus", QString(), 2640, 8010, 5160, 600);
+    c.lblStatus = platform::make_label(w, "lblStatus", QString(), 2640, 7620, 5160, 600);
     c.lblStatus->setAlignment(Qt::AlignCenter);
     c.lblStatus->setWordWrap(true);
     c.lblStatus->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
     platform::set_fore_color(c.lblStatus, color::kRed);
 
     c.cmdProceed =
-        platform::make_button(w, "cmdProceed", QStringLiteral("PROCEED"), 8040, 8010, 2100, 600);
+        platform::make_button(w, "cmdProceed", QStringLiteral("PROCEED"), 8040, 7620, 2100, 600);
     c.cmdCancel =
-        platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 10380, 8010, 2100, 600);
+        platform::make_button(w, "cmdCancel", QStringLiteral("CANCEL"), 10380, 7620, 2100, 600);
     platform::on_click(c.cmdProceed, [this] { cmdProceed_Click(); });
     platform::on_click(c.cmdCancel, [this] { cmdCancel_Click(); });
 }
@@ -437,30 +434,21 @@ void frmImport::import_record() {
     h.home_phone = mapped(18).toUpper();
     h.home_fax = mapped(19).toUpper();
 
-    // Last name 2 with its flags mapped (as the export writes them) is taken as it is.
-    // Otherwise "A-B" where A or B is last name 1 is person 2's double name, and which end
-    // last name 1 stands at says whether it is reversed.
+    // "A-B" where A or B is last name 1 is person 2's double name, and which end last name 1
+    // stands at says whether it is reversed. Any other last name 2 is kept whole: taking one
+    // side of its hyphen would drop part of a name.
     h.last_name_2 = vb_trim(mapped(8)).toUpper();
-    if (columns_[kHyphenBox] > 0 || columns_[kReverseBox] > 0) {
-        auto flag = [this](int box) {
-            return vb_trim(mapped(box)).toUpper() == QLatin1String("Y") ? QStringLiteral("Y")
-                                                                        : QStringLiteral("N");
-        };
-        h.last_name_hyphen = flag(kHyphenBox);
-        h.last_name_reverse = flag(kReverseBox);
-    } else {
-        const QString& last2 = h.last_name_2;
-        const qsizetype first = last2.indexOf(QLatin1Char('-'));
-        const qsizetype last = last2.lastIndexOf(QLatin1Char('-'));
-        const QString head = vb_trim(last2.left(first)), tail = vb_trim(last2.mid(first + 1));
-        const QString front = vb_trim(last2.left(last)), back = vb_trim(last2.mid(last + 1));
-        if (first >= 0 && head == last1 && !tail.isEmpty()) {
-            h.last_name_hyphen = h.last_name_reverse = QStringLiteral("Y");
-            h.last_name_2 = tail;
-        } else if (last >= 0 && back == last1 && !front.isEmpty()) {
-            h.last_name_hyphen = QStringLiteral("Y");
-            h.last_name_2 = front;
-        }
+    const QString& last2 = h.last_name_2;
+    const qsizetype first = last2.indexOf(QLatin1Char('-'));
+    const qsizetype last = last2.lastIndexOf(QLatin1Char('-'));
+    const QString head = vb_trim(last2.left(first)), tail = vb_trim(last2.mid(first + 1));
+    const QString front = vb_trim(last2.left(last)), back = vb_trim(last2.mid(last + 1));
+    if (first >= 0 && head == last1 && !tail.isEmpty()) {
+        h.last_name_hyphen = h.last_name_reverse = QStringLiteral("Y");
+        h.last_name_2 = tail;
+    } else if (last >= 0 && back == last1 && !front.isEmpty()) {
+        h.last_name_hyphen = QStringLiteral("Y");
+        h.last_name_2 = front;
     }
 
     // Children are stored packed; a blank name is no child.

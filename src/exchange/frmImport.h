@@ -15,8 +15,8 @@ struct Controls {
     QLabel* lblHeading = nullptr;
     std::array<QLabel*, 49> LblImport{};        // [1]..[48]
     std::array<QPushButton*, 49> cmdField{};    // [1]..[48]
-    std::array<QPushButton*, 35> cmdColumn{};   // [1]..[34]
-    std::array<QLineEdit*, 35> txtSelection{};  // [1]..[34]
+    std::array<QPushButton*, 33> cmdColumn{};   // [1]..[32]
+    std::array<QLineEdit*, 33> txtSelection{};  // [1]..[32]
     QListWidget* lstFirstLine = nullptr;
     QLabel* lblStatus = nullptr;
     QPushButton* cmdProceed = nullptr;
@@ -29,10 +29,8 @@ struct Controls {
 class frmImport : public platform::Form<frmImport_ui::Controls> {
 public:
     static constexpr int kMaxColumns = 48;
-    static constexpr int kBoxes = 34;
-    // The boxes of last name 2's flags, which the export writes after the other fields.
-    static constexpr int kHyphenBox = 33;
-    static constexpr int kReverseBox = 34;
+    // The household fields a column can be mapped onto; a file's further columns go unused.
+    static constexpr int kBoxes = 32;
 
     frmImport();
 
@@ -65,7 +63,7 @@ private:
     void show_fields();
     void close_import_file();
     void refuse(const QString& name, const QString& reason);
-    // The value the mapping gives household field box (1..34).
+    // The value the mapping gives household field box (1..32).
     const QString& mapped(int box) const;
     void run_import();
     void show_refused(const QString& heading);

@@ -1,6 +1,9 @@
+#include <QFile>
+#include <QRegularExpression>
 #include <span>
 
 #include "common/records.h"
+#include "common/schema.h"
 #include "exchange_fixture.h"
 #include "platform/controls.h"
 
@@ -177,6 +180,51 @@ TEST_F(Import, EachHouseholdIsStoredAsTheMappingAndTheNameRulesSay) {
         EXPECT_EQ(r.last_name_2, last2) << key;
         EXPECT_EQ(r.last_name_hyphen, hyphen) << key;
         EXPECT_EQ(r.last_name_reverse, reverse) << key;
+    }
+}
+
+TEST_F(Import, AnExportShapedFileImportsHouseholdByHouseholdAndOneWithMoreColumnsToo) {
+    const QByteArray header =
+        R"("FIRST NAME","LAST NAME","WORK PHONE 1","CELL PHONE 1","HOME EMAIL 1",)"
+        R"("WORK EMAIL 1","FIRST NAME 2","LAST NAME 2","WORK PHONE 2","CELL PHONE 2",)"
+        R"("HOME EMAIL 2","WORK EMAIL 2","ADDRESS 1","ADDRESS 2","CITY","STATE","ZIP",)"
+        R"("HOME PHONE","HOME FAX","CHILD 1","CHILD 2","CHILD 3","CHILD 4","CHILD 5","CHILD 6",)"
+        R"("2ND ADDRESS 1","2ND ADDRESS 2","2ND CITY","2ND STATE","2ND ZIP","2ND PHONE",)"
+        R"("2ND FAX")";
+    const QByteArray records[] = {
+        R"("JOHN","SMITH","555-0101","555-0102","John@Home.Example","John@Work.Example","MARY",)"
+        R"("JONES-SMITH","555-0201","555-0202","Mary@Home.Example","Mary@Work.Example",)"
+        R"("1 MAIN ST","APT 2","SPRINGFIELD","IL","62701","555-0301",#NULL#,"KIM","","LEE","",)"
+        R"("","","1 COLLEGE WAY","ROOM 9","URBANA","IN","61801","555-0401","555-0402")",
+        R"("ANN","BROWN","","","","","","","","","","","2 OAK AVE","","SALEM","OR","97301","",)"
+        R"("","","","","","","","","","","","","","")"};
+    // Two more columns after the 32, such as the last build wrote: left unused.
+    const QByteArray flags[] = {"", R"(,"Y","Y")"};
+    for (const QByteArray& extra : flags) {
+        QByteArray file =
+            header + (extra.isEmpty() ? "" : R"(,"LAST NAME HYPHEN","LAST NAME REVERSE")") + "\r\n";
+        for (const QByteArray& record : records) file += record + extra + "\r\n";
+        QFile::remove(path("ovra.mdb"));
+        common::schema::create_database(path("ovra.mdb"));
+        restart_program();
+        expect_completed();
+        open_import(file, [](frmImport& w) {
+            const QRegularExpression boxes(QStringLiteral("^(cmdColumn|txtSelection)\\("));
+            EXPECT_EQ(w.widget()->findChildren<QWidget*>(boxes).size(), 2 * 32);
+            proceed(w, identity(), 0);
+        });
+        EXPECT_EQ(rows("OVRAData"),
+                  QStringList({"BROWN, ANN|||||||||||2 OAK AVE||SALEM|OR|97301|||||0|N|N|N|N|1|0|"
+                               "N|N|N|N|N|N|N|N|N|N|N|N|N",
+                               "SMITH, JOHN|John@Home.Example|John@Work.Example|555-0101|555-0102|"
+                               "MARY|JONES|Mary@Home.Example|Mary@Work.Example|555-0201|555-0202|"
+                               "1 MAIN ST|APT 2|SPRINGFIELD|IL|62701|555-0301||||2|N|N|Y|N|1|0|"
+                               "N|N|N|N|N|N|N|N|N|N|N|N|Y"}))
+            << extra.constData();
+        EXPECT_EQ(rows("Children"), QStringList("SMITH, JOHN|KIM|LEE||||"));
+        EXPECT_EQ(
+            rows("Address"),
+            QStringList("SMITH, JOHN|1 COLLEGE WAY|ROOM 9|URBANA|IN|61801|N|555-0401|555-0402"));
     }
 }
 
