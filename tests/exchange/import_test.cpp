@@ -228,6 +228,33 @@ TEST_F(Import, AnExportShapedFileImportsHouseholdByHouseholdAndOneWithMoreColumn
     }
 }
 
+TEST_F(Import, ASecondAddressOfOneItemAloneIsStoredWithThatItemInItsPlace) {
+    // Household n fills only second-address item n (boxes 26 to 32, columns 7 to 13), in
+    // lower case.
+    const char* const items[] = {"1 college way", "room 9",         "urbana",        "in",
+                                 "k1a 0b1",       "555-0401 ext 1", "555-0402 ext 2"};
+    const int place[] = {1, 2, 3, 4, 5, 7, 8};  // its field in an Address row
+    QByteArray file = "FIRST,LAST,ADDRESS,CITY,STATE,ZIP,A1,A2,CITY2,STATE2,ZIP2,PHONE2,FAX2\r\n";
+    QStringList expected;
+    std::vector<int> boxes = kAddress;
+    boxes.resize(32);
+    for (int n = 0; n < 7; ++n) {
+        boxes[25 + n] = 7 + n;
+        QByteArrayList second(7);
+        second[n] = items[n];
+        file += "Al,Lee" + QByteArray::number(n) + ",1 Main St,Salem,OR,97301," + second.join(',') +
+                "\r\n";
+        QStringList row = {QStringLiteral("LEE%1, AL").arg(n), "", "", "", "", "", "N", "", ""};
+        row[place[n]] = QString(items[n]).toUpper();
+        expected << row.join('|');
+    }
+    expect_completed();
+    open_import(file, [&boxes](frmImport& w) { proceed(w, boxes, 0); });
+    EXPECT_EQ(rows("Address"), expected);
+    for (int n = 0; n < 7; ++n)
+        EXPECT_EQ(stored(QStringLiteral("LEE%1, AL").arg(n)).second_address, "Y") << n;
+}
+
 TEST_F(Import, DuplicatesAreListedAndTheStoredHouseholdStaysAsItWas) {
     AddressRecord old = household("SMITH", "JOHN");
     old.city = "OLD TOWN";
