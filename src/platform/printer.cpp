@@ -46,6 +46,11 @@ double width_in(const QFont& font, const QString& text) {
     return metrics(font).horizontalAdvance(text) / kMeasureDpi;
 }
 
+// A text of blanks leaves no ink to keep clear of.
+bool inked(const PrintItem& item) {
+    return std::any_of(item.text.begin(), item.text.end(), [](QChar c) { return !c.isSpace(); });
+}
+
 }  // namespace
 
 PrintFace print_face(const QString& asked) {
@@ -418,13 +423,17 @@ void Printer::print_items(const std::vector<PrintItem>& items, bool end_line) {
         }
         if (item.text.isEmpty()) continue;
         // The substitute faces are wider than the originals the columns were laid out for: a
-        // text followed by a column is condensed (not below 60 %) to end half a column short
-        // of it, and nothing passes the label edge asked for or the printable area's edge.
-        const PrintItem* next = nullptr;
-        for (size_t j = i + 1; j < items.size() && !next; ++j)
-            if (items[j].kind == PrintItem::Kind::Tab || !items[j].text.isEmpty()) next = &items[j];
-        const double column_end = next && next->kind == PrintItem::Kind::Tab
-                                      ? column_x(*next) - tab / 2 - x_in_
+        // text is condensed (not below 60 %) to end half a column short of the column where
+        // the line's next inked text starts, and nothing passes the label edge asked for or
+        // the printable area's edge. Tabs to columns left empty make no room for anything.
+        double next_column = -1;
+        size_t j = i + 1;
+        for (; j < items.size() && !(items[j].kind == PrintItem::Kind::Text && inked(items[j]));
+             ++j)
+            if (items[j].kind == PrintItem::Kind::Tab)
+                next_column = std::max(next_column, column_x(items[j]));
+        const double column_end = j < items.size() && next_column >= 0
+                                      ? next_column - tab / 2 - x_in_
                                       : std::numeric_limits<double>::infinity();
         double edge = page_right - x_in_;
         if (item.fit_right > 0) edge = std::min(edge, to_inches(item.fit_right) - x_in_);

@@ -183,9 +183,11 @@ public:
 
     // ---- Output. Print draws the items and ends the line (CurrentX := 0, CurrentY += one line);
     // PrintContinue leaves CurrentX after the last text, on the same line. A line that would
-    // cross the printable bottom starts a new page first. A text followed by Tab(n) is condensed
-    // (down to 60 %) to end half a tab column before column n; one that still does not fit puts
-    // the next item one blank after its end. No text passes the printable area's right edge.
+    // cross the printable bottom starts a new page first. A text followed by Tab(n) and then by
+    // a text with ink is condensed (down to 60 %) to end half a tab column before column n (the
+    // last such tab before that text); one that still does not fit puts the next item one blank
+    // after its end. Tabs followed by nothing, or by blanks only, condense nothing. No text
+    // passes the printable area's right edge.
     void Print(const std::vector<PrintItem>& items = {});
     void PrintContinue(const std::vector<PrintItem>& items);
     void NewPage();

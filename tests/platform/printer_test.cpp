@@ -103,6 +103,27 @@ TEST_F(PrinterTest, TextsEndShortOfTheirNextColumnAndOfThePageWithoutWrapping) {
     EXPECT_NEAR(t[9].y, 1 + 5 * line, 1e-9);
 }
 
+// Room is made only for ink: a tab followed by nothing, an empty text or blanks leaves the
+// text before it whole, and across an empty column a text makes room only for the next text.
+TEST_F(PrinterTest, TabsToNothingCondenseNothing) {
+    const double tab = 904.0 / 2048 * 8 / 72, col60 = 59 * tab, col95 = 94 * tab;
+    const QString w28(28, QLatin1Char('W')), w50(50, QLatin1Char('W'));
+    p->Print({Tab(5), w28, Tab(60)});
+    p->Print({Tab(5), w28, Tab(60), "", Tab(95), ""});
+    p->Print({Tab(5), w28, Tab(60), " "});
+    p->Print({Tab(5), w50, Tab(60), "", Tab(95), "N"});
+    p->EndDoc();
+    const auto& t = rec->texts;
+    ASSERT_EQ(t.size(), 6u);
+    for (int i : {0, 1, 2}) EXPECT_EQ(t[i].stretch, 100) << i;
+    ASSERT_GT(t[0].x + drawn_size(t[0]).width(), col60) << "w28 must pass column 60";
+    const double end = t[4].x + drawn_size(t[4]).width();
+    EXPECT_LT(t[4].stretch, 100);
+    EXPECT_GT(end, col60);
+    EXPECT_LE(end, col95 - tab / 2);
+    EXPECT_NEAR(t[5].x, col95, 1e-9);
+}
+
 TEST_F(PrinterTest, LongOutputOverflowsOntoNewPagesInsideThePrintableArea) {
     for (int i = 0; i < 200; ++i) p->Print({QString::number(i)});
     p->NewPage();

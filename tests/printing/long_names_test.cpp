@@ -123,6 +123,49 @@ TEST_F(LongNamesOnPaper, PhoneListKeepsEveryNumberApartInItsColumn) {
     EXPECT_EQ(in_second, 4 * 2 + 1);
 }
 
+// A number alone on its line has nothing after its tab to make room for: it prints as wide as
+// the same text printed by itself.
+TEST_F(LongNamesOnPaper, PhoneListLoneNumbersPrintAtFullWidth) {
+    const QString pdf = print_all(&Dialog::optprint1, "Phone list.pdf");
+    QStringList lone;
+    for (const RecordImage& h : images())
+        for (const phone_list::EntryLine& l : phone_list::entry_lines(h, false))
+            if (l.name.isEmpty() && l.second.isEmpty()) lone << l.first;
+    ASSERT_EQ(lone.size(), 5);  // each person 2's cell, and the one person's
+    const QString alone = path("alone.pdf");
+    files.expect(alone);
+    {
+        platform::PrintCommand command(QStringLiteral("alone.pdf"));
+        platform::Printer& p = platform::printer();
+        p.set_ScaleMode(platform::kScaleTwips);
+        p.set_FontName(QStringLiteral("News Gothic MT"));
+        p.set_FontSize(8.28);
+        for (const QString& text : lone) p.Print({text});
+        p.EndDoc();
+        command.finish();
+    }
+    // The span of the words of a text's line, found by its number (each number is printed once).
+    auto span = [](const std::vector<testing_support::PdfWord>& words, const QString& text) {
+        const QString number = text.section(QLatin1Char(' '), -1);
+        const auto at = std::find_if(words.begin(), words.end(),
+                                     [&](const auto& w) { return w.text == number; });
+        if (at == words.end()) return -1.0;
+        double left = at->box.left();
+        for (const auto& w : words)
+            if (w.page == at->page && std::abs(w.box.top() - at->box.top()) < 0.01 &&
+                text.split(QLatin1Char(' ')).contains(w.text))
+                left = std::min(left, w.box.left());
+        return at->box.right() - left;
+    };
+    const auto listed = testing_support::pdf_words(pdf),
+               by_itself = testing_support::pdf_words(alone);
+    for (const QString& text : lone) {
+        const double width = span(by_itself, text);
+        ASSERT_GT(width, 1) << text.toStdString();
+        EXPECT_NEAR(span(listed, text), width, 0.005) << text.toStdString();
+    }
+}
+
 TEST_F(LongNamesOnPaper, AddressBookKeepsEveryTextApartOnOnePagePerHousehold) {
     const QString pdf = print_all(&Dialog::Optprint2, "Address book.pdf");
     QStringList texts;
