@@ -1,6 +1,7 @@
 #include "printing/print_request.h"
 
 #include "common/records.h"
+#include "printing/household_pass.h"
 #include "printing/sheets.h"
 #include "shell/frmdatabase.h"
 
@@ -67,9 +68,7 @@ std::optional<PrintResult> refused_choices(const PrintRequest& r, OutputType out
         return refused;
     }
     const bool labels = output == OutputType::MailingLabels;
-    // The phone list prints what is selected, even nothing.
-    if (r.choice == RecordChoice::All || (!labels && output != OutputType::AddressBook))
-        return std::nullopt;
+    if (r.choice == RecordChoice::All || output == OutputType::ReturnLabels) return std::nullopt;
     refused.clear_categories = true;
     const int selected = r.selected_count();
     if (labels && r.single_print && r.child_print) {
@@ -83,7 +82,10 @@ std::optional<PrintResult> refused_choices(const PrintRequest& r, OutputType out
                               : QStringLiteral("YOU MUST SELECT ONE RECORD FOR %1").arg(what);
         refused.deselect_lines = selected > 1;
     } else if (selected == 0) {
-        refused.message = QStringLiteral("CHOOSE AT LEAST 1 NAME");
+        // The phone list says it printed none, but asks for no file to print none into.
+        refused.message = output == OutputType::PhoneList
+                              ? printed_of_records(0, r)
+                              : QStringLiteral("CHOOSE AT LEAST 1 NAME");
     } else {
         return std::nullopt;
     }

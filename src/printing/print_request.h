@@ -97,8 +97,8 @@ bool find_list_record(const ListLine& line);
 bool check_record_categories(const PrintRequest& request);
 
 // The choices a printout of this output type refuses before anything is asked or printed, as
-// the result the dialog shows: By Category without a category; for the address book and the
-// mailing labels, Selected Printing without a selected line; for the mailing labels,
+// the result the dialog shows: By Category without a category; Selected Printing without a
+// selected line (the phone list's message says it printed none); for the mailing labels,
 // SinglePrint and ChildPrint together, or either without exactly one selected line. Nothing
 // when the choices stand.
 std::optional<PrintResult> refused_choices(const PrintRequest& request, OutputType output);

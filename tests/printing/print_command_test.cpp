@@ -65,6 +65,24 @@ TEST_F(PrintCommandTest, ChoicesThenTheLoadPromptThenTheFile) {
     EXPECT_EQ(boxes_before_file, std::vector<size_t>{2});
 }
 
+// A phone list of no selected line says it printed none without asking for a file first;
+// one line asks for the file and prints.
+TEST_F(PrintCommandTest, APhoneListOfNoLineAsksForNoFile) {
+    start_with(3);
+    in_dialog([this](Dialog& d) {
+        click(d.optprint1);
+        click(d.Option3);
+        d.cmbPrinter->setCurrentIndex(d.cmbPrinter->findText(platform::kPdfDevice));
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 0 OF 3 RECORDS");
+        EXPECT_TRUE(files.calls().empty());
+        select_lines(d.lstselection, {1});
+        files.expect(path("one.pdf"));
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 1 OF 3 RECORDS");
+    });
+}
+
 // What the runs are handed is what the user sees, and households are found by their keys.
 TEST_F(PrintCommandTest, TheRequestCarriesTheChoicesAndEachLinesKey) {
     auto tricky = household("Smith", "John & Mary");
