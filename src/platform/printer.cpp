@@ -137,7 +137,8 @@ public:
             return;
         }
         if (!pdf_) {
-            check_print_queue(device_);
+            // The queue may have stopped since the command began.
+            check_ready();
             job_file_ = std::make_unique<QTemporaryFile>(
                 QDir(QDir::tempPath()).filePath(QStringLiteral("ovra-job-XXXXXX.pdf")));
             if (!job_file_->open()) fail();
@@ -146,6 +147,9 @@ public:
         printer_.setColorMode(color_mode == kColorModeColor ? QPrinter::Color
                                                             : QPrinter::GrayScale);
         if (!painter_.begin(&printer_)) fail();
+    }
+    void check_ready() override {
+        if (!pdf_) check_print_queue(device_);
     }
     void new_page() override {
         drawn_with_ = {};
@@ -299,6 +303,10 @@ void Printer::end_command() {
     pdf_file_.clear();
     if (job_open_) EndDoc();
     drop_backend();
+}
+
+void Printer::check_printer() {
+    if (DeviceName() != kPdfDevice) backend().check_ready();
 }
 
 void Printer::drop_backend() {

@@ -68,6 +68,8 @@ PageGeometry pdf_device_geometry();
 class PrintBackend {
 public:
     virtual ~PrintBackend() = default;
+    // Raises VbError (kErrPrinter) when the device cannot print now, before anything is drawn.
+    virtual void check_ready() {}
     // Starts a job (on a PDF file already open for the command: its next page).
     virtual void begin_job(int color_mode) = 0;
     virtual void new_page() = 0;
@@ -149,6 +151,10 @@ public:
     bool begin_command(const QString& suggested_file_name);
     // Closes the command's PDF file; raises kErrPrinter when it cannot be finished.
     void end_command();
+    // Raises kErrPrinter when the current printer cannot print now: a queue that is stopped,
+    // rejects jobs, cannot take US Letter or whose server is gone. The PDF device always can.
+    // A command asks this before its first question, so nothing is asked in vain.
+    void check_printer();
 
     // ---- Scale and position (in the current scale's units, from the printable area's top-left).
     int ScaleMode() const { return scale_mode_; }

@@ -121,6 +121,7 @@ private:
     void set_categories_enabled(bool enabled);
     void clear_categories();
     void grey_pickers();
+    bool printer_ready();
     void quick_print();
     void run(printing::PrintResult (*runner)(const printing::PrintRequest&));
     void apply(const printing::PrintResult& result);

@@ -74,12 +74,13 @@ void frmprint::select_printer() {
 void frmprint::run(printing::PrintResult (*runner)(const printing::PrintRequest&)) {
     auto& c = ui();
     const printing::PrintRequest request = print_request();
-    // Every printout in one order: its choices, the sheets in the printer, and only then the
-    // print command, whose PDF file is asked for as it opens.
+    // Every printout in one order: its choices, a printer that can print, the sheets in the
+    // printer, and only then the print command, whose PDF file is asked for as it opens.
     if (const auto refused = printing::refused_choices(request, request.output)) {
         apply(*refused);
         return;
     }
+    if (!printer_ready()) return;
     if (request.output == printing::OutputType::MailingLabels) {
         const sheets::LabelSheet* sheet = printing::label_sheet(request.sheet);
         if (!sheet) return;  // no sheet chosen: the run ends without a word
@@ -110,8 +111,20 @@ void frmprint::run(printing::PrintResult (*runner)(const printing::PrintRequest&
     apply(result);
 }
 
+// A printer that cannot print ends PRINT before the user is asked anything.
+bool frmprint::printer_ready() {
+    try {
+        platform::printer().check_printer();
+    } catch (const platform::VbError& e) {
+        ui().lblselwarning->setText(failure_text(e));
+        return false;
+    }
+    return true;
+}
+
 void frmprint::quick_print() {
     auto& c = ui();
+    if (!printer_ready()) return;
     const printing::PrintRequest request = print_request();
     if (request.sheet != printing::Sheet::None) {
         const QString avery = request.sheet == printing::Sheet::Standard   ? QStringLiteral("5160")
@@ -141,6 +154,7 @@ void frmprint::quick_print() {
 }
 
 void frmprint::print_return_labels() {
+    if (!printer_ready()) return;
     auto& main = form<frmOVRA>();
     main.cancel_flag = false;
     if (main.ReturnLabel[1].isEmpty()) {

@@ -2,7 +2,6 @@
 // defaults, every label where the PDF device puts it, and failures told as they are.
 #include <cups/cups.h>
 
-#include <QDateEdit>
 #include <QDir>
 #include <algorithm>
 #include <memory>
@@ -10,7 +9,6 @@
 #include "cups_server.h"
 #include "pdf_words.h"
 #include "print_dialog_fixture.h"
-#include "printing/frmFileName.h"
 
 using platform::form;
 using testing_support::CupsServer;
@@ -97,8 +95,8 @@ TEST_F(CupsQueue, LabelsComeOutOnLetterWhereThePdfDevicePutsThem) {
     }
 }
 
-// Each failure ends PRINT of a tracked run with the queue and the reason, prints nothing and
-// writes no tracking report.
+// Each failure ends PRINT of a tracked run with the queue and the reason, before the sheets or
+// the report's name are asked for; it prints nothing and writes no tracking report.
 TEST_F(CupsQueue, AQueueThatCannotPrintSaysWhyAndPrintsNothing) {
     for (int i = 0; i < 3; ++i) {
         common::AddressRecord h = household("Jones", QString("Guest%1").arg(i));
@@ -155,14 +153,7 @@ TEST_F(CupsQueue, AQueueThatCannotPrintSaysWhyAndPrintsNothing) {
             SCOPED_TRACE(c.message);
             choose_printer(d, c.printer);
             ASSERT_TRUE(c.spoil()) << server->error().toStdString();
-            modals.on("frmFileName", [](platform::Window& w) {
-                auto& f = static_cast<frmFileName&>(w).ui();
-                type(f.txtFileName, "PARTY");
-                f.dtpResponse->setDate(QDate::currentDate().addDays(1));
-                f.dtpParty->setDate(QDate::currentDate().addDays(2));
-                click(f.cmdEnter);
-            });
-            print_and_load_labels(d);
+            click(d.comprint);
             const QString shown = d.lblselwarning->text();
             ASSERT_TRUE(c.mend()) << server->error().toStdString();
             EXPECT_TRUE(shown.startsWith(c.message)) << shown.toStdString();
@@ -172,6 +163,38 @@ TEST_F(CupsQueue, AQueueThatCannotPrintSaysWhyAndPrintsNothing) {
     EXPECT_EQ(server->jobs("A4only"), 0);
     EXPECT_EQ(QDir(path(".")).entryList({"*.trk"}), QStringList());
     EXPECT_EQ(form<frmOVRA>().Trackfile, 0);
+}
+
+// A stopped queue ends a run that would set a label aside before the sheets are asked for,
+// and no list of labels set aside follows; return labels (none set up yet) and QuickPrint ask
+// nothing either.
+TEST_F(CupsQueue, AStoppedQueueAsksNothingAndListsNothing) {
+    store_household(household("WORTHINGTONSMYTHEBARTHOLOMEW", "ALEXANDERJONATHAN"));
+    start(3);
+    const int jobs_before = server->jobs("Office");
+    QStringList shown;
+    ASSERT_TRUE(server->admin("cupsdisable", {"-r", "Paper jam", "Office"}))
+        << server->error().toStdString();
+    in_dialog([&](Dialog& d) {
+        auto print = [&] {
+            click(d.comprint);
+            shown << d.lblselwarning->text();
+        };
+        click(d.Option1);
+        click(d.Option5);
+        choose_printer(d, "Office");
+        print();
+        click(d.Optprint4);
+        print();
+        click(d.Optprint3);
+        click(d.Option4);
+        print();
+    });
+    ASSERT_TRUE(server->admin("cupsenable", {"Office"})) << server->error().toStdString();
+    const QString stopped =
+        "PRINTING FAILED: THE PRINTER OFFICE COULD NOT PRINT: THE QUEUE IS STOPPED (PAPER JAM).";
+    EXPECT_EQ(shown, QStringList({stopped, stopped, stopped}));
+    EXPECT_EQ(server->jobs("Office"), jobs_before);
 }
 
 }  // namespace
