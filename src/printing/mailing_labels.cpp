@@ -59,7 +59,9 @@ PrintResult print_mailing_labels(const PrintRequest& asked) {
     result = run_mailing_labels(request, out);
     if (asked.track && !tracking) result.clear_track = true;
 
-    if (!too_long.isEmpty()) {
+    // A failed run lists nothing: its list would hold only the labels met before the failure,
+    // and printing the list would fail on the same printer.
+    if (!result.failed && !too_long.isEmpty()) {
         for (const QString& entry : too_long) invalid.add_entry(entry);
         invalid.set_help_context_id(6101);
         invalid.show_modal();

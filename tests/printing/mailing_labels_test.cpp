@@ -41,6 +41,21 @@ TEST_F(MailingLabels, PrintsTheLabelsListsTheTooLongOneAndCountsWhatPrinted) {
     EXPECT_FALSE(printed.join(' ').contains("WORTHINGTON"));
 }
 
+// A run the printer fails lists no label set aside: only the failure is told.
+TEST_F(MailingLabels, AFailedRunShowsNoTooLongList) {
+    store_household(household("WORTHINGTONSMYTHEBARTHOLOMEW", "ALEXANDERJONATHAN"));
+    start_with(3);
+    platform::use_print_recorder().fail_next_begin = true;
+    in_dialog([this](Dialog& d) {
+        click(d.Optprint3);
+        click(d.Option1);
+        expect_load_prompt("5160");
+        click(d.comprint);
+        EXPECT_TRUE(d.lblselwarning->text().startsWith("PRINTING FAILED: "))
+            << d.lblselwarning->text().toStdString();
+    });
+}
+
 // A tracked run as the user makes it: the report's name, the labels, the report on disk and
 // counted, and it opens in the grid. EXIT in the name window prints without a report.
 TEST_F(MailingLabels, ATrackedRunWritesAReportThatOpensInTheGrid) {
