@@ -605,6 +605,25 @@ QVector<int> DataControl::count_equal(const QStringList& columns, const QVariant
     return counts;
 }
 
+int DataControl::execute(const QString& sql, const QVector<QVariant>& values) {
+    require_open();
+    settle();
+    forget_ahead();
+    sqlite3_stmt* stmt = prepare(sql);
+    int changed = 0;
+    {
+        Reset r{stmt};
+        for (int i = 0; i < values.size(); ++i) bind(stmt, i + 1, values[i]);
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE) raise_sqlite(rc, QStringLiteral("Cannot change the rows"));
+        changed = sqlite3_changes(db_);
+    }
+    reread_current();
+    return changed;
+}
+
 int DataControl::column(const QString& name) const {
     require_table();
     // Writers and readers name the fields in the table's order: try the one after the last.
@@ -747,12 +766,15 @@ void DataControl::rollback() {
     }
     drop_buffer();
     // The cached row may hold what was just undone.
-    if (current_ && !table_.isEmpty()) {
-        sqlite3_stmt* stmt =
-            prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid=?1").arg(quoted_table()));
-        bind(stmt, 1, *current_);
-        position(stmt);
-    }
+    reread_current();
+}
+
+void DataControl::reread_current() {
+    if (!current_ || table_.isEmpty()) return;
+    sqlite3_stmt* stmt =
+        prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid=?1").arg(quoted_table()));
+    bind(stmt, 1, *current_);
+    position(stmt);
 }
 
 void DataControl::compact_database(const QString& source, const QString& destination) {

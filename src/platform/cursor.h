@@ -88,6 +88,11 @@ public:
     // For each column, the number of rows of the current table holding exactly value there.
     QVector<int> count_equal(const QStringList& columns, const QVariant& value);
 
+    // Runs one statement over the tables at once, its values bound to ?1, ?2 ... (never pasted
+    // into the text), and returns the number of rows it changed. The open table, index and edit
+    // buffer stay; the current row is read again, so it shows what the statement left.
+    int execute(const QString& sql, const QVector<QVariant>& values = {});
+
     // Fields a walk with move_next reads in its batches (until the table is switched or this is
     // called with none); others are still readable, one query per row. Only for speed.
     void set_walk_fields(const QStringList& names);
@@ -147,6 +152,8 @@ private:
     // Takes the row a step gave (rc), or clears the current row at the end.
     bool load_row(sqlite3_stmt* stmt, int rc);
     void clear_current();
+    // Reads the current row again by its row id (none when it is gone).
+    void reread_current();
     // Reads the first row a refresh left pending.
     void settle() const;
     void forget_ahead();

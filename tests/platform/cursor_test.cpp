@@ -341,6 +341,25 @@ TEST_F(CursorTest, SwitchedTablesAndRowsReadByKeyKeepTheCurrentRow) {
     EXPECT_EQ(data.record_source(), "OVRAData");
 }
 
+// A statement over many rows takes its values bound (a quote in one is text, never SQL), says
+// how many rows it changed and leaves the current row showing the change.
+TEST_F(CursorTest, AStatementOverManyRowsBindsItsValuesAndRereadsTheCurrentRow) {
+    add("SMITH, JOHN", "ONE");
+    add("JONES, MARY", "ONE");
+    add("O'BRIEN, ANN", "TWO");
+    data.set_index("keyname");
+    data.seek("=", "JONES, MARY");
+    const QString odd = "X'; DROP TABLE OVRAData; --";
+    EXPECT_EQ(data.execute("UPDATE OVRAData SET city = ?1 WHERE city = ?2", {odd, "ONE"}), 2);
+    EXPECT_EQ(data.field("city").toString(), odd);
+    EXPECT_EQ(data.count_equal({"city"}, odd), QVector<int>{2});
+    EXPECT_EQ(data.execute("DELETE FROM OVRAData WHERE keyname = ?1", {"jones, mary"}), 1);
+    EXPECT_FALSE(data.has_current());
+    EXPECT_EQ(stored_rows(), 2);
+    EXPECT_EQ(error_of([&] { data.execute("UPDATE Nowhere SET city = 1"); }),
+              platform::kErrDatabaseEngine);
+}
+
 // A missing or damaged database fails cleanly and nothing creates one; the compaction copies
 // every row and refuses an existing destination.
 TEST_F(CursorTest, MissingOrDamagedDatabasesFailCleanlyAndCompactionCopiesEveryRow) {
