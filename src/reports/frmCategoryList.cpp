@@ -11,14 +11,6 @@
 #include "printouts.h"
 #include "shell/frmdatabase.h"
 
-namespace {
-
-bool has_children(const QString& key) {
-    return common::count_children(common::stored_children(Data1(), key)) > 0;
-}
-
-}  // namespace
-
 frmCategoryList::frmCategoryList() : Form(QStringLiteral("frmCategoryList")) {}
 
 void frmCategoryList::build(QWidget* w, frmCategoryList_ui::Controls& c) {
@@ -77,7 +69,7 @@ void frmCategoryList::list_current_row() {
                               d.field(QStringLiteral("last name 2")),
                               common::text_field(d, QStringLiteral("last name hyphen")),
                               common::text_field(d, QStringLiteral("last-name-reverse")),
-                              has_children(key) ? 1 : 0, true),
+                              d.field(QStringLiteral("childflag")).toInt(), true),
          key});
 }
 

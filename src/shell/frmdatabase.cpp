@@ -113,6 +113,20 @@ std::array<int, 13> count_category_members() {
     return result;
 }
 
+int heal_children_flags() {
+    // A name counts unless it is empty or a single blank, as common::count_children counts.
+    QStringList named;
+    for (int i = 1; i <= 6; ++i)
+        named << QStringLiteral("(coalesce(c.child%1, '') NOT IN ('', ' '))").arg(i);
+    const QString names =
+        QStringLiteral(
+            "coalesce((SELECT %1 FROM Children c WHERE c.keyname = OVRAData.keyname "
+            "ORDER BY c.rowid LIMIT 1), 0)")
+            .arg(named.join(QStringLiteral(" + ")));
+    return Data1().execute(
+        QStringLiteral("UPDATE OVRAData SET childflag = %1 WHERE childflag IS NOT %1").arg(names));
+}
+
 void open_table(const QString& table) {
     Data1().set_record_source(table);
     Data1().refresh();

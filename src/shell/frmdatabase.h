@@ -46,6 +46,12 @@ void report_address_book();
 // counts of the settings file are checked against. Leaves the cursor on OVRAData.
 std::array<int, 13> count_category_members();
 
+// Sets every household's childflag that disagrees with its Children row to the number of names
+// in that row that are not blank (0 without a row), in one statement: a flag stored by an
+// earlier build or by hand then says what the names say, and every list may read it. Returns
+// the number of households put right.
+int heal_children_flags();
+
 // The table protocol: switch the cursor to a table (positioned on its first row, no index).
 void open_table(const QString& table);
 // Sets the index "keyname" and seeks the key; true when a row was found and is current.

@@ -6,6 +6,7 @@
 #include "frmOVRA.h"
 #include "frmdatabase.h"
 #include "platform/application.h"
+#include "platform/cursor.h"
 #include "platform/errors.h"
 
 namespace modCategory_setup {
@@ -29,7 +30,15 @@ bool recount_categories(std::array<int, 13>& catcount) {
     if (!Data1().is_open()) return false;
     // A damaged address book cannot be counted whole: the counts stay as they were.
     std::array<int, 13> counted{};
-    if (!platform::resume_next([&] { counted = count_category_members(); })) return false;
+    const bool read = platform::resume_next([&] {
+        platform::Transaction recount(Data1());
+        // Children flags left by an earlier build or by hand heal with the counts, so every list
+        // may go by the flag. One that can only be read keeps its flags.
+        if (!Data1().read_only()) heal_children_flags();
+        counted = count_category_members();
+        recount.commit();
+    });
+    if (!read) return false;
     if (counted == catcount) return false;
     catcount = counted;
     return true;

@@ -9,8 +9,9 @@ namespace modCategory_setup {
 void set_up_categories();
 
 // Puts the counts of the households in the address book into catcount where they differ from
-// it; true when one changed. Nothing changes while the address book is not open or cannot be
-// read whole.
+// it; true when one changed. In the same transaction every household's childflag is made to
+// agree with its Children row (heal_children_flags). Nothing changes while the address book is
+// not open or cannot be read whole.
 bool recount_categories(std::array<int, 13>& catcount);
 
 // Puts the number of tracking reports in the program folder (its *.trk files) into Trackfile

@@ -12,8 +12,9 @@ namespace {
 using PickerTest = LookupTest;
 
 TEST_F(PickerTest, DisplayLinesFollowTheSecondPersonAndChildren) {
-    auto with_children = [](common::AddressRecord r) {
+    auto with_children = [this](common::AddressRecord r) {
         r.childflag = 2;
+        store_children({r.keyname, {"", "CY", "DI"}});
         return r;
     };
     store_household(household("Smith", "John"));
@@ -95,6 +96,7 @@ TEST_F(PickerTest, EachModeFiltersItsList) {
     auto kids = couple("Brown", "Al", "EVE", "BROWN");
     kids.childflag = 1;
     store_household(kids);
+    store_children({kids.keyname, {"", "CY"}});
     store_household(household("Green", "Bo"));
     start_program();
     auto& c = main().ui();

@@ -93,6 +93,7 @@ TEST_F(PrintCommandTest, TheRequestCarriesTheChoicesAndEachLinesKey) {
     with_family.childflag = 2;
     with_family.category[3] = "y";
     store_household(with_family);
+    store_children({with_family.keyname, {"", "CY", "DI"}});
     store_household(household("Adams", "Zoe"));
     start_with(0, {"A", "B", "C", "D", "E", "F", "G"});
     in_dialog([this](Dialog& d) {

@@ -30,13 +30,8 @@ protected:
         if (last2) r.last_name_2 = *last2;
         r.last_name_hyphen = hyphen;
         r.last_name_reverse = reverse;
-        // A stale childflag on purpose: the children are the names of the Children row.
-        r.childflag = children > 0 ? 0 : 3;
+        r.childflag = children;
         store_household(r);
-        common::ChildrenRecord kids;
-        kids.keyname = r.keyname;
-        if (children > 0) kids.child[children] = "CY";
-        store_children(kids);
     }
 
     // The lines the category button shows; with `print`, what PRINT printed instead.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -232,6 +233,47 @@ TEST_F(StartUp, CountsThatDriftedFromHouseholdsAndReportsAreRecountedAndRewritte
     EXPECT_EQ(form<frmOVRA>().Trackfile, 1);
     EXPECT_TRUE(main().mnuTrackingReports->isEnabled());
     EXPECT_FALSE(exists("storefile.ovr"));
+}
+
+// Flags stored by an earlier build or by hand that disagree with the household's names heal at
+// the start, so every list says the same about a household's children.
+TEST_F(StartUp, ChildrenFlagsHealAtStartSoEveryListAgreesWithTheNames) {
+    std::array<QString, 13> names{};
+    names[1] = "FAMILY";
+    write_settings(names, 2, 0);
+    auto zero = household("Zero", "Flo");
+    zero.childflag = 0;
+    auto stale = household("Stale", "Sam");
+    stale.childflag = 2;  // and no Children row
+    for (auto* h : {&zero, &stale}) {
+        h->category[1] = "Y";
+        store_household(*h);
+    }
+    store_children({"ZERO, FLO", {"", "AMY", " ", "BEN"}});
+    start_program();
+    EXPECT_EQ(household_row("ZERO, FLO").childflag, 2);
+    EXPECT_EQ(household_row("STALE, SAM").childflag, 0);
+
+    // The lines of the list a command opens; the window is then cancelled.
+    auto listed = [this](const std::function<void()>& command, const char* window,
+                         const char* list) {
+        QStringList lines;
+        modals.on(window, [&](platform::Window& w) {
+            const auto* box = w.widget()->findChild<QListWidget*>(list);
+            for (int i = 0; box && i < box->count(); ++i) lines << box->item(i)->text();
+            w.close_box();
+        });
+        command();
+        return lines;
+    };
+    const QStringList both = {"STALE, SAM", "ZERO, FLO AND FAMILY"};
+    EXPECT_EQ(listed([this] { click(main().Comeditrecord); }, "FrmGetAddress", "LstGetAddress1"),
+              both);
+    EXPECT_EQ(listed([this] { click(main().Comprintrec); }, "frmprint", "lstselection"), both);
+    EXPECT_EQ(listed([this] { click(main().cmdButton[1]); }, "frmCategoryList", "List1"), both);
+    EXPECT_EQ(
+        listed([this] { main().MnuMoveChildren->trigger(); }, "FrmGetAddress", "LstGetAddress1"),
+        QStringList{"ZERO, FLO"});
 }
 
 TEST_F(StartUp, DamagedSettingsFileIsReportedOnceKeptAndReadItemByItem) {
