@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
+#include <tuple>
 
 #include "common/records.h"
 #include "editor/Frmaddress2.h"
@@ -69,6 +70,39 @@ TEST_F(EditDelete, EditingKeepsFreeTitlesAndMovesOnlyTheChangedCategories) {
     edit(kBrown, [this](Record& r) { click(r.Comsave); });
     EXPECT_EQ(main().catcount[7], 2);
     EXPECT_TRUE(exists("storefile.ovr"));
+}
+
+// A free title typed in small letters is stored in capitals for either person, whether the
+// household is added or edited.
+TEST_F(EditDelete, TypedFreeTitlesAreStoredInCapitals) {
+    const auto titles = [](Record& r, const char* title1, const char* title2) {
+        click(r.Opt1f);
+        type(r.sal1, title1);
+        click(r.Opt2e);
+        type(r.sal2, title2);
+        click(r.Comsave);
+    };
+    modals.on("frmAddressRecord", [&](platform::Window&) {
+        auto& r = record().ui();
+        type(r.TxtFirstName1, "cy");
+        type(r.txtLastName1, "dale");
+        type(r.TxtFirstName2, "di");
+        type(r.txtaddress1, "1 elm st");
+        type(r.txtCity, "ames");
+        type(r.txtState, "ia");
+        type(r.txtZip, "50010");
+        titles(r, "sr.", "sra.");
+    });
+    click(main().ui().comnewrecord);
+    edit(kBrown, [&](Record& r) { titles(r, "rt. hon.", "dame"); });
+    const std::tuple<const char*, const char*, const char*> stored[] = {
+        {"DALE, CY", "SR.", "SRA."}, {"BROWN, AL", "RT. HON.", "DAME"}};
+    for (const auto& [key, title1, title2] : stored) {
+        const auto h = household_row(key);
+        EXPECT_EQ(QStringList({h.option1.value_or("absent"), h.sal1, h.option2, h.sal2}),
+                  QStringList({"6", title1, "5", title2}))
+            << key;
+    }
 }
 
 TEST_F(EditDelete, ANextHouseholdShowsNothingOfTheOneBefore) {
