@@ -1,9 +1,12 @@
 // The print dialog's mailing labels, as a user prints them: load prompt, too-long list, count.
 #include <QDir>
+#include <algorithm>
 
+#include "pdf_words.h"
 #include "print_dialog_fixture.h"
 #include "printing/FrmInvalid.h"
 #include "printing/frmFileName.h"
+#include "printing_fixture.h"
 #include "reports/frmGetTrackingFile.h"
 #include "reports/frmTrackGrid.h"
 
@@ -54,6 +57,62 @@ TEST_F(MailingLabels, AFailedRunShowsNoTooLongList) {
         EXPECT_TRUE(d.lblselwarning->text().startsWith("PRINTING FAILED: "))
             << d.lblselwarning->text().toStdString();
     });
+}
+
+// With TITLE ticked every title choice of person 1 and of person 2 prints as a word of its own
+// on the real label; person 1 without a title prints no titles at all.
+TEST_F(MailingLabels, EveryTitleOfEitherPersonPrintsAsAWordOfItsOwn) {
+    const struct {
+        const char *first1, *option1, *option2;
+        QStringList line;
+    } cases[] = {
+        {"AL", "2", "4", {"MR.", "AL", "OX", "&", "MS.", "BO", "YU"}},
+        {"CY", "3", "3", {"DR.", "CY", "OX", "&", "MRS.", "BO", "YU"}},
+        {"DI", "4", "1", {"MRS.", "DI", "OX", "&", "MR.", "BO", "YU"}},
+        {"ED", "5", "2", {"MS.", "ED", "OX", "&", "DR.", "BO", "YU"}},
+        {"FY", "6", "5", {"REV.", "FY", "OX", "&", "HON.", "BO", "YU"}},
+        {"GUS", "2", "0", {"MR.", "GUS", "OX", "&", "BO", "YU"}},
+        {"HAL", "1", "3", {"HAL", "OX", "&", "BO", "YU"}},
+    };
+    for (const auto& t : cases) {
+        auto r = household("Ox", t.first1);
+        r.first_name_2 = "BO";
+        r.last_name_2 = "YU";
+        r.option1 = t.option1;
+        r.option2 = t.option2;
+        r.sal1 = "REV.";
+        r.sal2 = "HON.";
+        store_household(r);
+    }
+    start_with(0);
+    const QString pdf = path("titles.pdf");
+    in_dialog([&](Dialog& d) {
+        click(d.Option1);
+        click(d.Chktitle);
+        d.cmbPrinter->setCurrentIndex(d.cmbPrinter->findText(platform::kPdfDevice));
+        expect_load_prompt("5160");
+        files.expect(pdf);
+        click(d.comprint);
+        EXPECT_EQ(d.lblselwarning->text(), "PRINTED 7 OF 7 LABELS");
+    });
+    const auto words = testing_support::pdf_words(pdf);
+    for (const auto& t : cases) {
+        // The name line: the words beside person 1's first name on its label, left to right.
+        const auto first = std::find_if(words.begin(), words.end(),
+                                        [&](const auto& w) { return w.text == t.first1; });
+        ASSERT_NE(first, words.end()) << t.first1;
+        const int label = kAvery5160.label_holding(first->box);
+        std::vector<testing_support::PdfWord> line;
+        for (const auto& w : words)
+            if (w.page == first->page && kAvery5160.label_holding(w.box) == label &&
+                std::abs(w.box.center().y() - first->box.center().y()) < 0.05)
+                line.push_back(w);
+        std::sort(line.begin(), line.end(),
+                  [](const auto& a, const auto& b) { return a.box.left() < b.box.left(); });
+        QStringList printed;
+        for (const auto& w : line) printed << w.text;
+        EXPECT_EQ(printed, t.line) << t.first1;
+    }
 }
 
 // A tracked run as the user makes it: the report's name, the labels, the report on disk and
