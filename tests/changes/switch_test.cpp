@@ -123,6 +123,20 @@ TEST_F(SwitchNames, ChildrenUnderAStaleFlagAndBlankSlotsAreStoredPackedAndUnchan
     EXPECT_EQ(children_row("LEE, ANN").child, expected);
 }
 
+TEST_F(SwitchNames, TheHyphenAndTheReverseFlagKeepTheirOwnValues) {
+    auto lee = household("Lee", "Ann");
+    lee.last_name_hyphen = "Y";
+    lee.last_name_reverse = "N";
+    store_household(lee);
+    restart_program();
+    switch_names("LEE, ANN", [this](Verify& v) {
+        type(v.txtlastname2, "tom park");
+        click(v.cmdContinue);
+    });
+    const auto h = household_row("PARK, TOM");
+    EXPECT_EQ(QStringList({h.last_name_hyphen, h.last_name_reverse}), QStringList({"Y", "N"}));
+}
+
 TEST_F(SwitchNames, ClosingTheVerifierOrARowTheDatabaseRefusesChangesNothing) {
     // A children row left under the new key by nobody's household makes the last write fail.
     store_children({"RAY, ED", {"", "OLD"}});
