@@ -112,6 +112,27 @@ TEST_F(Saving, ANewHouseholdIsStoredWithItsChildrenSecondAddressAndCounts) {
     EXPECT_EQ(main().ui().lblrecnum->text(), "2");
 }
 
+// Each name and title box takes only what its field holds; last name 1 takes 15 characters, so
+// the key stays within its 27.
+TEST_F(Saving, NameBoxesTakeNoMoreThanTheirLimits) {
+    const QString typed = "abcdefghijklmnopqrstuvwxyz";
+    new_record([&](Controls& c) {
+        fill(c, typed, typed);
+        type(c.TxtFirstName2, typed);
+        type(c.txtlastname2, typed);
+        click(c.Opt1f);
+        type(c.sal1, typed);
+        click(c.Opt2e);
+        type(c.sal2, typed);
+        click(c.Comsave);
+    });
+    const QString key = "ABCDEFGHIJKLMNO, ABCDEFGHIJ";
+    ASSERT_EQ(key.size(), 27);
+    const auto h = household_row(key);
+    EXPECT_EQ(QStringList({h.first_name_2, h.last_name_2, h.sal1, h.sal2}),
+              QStringList({"ABCDEFGHIJ", "ABCDEFGHIJKLMNO", "ABCDEFGH", "ABCDEFGH"}));
+}
+
 TEST_F(Saving, ADuplicateIsRefusedAndThenCancelledOrCorrected) {
     store_household(household("Smith", "John"));
     const QByteArray settings = read("storefile.ovr");
