@@ -203,11 +203,9 @@ void frmOVRA::MnuBUDB_Click() {
         return;
     }
 
-    QByteArray set = common::write_line::format({kDatabaseCopy, digest(work_file(kDatabaseCopy))});
-    for (const QString& name : kSideCopies) {
-        const QString sum = digest(work_file(name));
-        set += common::write_line::format({name, sum});
-    }
+    QByteArray set;
+    for (const QString& name : QStringList{kDatabaseCopy} + kSideCopies)
+        set += common::write_line::format({name, digest(work_file(name))});
     // Without a current file the backup has no copy of it, and an old copy would not belong to
     // the set; a copy that failed is left for the restore to recognise as not of this set.
     if (settings && !platform::file_exists(work_file(kSideCopies[0])))
@@ -218,11 +216,9 @@ void frmOVRA::MnuBUDB_Click() {
     if (!resume_next([&] {
             platform::write_file(work_file(kBackupSet), set);
             failed = change->commit();
-        })) {
-        warn(not_backed_up, kBackupIncomplete);
-        return;
-    }
-    if (failed.contains(kDatabaseCopy)) {
+        }) ||
+        failed.contains(kDatabaseCopy)) {
+        change->abandon();
         warn(not_backed_up, kBackupIncomplete);
         return;
     }
