@@ -295,28 +295,28 @@ void frmOVRA::MnuResDB_Click() {
     QStringList names{kDatabase};
     for (const QString& copy : restored.mid(1)) names << restored_file(copy);
     std::optional<PendingChange> change;
-    const bool prepared = resume_next([&] {
+    // A side copy that cannot be read is left out: its current file stays.
+    bool copies_read = true;
+    QStringList failed;
+    const bool committed = resume_next([&] {
         change.emplace(pending_change::kRestore, names);
         platform::DataControl::compact_database(backup, change->work(kDatabase));
+        for (const QString& copy : restored.mid(1))
+            copies_read = resume_next([&] {
+                              platform::write_file(change->work(restored_file(copy)),
+                                                   platform::read_file(file(copy)));
+                          }) &&
+                          copies_read;
+        failed = change->commit();
     });
-    // A copy that cannot be read is left out: its current file stays.
-    bool complete = true;
-    for (const QString& copy : restored.mid(1))
-        complete = prepared && resume_next([&] {
-                       platform::write_file(change->work(restored_file(copy)),
-                                            platform::read_file(file(copy)));
-                   }) &&
-                   complete;
-    QStringList failed;
-    if (!prepared || !resume_next([&] { failed = change->commit(); }) ||
-        failed.contains(kDatabase)) {
+    if (!committed || failed.contains(kDatabase)) {
         if (change) change->abandon();
         open_database_file();
         warn(QStringLiteral("The backup could not be restored. Nothing was changed."),
              kRestoreIncomplete);
         return;
     }
-    complete = complete && failed.isEmpty();
+    bool complete = copies_read && failed.isEmpty();
     form<modSetUpPrinters>().printer_table_loaded = 0;
 
     // Names and counts not read stay empty; label lines not read keep their values.

@@ -42,23 +42,19 @@ void write_record(const QString& kind, const QString& state, const std::vector<S
 // before. Returns the names that could not be put in place.
 QStringList carry_out(const std::vector<Step>& steps) {
     QStringList failed;
+    bool first_failed = false;
     for (const Step& s : steps) {
-        if (!failed.isEmpty() && failed.first() == steps.front().name) {
-            // What belongs with the first file does not go in without it.
-            if (s.action == kRename) resume_next([&] { platform::remove_file(work_of(s.name)); });
-            failed << s.name;
-            continue;
-        }
-        const bool ok = resume_next([&] {
+        // What belongs with the first file does not go in without it.
+        const bool ok = !first_failed && resume_next([&] {
             if (s.action == kDelete)
                 platform::remove_file(file(s.name));
             else if (platform::file_exists(work_of(s.name)))
                 platform::replace_file(work_of(s.name), file(s.name));
         });
-        if (!ok) {
-            resume_next([&] { platform::remove_file(work_of(s.name)); });
-            failed << s.name;
-        }
+        if (ok) continue;
+        resume_next([&] { platform::remove_file(work_of(s.name)); });
+        first_failed = first_failed || &s == &steps.front();
+        failed << s.name;
     }
     // Left behind, the record is only carried out once more: each of its steps can be.
     resume_next([] { platform::remove_file(file(kRecord)); });
