@@ -15,6 +15,7 @@ namespace platform {
 
 namespace {
 FileChangeHook g_change_hook;
+FileChangeHook g_sync_hook;
 
 [[noreturn]] void not_found(const QString& path) {
     throw VbError(kErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
@@ -27,19 +28,32 @@ QString system_error() {
 void about_to_change(const QString& path) {
     if (g_change_hook) g_change_hook(path);
 }
-
-// Makes a rename or delete in the folder of path last across a power loss.
-void sync_folder_of(const QString& path) {
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
 }  // namespace
 
 void set_file_change_hook(FileChangeHook hook) {
     g_change_hook = std::move(hook);
+}
+
+void set_file_sync_hook(FileChangeHook hook) {
+    g_sync_hook = std::move(hook);
+}
+
+void sync_folder_of(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+    if (g_sync_hook) g_sync_hook(folder);
+}
+
+void sync_file(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0)
+        throw VbError(kErrPathFileAccess,
+                      QStringLiteral("Cannot flush %1: %2").arg(path, f.errorString()));
+    if (g_sync_hook) g_sync_hook(path);
 }
 
 bool file_exists(const QString& path) {
@@ -112,12 +126,7 @@ void write_file_atomic(const QString& path, const QByteArray& bytes) {
 
 void replace_file(const QString& source, const QString& destination) {
     if (!file_exists(source)) not_found(source);
-    {
-        QFile f(source);
-        if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0)
-            throw VbError(kErrPathFileAccess,
-                          QStringLiteral("Cannot flush %1: %2").arg(source, f.errorString()));
-    }
+    sync_file(source);
     about_to_change(destination);
     // rename() replaces the destination atomically; QFile::rename refuses an existing one.
     if (std::rename(QFile::encodeName(source).constData(),

@@ -16,6 +16,10 @@ void name_as(const QString& old_path, const QString& new_path);
 // Puts a finished file in place of another in one step (the old one, if any, is replaced), so
 // the destination is never missing. The source is flushed to disk first.
 void replace_file(const QString& source, const QString& destination);
+// Flushes a file's bytes to the disk; error 75 when it cannot.
+void sync_file(const QString& path);
+// Makes the names made, renamed or deleted in the folder of path last across a power loss.
+void sync_folder_of(const QString& path);
 // Copies byte for byte, replacing the destination only once the copy is complete.
 void file_copy(const QString& source, const QString& destination);
 // Reads a whole file; error 53 when it does not exist.
@@ -32,5 +36,8 @@ QString work_file_of(const QString& path);
 // change at its n-th step through it by throwing something that is not a VbError.
 using FileChangeHook = std::function<void(const QString& path)>;
 void set_file_change_hook(FileChangeHook hook);
+// Called after every file or folder reaches the disk here (sync_file, sync_folder_of), with its
+// path. Tests check through it that a file is on the disk before something relies on it.
+void set_file_sync_hook(FileChangeHook hook);
 
 }  // namespace platform
