@@ -135,11 +135,9 @@ QStringList copies_outside_the_set() {
     return outside;
 }
 
-// Joins names as "a", "a and b", "a, b and c".
-QString listed(const QStringList& names) {
-    if (names.size() < 2) return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           names.last();
+// The current file a side copy is restored into.
+QString restored_file(const QString& copy) {
+    return QString(copy).replace(QStringLiteral(".bku"), QStringLiteral(".ovr"));
 }
 
 // Says which copies a restore leaves out because they are not of the database backup's set.
@@ -151,15 +149,10 @@ QString not_one_set(const QStringList& outside) {
                                         : QStringLiteral("printer table"));
     const bool one = outside.size() == 1;
     return QStringLiteral(
-               "The backup files are not one set: %1 %2 not made with this database backup, so "
-               "%3 not restored and the current %4 %5 kept.")
-        .arg(listed(outside), one ? "was" : "were", one ? "it is" : "they are", listed(kept),
-             one ? "is" : "are");
-}
-
-// The current file a side copy is restored into.
-QString restored_file(const QString& copy) {
-    return QString(copy).replace(QStringLiteral(".bku"), QStringLiteral(".ovr"));
+               "The backup files are not one set: the %1 of the %2 %3 not made with the backup of "
+               "the households, so the current %4 %5 kept.")
+        .arg(one ? "backup" : "backups", kept.join(QStringLiteral(" and the ")),
+             one ? "was" : "were", kept.join(QStringLiteral(" and ")), one ? "is" : "are");
 }
 
 }  // namespace
@@ -185,10 +178,8 @@ void frmOVRA::MnuBUDB_Click() {
     const QString not_backed_up =
         QStringLiteral("The database could not be backed up. The previous backup files were kept.");
     std::optional<PendingChange> change;
-    if (!resume_next([&] {
-            change.emplace(pending_change::kBackup,
-                           QStringList{kDatabaseCopy, kSideCopies[0], kSideCopies[1], kBackupSet});
-        })) {
+    if (!resume_next(
+            [&] { change.emplace(pending_change::kBackup, pending_change::kBackupFiles); })) {
         warn(not_backed_up, kBackupIncomplete);
         return;
     }
@@ -229,9 +220,13 @@ void frmOVRA::MnuBUDB_Click() {
         warn(QStringLiteral("The settings file could not be backed up."), kBackupIncomplete);
     if (!printers_in)
         warn(QStringLiteral("The printer table could not be backed up."), kBackupIncomplete);
+    // A restore goes by an older list, which does not name these copies, or by none.
     if (!recorded)
-        warn(QStringLiteral("The backup files could not be recorded as one set in backup.set; a "
-                            "restore of this backup will bring back the households only."),
+        warn(QFileInfo::exists(file(kBackupSet))
+                 ? QStringLiteral("The backup could not record which of its files belong "
+                                  "together, so a restore of it brings back the households only.")
+                 : QStringLiteral("The backup could not record which of its files belong "
+                                  "together, so a restore of it brings back all of them."),
              kBackupIncomplete);
     if (settings_in && printers_in && recorded) inform(QStringLiteral("Backup Complete"));
 }
@@ -270,6 +265,8 @@ void frmOVRA::MnuResDB_Click() {
     QStringList restored{kDatabaseCopy};
     for (const QString& name : kSideCopies)
         if (platform::file_exists(file(name)) && !outside.contains(name)) restored << name;
+    QStringList names{kDatabase};
+    for (const QString& copy : restored.mid(1)) names << restored_file(copy);
     // Restoring throws away every change since the backup: the user says so first.
     const QDateTime made = QFileInfo(backup).lastModified();
     const QLocale locale;
@@ -280,10 +277,10 @@ void frmOVRA::MnuResDB_Click() {
                                 locale.toString(made.time(), QLocale::ShortFormat));
     if (!QFileInfo::exists(file(kBackupSet)))
         question += QStringLiteral(
-                        "\nThis backup has no backup.set (it was made by an earlier "
-                        "version, or its files were copied here), so every backup "
-                        "file is restored: %1.")
-                        .arg(listed(restored));
+                        "\nThis backup does not record which of its files belong together (it "
+                        "was made by an earlier version, or its files were copied here), so all "
+                        "of it is restored: %1.")
+                        .arg(pending_change::described(names));
     if (!mixed.isEmpty()) question += QStringLiteral("\n") + mixed;
     if (platform::msgbox(question, platform::vbYesNo + platform::vbExclamation,
                          QStringLiteral("Restore Files")) != platform::vbYes)
@@ -292,21 +289,19 @@ void frmOVRA::MnuResDB_Click() {
     // The restored files go in as one change, the database first: a restore cut short leaves
     // today's files or the backup's, never some of each.
     Data1().close_database();
-    QStringList names{kDatabase};
-    for (const QString& copy : restored.mid(1)) names << restored_file(copy);
     std::optional<PendingChange> change;
     // A side copy that cannot be read is left out: its current file stays.
-    bool copies_read = true;
+    QStringList not_restored;
     QStringList failed;
     const bool committed = resume_next([&] {
         change.emplace(pending_change::kRestore, names);
         platform::DataControl::compact_database(backup, change->work(kDatabase));
         for (const QString& copy : restored.mid(1))
-            copies_read = resume_next([&] {
-                              platform::write_file(change->work(restored_file(copy)),
-                                                   platform::read_file(file(copy)));
-                          }) &&
-                          copies_read;
+            if (!resume_next([&] {
+                    platform::write_file(change->work(restored_file(copy)),
+                                         platform::read_file(file(copy)));
+                }))
+                not_restored << restored_file(copy);
         failed = change->commit();
     });
     if (!committed || failed.contains(kDatabase)) {
@@ -316,7 +311,7 @@ void frmOVRA::MnuResDB_Click() {
              kRestoreIncomplete);
         return;
     }
-    bool complete = copies_read && failed.isEmpty();
+    not_restored << failed;
     form<modSetUpPrinters>().printer_table_loaded = 0;
 
     // Names and counts not read stay empty; label lines not read keep their values.
@@ -332,11 +327,10 @@ void frmOVRA::MnuResDB_Click() {
     show_record_count(open_database_file());
     const bool recounted = modCategory_setup::recount_categories(rec.catcount);
     set_storefile_record(rec);
+    bool settings_written = true;
     if (restored_trackfile != rec.Trackfile || recounted || status == common::ReadStatus::Partial)
-        complete = resume_next([&] {
-                       common::write_storefile(file(QStringLiteral("storefile.ovr")), rec);
-                   }) &&
-                   complete;
+        settings_written = resume_next(
+            [&] { common::write_storefile(file(QStringLiteral("storefile.ovr")), rec); });
 
     // The count went first, so the record items the panel sets follow the restored households.
     modCategory_setup::set_up_categories();
@@ -344,12 +338,13 @@ void frmOVRA::MnuResDB_Click() {
     form<FrmHeadingCreate>().unload();
 
     QStringList result;
-    if (!complete)
-        result << QStringLiteral(
-            "The households were restored, but the settings file or the printer table could "
-            "not be restored.");
-    else if (!mixed.isEmpty())
+    if (!not_restored.isEmpty())
+        result << QStringLiteral("The households were restored, but %1 could not be restored.")
+                      .arg(pending_change::described(not_restored));
+    else if (!mixed.isEmpty() || !settings_written)
         result << QStringLiteral("The households were restored.");
+    if (!settings_written && !not_restored.contains(QStringLiteral("storefile.ovr")))
+        result << QStringLiteral("The settings file could not be brought up to date with them.");
     if (!mixed.isEmpty()) result << mixed;
     if (result.isEmpty())
         inform(QStringLiteral("Restore Complete"));

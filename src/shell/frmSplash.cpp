@@ -59,11 +59,10 @@ void report_interrupted(const InterruptedChange& change) {
     const bool backup = change.kind == pending_change::kBackup;
     const bool restore = change.kind == pending_change::kRestore;
     if (!backup && !restore) {
-        platform::msgbox(QStringLiteral("A backup or restore was cut short, and the record of "
-                                        "what it had done (ovra.pending) could not be read. "
-                                        "Look over the households and the category names; "
-                                        "File Utilities, Restore Files brings back the last "
-                                        "backup."),
+        platform::msgbox(QStringLiteral("A backup or restore was cut short, and what it still had "
+                                        "to do could not be read, so nothing more was changed. "
+                                        "Look over the households and the category names; File "
+                                        "Utilities, Restore Files brings back the last backup."),
                          platform::vbExclamation, QStringLiteral("Interrupted Change"));
         return;
     }
@@ -80,18 +79,21 @@ void report_interrupted(const InterruptedChange& change) {
                                     "(File Utilities, Restore Files)."),
             platform::vbExclamation, title + QStringLiteral(" Incomplete"));
     } else if (change.failed.isEmpty()) {
+        const QString placed = pending_change::described(change.placed);
         platform::msgbox(
             QStringLiteral("The last %1 was cut short after its files were made, and it has now "
-                           "been finished%2.")
-                .arg(what, backup ? QStringLiteral(": the backup files are one set")
-                                  : QStringLiteral(": the households, the settings file and the "
-                                                   "printer table are those of the backup")),
+                           "been finished: %2.")
+                .arg(what, backup ? QStringLiteral("the backup files are one set")
+                                  : placed +
+                                        (change.placed.size() == 1 ? QStringLiteral(" is")
+                                                                   : QStringLiteral(" are")) +
+                                        QStringLiteral(" those of the backup")),
             platform::vbInformation, title + QStringLiteral(" Complete"));
     } else {
         platform::msgbox(QStringLiteral("The last %1 was cut short after its files were made, "
                                         "and it could not be finished: %2 could not be put in "
                                         "place.")
-                             .arg(what, change.failed.join(QStringLiteral(", "))),
+                             .arg(what, pending_change::described(change.failed)),
                          platform::vbExclamation, title + QStringLiteral(" Incomplete"));
     }
 }

@@ -1,6 +1,7 @@
 #include "pending_change.h"
 
 #include <QDir>
+#include <QHash>
 #include <QRegularExpression>
 
 #include "common/write_line.h"
@@ -18,6 +19,7 @@ const QString kPreparing = QStringLiteral("PREPARING");
 const QString kCommitted = QStringLiteral("COMMITTED");
 const QString kRename = QStringLiteral("RENAME");
 const QString kDelete = QStringLiteral("DELETE");
+const QString kEnd = QStringLiteral("END");
 
 QString file(const QString& name) {
     return platform::App::current().path(name);
@@ -32,16 +34,71 @@ struct Step {
     QString action;  // kRename, kDelete; empty while preparing
 };
 
-void write_record(const QString& kind, const QString& state, const std::vector<Step>& steps) {
-    QByteArray bytes = common::write_line::format({kind, state});
-    for (const Step& s : steps) bytes += common::write_line::format({s.name, s.action});
-    platform::write_file_atomic(file(kRecord), bytes);
+struct Record {
+    QString kind;
+    QString state;
+    std::vector<Step> steps;
+};
+
+// The number of steps and a closing line let a start tell a whole record from one cut short.
+QByteArray format_record(const Record& r) {
+    QByteArray bytes = common::write_line::format({r.kind, r.state, qint64(r.steps.size())});
+    for (const Step& s : r.steps) bytes += common::write_line::format({s.name, s.action});
+    return bytes + common::write_line::format({kEnd});
 }
 
-// Carries out the steps of a committed change; a rename whose work file is gone was done
-// before. Returns the names that could not be put in place.
-QStringList carry_out(const std::vector<Step>& steps) {
+void write_record(const Record& r) {
+    platform::write_file_atomic(file(kRecord), format_record(r));
+}
+
+// Only what this kind of change does: its own files, each once, the first of them first; a
+// restore deletes nothing.
+bool permitted(const Record& r) {
+    const QStringList* files = r.kind == pending_change::kBackup    ? &pending_change::kBackupFiles
+                               : r.kind == pending_change::kRestore ? &pending_change::kRestoreFiles
+                                                                    : nullptr;
+    if (!files || (r.state != kPreparing && r.state != kCommitted) || r.steps.empty() ||
+        r.steps.front().name != files->front())
+        return false;
+    QStringList seen;
+    for (const Step& s : r.steps) {
+        const bool action_ok = r.state == kPreparing
+                                   ? s.action.isEmpty()
+                                   : s.action == kRename || (s.action == kDelete &&
+                                                             r.kind == pending_change::kBackup &&
+                                                             &s != &r.steps.front());
+        if (!files->contains(s.name) || seen.contains(s.name) || !action_ok) return false;
+        seen << s.name;
+    }
+    return true;
+}
+
+// The record as the program wrote it; nothing when it is not whole or not one it writes.
+std::optional<Record> read_record(const QByteArray& bytes) {
+    Record r;
+    const bool read = resume_next([&] {
+        common::write_line::Reader in(bytes);
+        r.kind = in.read_text();
+        r.state = in.read_text();
+        const qint64 steps = in.read_integer();
+        for (qint64 i = 0; i < steps && i < pending_change::kBackupFiles.size(); ++i) {
+            const QString name = in.read_text();
+            r.steps.push_back({name, in.read_text()});
+        }
+    });
+    if (!read || format_record(r) != bytes || !permitted(r)) return std::nullopt;
+    return r;
+}
+
+struct Outcome {
+    QStringList placed;
     QStringList failed;
+};
+
+// Carries out the steps of a committed change; a rename whose work file is gone was done
+// before.
+Outcome carry_out(const std::vector<Step>& steps) {
+    Outcome out;
     bool first_failed = false;
     for (const Step& s : steps) {
         // What belongs with the first file does not go in without it.
@@ -51,23 +108,26 @@ QStringList carry_out(const std::vector<Step>& steps) {
             else if (platform::file_exists(work_of(s.name)))
                 platform::replace_file(work_of(s.name), file(s.name));
         });
-        if (ok) continue;
+        if (ok) {
+            if (s.action == kRename) out.placed << s.name;
+            continue;
+        }
         resume_next([&] { platform::remove_file(work_of(s.name)); });
         first_failed = first_failed || &s == &steps.front();
-        failed << s.name;
+        out.failed << s.name;
     }
     // Left behind, the record is only carried out once more: each of its steps can be.
     resume_next([] { platform::remove_file(file(kRecord)); });
-    return failed;
+    return out;
 }
 
 }  // namespace
 
 PendingChange::PendingChange(const QString& kind, const QStringList& names)
     : kind_(kind), names_(names) {
-    std::vector<Step> steps;
-    for (const QString& name : names) steps.push_back({name, QString()});
-    write_record(kind_, kPreparing, steps);
+    Record r{kind_, kPreparing, {}};
+    for (const QString& name : names) r.steps.push_back({name, QString()});
+    write_record(r);
     for (const QString& name : names) platform::remove_file(work(name));
 }
 
@@ -76,20 +136,25 @@ QString PendingChange::work(const QString& name) const {
 }
 
 QStringList PendingChange::commit() {
-    std::vector<Step> steps;
+    Record r{kind_, kCommitted, {}};
     for (const QString& name : names_) {
         if (platform::file_exists(work(name)))
-            steps.push_back({name, kRename});
+            r.steps.push_back({name, kRename});
         else if (removed_.contains(name))
-            steps.push_back({name, kDelete});
+            r.steps.push_back({name, kDelete});
     }
     try {
-        write_record(kind_, kCommitted, steps);
+        // Past the record nothing may be missing after a power cut: every work file it names,
+        // and their names in the folder, reach the disk first.
+        for (const Step& s : r.steps)
+            if (s.action == kRename) platform::sync_file(work(s.name));
+        platform::sync_folder_of(file(kRecord));
+        write_record(r);
     } catch (const VbError&) {
         abandon();
         throw;
     }
-    return carry_out(steps);
+    return carry_out(r.steps).failed;
 }
 
 void PendingChange::abandon() {
@@ -99,31 +164,41 @@ void PendingChange::abandon() {
 
 namespace pending_change {
 
+QString described(const QStringList& names) {
+    static const QHash<QString, QString> known = {
+        {QStringLiteral("ovra.mdb"), QStringLiteral("the households")},
+        {QStringLiteral("storefile.ovr"), QStringLiteral("the settings file")},
+        {QStringLiteral("printers.ovr"), QStringLiteral("the printer table")},
+        {QStringLiteral("ovra.bku"), QStringLiteral("the backup of the households")},
+        {QStringLiteral("storefile.bku"), QStringLiteral("the backup of the settings file")},
+        {QStringLiteral("printers.bku"), QStringLiteral("the backup of the printer table")},
+        {QStringLiteral("backup.set"),
+         QStringLiteral("the list of the backup files that belong together")}};
+    QStringList said;
+    for (const QString& name : names) said << known.value(name, name);
+    if (said.size() < 2) return said.join(QString());
+    return said.mid(0, said.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           said.last();
+}
+
 std::optional<InterruptedChange> finish_interrupted() {
     if (!platform::file_exists(file(kRecord))) return std::nullopt;
-    QString kind, state;
-    std::vector<Step> steps;
-    const bool read = resume_next([&] {
-        common::write_line::Reader in(platform::read_file(file(kRecord)));
-        kind = in.read_text();
-        state = in.read_text();
-        while (!in.at_end()) {
-            const QString name = in.read_text();
-            steps.push_back({name, in.read_text()});
-        }
-    });
-    // Only plain file names of the folder, as the program writes them.
-    for (const Step& s : steps)
-        if (s.name.isEmpty() || s.name.contains(QLatin1Char('/')) || s.name.startsWith('.'))
-            kind.clear();
-    if (!read || kind.isEmpty() || (state != kPreparing && state != kCommitted)) {
+    QByteArray bytes;
+    resume_next([&] { bytes = platform::read_file(file(kRecord)); });
+    const std::optional<Record> r = read_record(bytes);
+    if (!r) {
+        // Nothing it names is trusted, so no file in use changes; its work files are copies of
+        // files still there, and the start clears them with every other work file.
         resume_next([] { platform::remove_file(file(kRecord)); });
-        return InterruptedChange{QString(), false, {}};
+        return InterruptedChange{QString(), false, {}, {}};
     }
-    if (state == kCommitted) return InterruptedChange{kind, true, carry_out(steps)};
-    for (const Step& s : steps) resume_next([&] { platform::remove_file(work_of(s.name)); });
+    if (r->state == kCommitted) {
+        Outcome out = carry_out(r->steps);
+        return InterruptedChange{r->kind, true, out.placed, out.failed};
+    }
+    for (const Step& s : r->steps) resume_next([&] { platform::remove_file(work_of(s.name)); });
     resume_next([] { platform::remove_file(file(kRecord)); });
-    return InterruptedChange{kind, false, {}};
+    return InterruptedChange{r->kind, false, {}, {}};
 }
 
 void clear_work_files() {

@@ -7,6 +7,7 @@
 #include "common/schema.h"
 #include "common/settings.h"
 #include "fixture.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "printing/modSetUpPrinters.h"
 #include "shell/FrmHeadingCreate.h"
@@ -143,10 +144,7 @@ protected:
     void cut_short_at_every_step(void (frmOVRA::*command)(), const QString& finished_message,
                                  const QString& not_done_message,
                                  const std::function<void(int, bool)>& check) {
-        backup();
-        store_household(household("Brown", "Ann"));
-        write_settings({"CLUB"}, {0}, 0);
-        write("printers.ovr", printers_with("Den", 2));
+        backup_then_change();
         const QStringList files = {"ovra.bku", "storefile.bku", "printers.bku", "backup.set",
                                    "ovra.mdb", "storefile.ovr", "printers.ovr"};
         QList<QByteArray> before;
@@ -169,6 +167,24 @@ protected:
             if (!killed) break;
         }
         EXPECT_GT(finished_by_the_start, 1);
+    }
+    // A backup of the state set up, then today's files beside it.
+    void backup_then_change() {
+        backup();
+        store_household(household("Brown", "Ann"));
+        write_settings({"CLUB"}, {0}, 0);
+        write("printers.ovr", printers_with("Den", 2));
+    }
+    // A restore stopped right after its commit: the record and the work files are whole.
+    void kill_restore_after_its_commit() {
+        platform::set_file_change_hook([](const QString& p) {
+            if (p.endsWith("/ovra.mdb")) throw Killed{};
+        });
+        msgs.expect(restore_question(), platform::vbYes, platform::vbYesNo + vbExclamation,
+                    "Restore Files");
+        EXPECT_THROW(m().MnuResDB_Click(), Killed);
+        platform::set_file_change_hook({});
+        app_.reset();
     }
     void leave_work_files() {
         for (const char* work : {"ovra.bku.tmp", "storefile.bku.tmp", "printers.bku.tmp"})
@@ -318,9 +334,7 @@ TEST_F(FileUtilities, RestoreWithoutSettingsOrPrinterCopiesRereadsOrReportsTheCu
     backup();
     ASSERT_TRUE(QFile::remove(path("printers.ovr")));
     ASSERT_TRUE(QDir(dir_.path()).mkdir("printers.ovr"));
-    restore(
-        "The households were restored, but the settings file or the printer table could not be "
-        "restored.");
+    restore("The households were restored, but the printer table could not be restored.");
     EXPECT_EQ(m().heading[1], "CLUB");
     EXPECT_EQ(c().lblrecnum->text(), "2");
 }
@@ -378,12 +392,12 @@ TEST_F(FileUtilities, ARestoreNeverCombinesFilesOfDifferentBackupsWithoutSayingS
     for (const QString& f : files) second << read(f);
 
     const QString both =
-        "The backup files are not one set: storefile.bku and printers.bku were not made with "
-        "this database backup, so they are not restored and the current settings file and "
-        "printer table are kept.";
+        "The backup files are not one set: the backups of the settings file and the printer "
+        "table were not made with the backup of the households, so the current settings file "
+        "and printer table are kept.";
     const QString settings_only =
-        "The backup files are not one set: storefile.bku was not made with this database "
-        "backup, so it is not restored and the current settings file is kept.";
+        "The backup files are not one set: the backup of the settings file was not made with the "
+        "backup of the households, so the current settings file is kept.";
     struct Case {
         QList<QByteArray> set;  // ovra.bku, backup.set, storefile.bku, printers.bku
         QString mixed;
@@ -509,13 +523,149 @@ TEST_F(FileUtilities, ABackupWithoutBackupSetIsRestoredWholeNamingItsFiles) {
     write_settings({"CLUB"}, {0}, 0);
     write("printers.ovr", printers_with("Den", 2));
     msgs.expect(restore_question() +
-                    "\nThis backup has no backup.set (it was made by an earlier version, or its "
-                    "files were copied here), so every backup file is restored: ovra.bku, "
-                    "storefile.bku and printers.bku.",
+                    "\nThis backup does not record which of its files belong together (it was "
+                    "made by an earlier version, or its files were copied here), so all of it is "
+                    "restored: the households, the settings file and the printer table.",
                 platform::vbYes, platform::vbYesNo + vbExclamation, "Restore Files");
     msgs.expect("Restore Complete", platform::vbOK, vbInformation, "Restore Complete");
     c().MnuResDB->trigger();
     EXPECT_EQ(state(), std::make_tuple(2, QString("FAMILY"), printers_with("Office Laser", 3)));
+}
+
+// A power cut past the commit point loses what the kernel had not written: every work file the
+// record names, and its name in the folder, must be on the disk before the record says so.
+TEST_F(FileUtilities, EveryWorkFileIsOnTheDiskBeforeTheChangeIsCommitted) {
+    QStringList steps;
+    const QString folder = QDir(dir_.path()).absolutePath();
+    platform::set_file_sync_hook([&](const QString& p) {
+        steps << "sync " + (p == folder ? QString(".") : QFileInfo(p).fileName());
+    });
+    platform::set_file_change_hook([&](const QString& p) {
+        const QString name = QFileInfo(p).fileName();
+        if (name == "ovra.pending" && read("ovra.pending.tmp").contains("COMMITTED"))
+            steps << "commit";
+        else if (name != "ovra.pending" && exists(name + ".tmp"))
+            steps << "put " + name;
+    });
+    const auto check = [&](const QString& what) {
+        const qsizetype commit = steps.indexOf("commit");
+        ASSERT_GE(commit, 0) << what.toStdString();
+        int put = 0;
+        for (qsizetype i = commit; i < steps.size(); ++i) {
+            if (!steps[i].startsWith("put ")) continue;
+            ++put;
+            const qsizetype synced = steps.indexOf("sync " + steps[i].mid(4) + ".tmp");
+            EXPECT_TRUE(synced >= 0 && synced < commit)
+                << what.toStdString() << ": " << steps[i].toStdString();
+            EXPECT_GT(steps.lastIndexOf("sync .", commit), synced) << what.toStdString();
+        }
+        EXPECT_GE(put, 3) << what.toStdString();
+        steps.clear();
+    };
+    backup();
+    check("backup");
+    restore();
+    check("restore");
+    platform::set_file_sync_hook({});
+    platform::set_file_change_hook({});
+}
+
+// Only outside damage or a person makes such a record, but the start must never turn it into a
+// lost address book: it changes none of the files in use and says what the user can do.
+TEST_F(FileUtilities, AnInterruptedChangeRecordNotWholeOrNotTheProgramsIsNeverCarriedOut) {
+    backup_then_change();
+    kill_restore_after_its_commit();
+    const QStringList files = {"ovra.mdb",     "storefile.ovr",     "printers.ovr",    "ovra.lock",
+                               "ovra.mdb.tmp", "storefile.ovr.tmp", "printers.ovr.tmp"};
+    QList<QByteArray> before;
+    for (const QString& f : files) before << read(f);
+    const QByteArray record = read("ovra.pending");
+    ASSERT_TRUE(record.contains("COMMITTED"));
+
+    const qsizetype second_step = record.indexOf("storefile.ovr");
+    const auto edited = [&](const char* from, const char* to) {
+        QByteArray r = record;
+        EXPECT_TRUE(r.contains(from));
+        return r.replace(from, to);
+    };
+    const QList<QByteArray> damaged = {
+        record.left(record.indexOf("\r\n") + 2),              // its first line only
+        record.left(record.indexOf("REN", second_step) + 3),  // cut inside a step
+        record.left(record.indexOf("\"END\"")),               // all steps, no closing line
+        record.left(record.size() - 2),
+        QByteArray(),
+        edited("\"ovra.mdb\",\"RENAME\"", "\"ovra.mdb\",\"DELETE\""),
+        edited("\"printers.ovr\",\"RENAME\"", "\"ovra.lock\",\"DELETE\""),
+        edited("\"storefile.ovr\"", "\"../storefile.ovr\""),
+        edited("\"RESTORE\"", "\"BACKUP\""),
+    };
+    const QString unreadable =
+        "A backup or restore was cut short, and what it still had to do could not be read, so "
+        "nothing more was changed. Look over the households and the category names; File "
+        "Utilities, Restore Files brings back the last backup.";
+    for (int k = 0; k <= damaged.size(); ++k) {
+        for (int i = 0; i < files.size(); ++i) write(files[i], before[i]);
+        write("ovra.pending", k < damaged.size() ? damaged[k] : record);
+        start_again();
+        EXPECT_FALSE(exists("ovra.pending")) << k;
+        EXPECT_TRUE(leftovers().isEmpty()) << k;
+        EXPECT_EQ(read("ovra.lock"), before[3]) << k;
+        if (k == damaged.size()) {  // the whole record, as written, is finished
+            EXPECT_EQ(state(), backed_up_);
+            break;
+        }
+        EXPECT_EQ(shown_, QStringList{unreadable}) << k;
+        EXPECT_EQ(state(), today_) << k;
+    }
+}
+
+TEST_F(FileUtilities, AFinishedRestoreNamesOnlyWhatItPutInPlace) {
+    backup_then_change();
+    ASSERT_TRUE(QFile::remove(path("printers.bku")));
+    kill_restore_after_its_commit();
+    start_again();
+    EXPECT_EQ(shown_, QStringList{"The last restore was cut short after its files were made, and "
+                                  "it has now been finished: the households and the settings "
+                                  "file are those of the backup."});
+    EXPECT_EQ(state(), std::make_tuple(2, QString("FAMILY"), printers_with("Den", 2)));
+}
+
+TEST_F(FileUtilities, WhenTheFirstFileCannotBePutInPlaceNoneOfTheOthersIs) {
+    backup_then_change();
+    const QStringList kept = {"storefile.bku", "printers.bku", "backup.set", "storefile.ovr",
+                              "printers.ovr"};
+    QList<QByteArray> before;
+    for (const QString& f : kept) before << read(f);
+    for (const char* first : {"/ovra.bku", "/ovra.mdb"}) {
+        platform::set_file_change_hook([first](const QString& p) {
+            if (p.endsWith(first))
+                throw platform::VbError(platform::kErrPathFileAccess, "disk full");
+        });
+        if (QString(first) == "/ovra.bku") {
+            msgs.expect("The database could not be backed up. The previous backup files were kept.",
+                        platform::vbOK, vbExclamation, "Backup Incomplete");
+            c().MnuBUDB->trigger();
+        } else {
+            restore("The backup could not be restored. Nothing was changed.");
+        }
+        platform::set_file_change_hook({});
+        for (int i = 0; i < kept.size(); ++i) EXPECT_EQ(read(kept[i]), before[i]) << first;
+        EXPECT_EQ(count_rows("OVRAData"), 3) << first;
+        EXPECT_TRUE(leftovers().isEmpty()) << first;
+    }
+}
+
+// A copy is dropped from the set only when its file is gone, never because copying it failed.
+TEST_F(FileUtilities, ABackupCopyThatCouldNotBeMadeLeavesThePreviousCopy) {
+    backup();
+    const QByteArray previous = read("storefile.bku");
+    ASSERT_TRUE(QFile::remove(path("storefile.ovr")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("storefile.ovr"));  // neither copied nor replaced
+    msgs.expect("The settings file could not be backed up.", platform::vbOK, vbExclamation,
+                "Backup Incomplete");
+    c().MnuBUDB->trigger();
+    EXPECT_EQ(read("storefile.bku"), previous);
+    EXPECT_TRUE(leftovers().isEmpty());
 }
 
 }  // namespace
