@@ -117,7 +117,7 @@ void frmExport::Form_Load() {
     for (int n = 1; n <= 12; ++n) {
         c.Check[n]->setEnabled(false);
         platform::set_value(c.Check[n], 0);
-        c.Check[n]->setText(category_name(n));
+        c.Check[n]->setText(platform::typed_caption(category_name(n)));
         c.Check[n]->setVisible(!c.Check[n]->text().isEmpty());
     }
 }

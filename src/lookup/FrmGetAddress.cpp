@@ -243,7 +243,7 @@ void FrmGetAddress::edit_record() {
     r.chkForeign->setEnabled(true);
     for (int n = 1; n <= 12; ++n) {
         r.Chkcat[n]->setEnabled(true);
-        r.Chkcat[n]->setText(category_name(n));
+        r.Chkcat[n]->setText(platform::typed_caption(category_name(n)));
     }
     hide_unnamed_categories();
     platform::place(r.Comsave, 720, frmAddressRecord::kButtonTop);
@@ -324,7 +324,7 @@ void FrmGetAddress::proclock() {
         b->setEnabled(false);
     for (int n = 1; n <= 12; ++n) {
         r.Chkcat[n]->setEnabled(false);
-        r.Chkcat[n]->setText(category_name(n));
+        r.Chkcat[n]->setText(platform::typed_caption(category_name(n)));
     }
     auto& children = form<Frmchildren>().ui();
     for (int i = 1; i <= 6; ++i) platform::set_locked(children.Txtchild[i], true);

@@ -34,11 +34,13 @@ void frmCheckEdit::build(QWidget* w, frmCheckEdit_ui::Controls& c) {
 void frmCheckEdit::Form_Load() {
     const auto& change = form<frmRemoveName>();
     auto& c = ui();
-    c.cmdEdit1->setText(kEdit + change.original_firstname1 + " " + change.original_lastname1);
+    c.cmdEdit1->setText(platform::typed_caption(kEdit + change.original_firstname1 + " " +
+                                                change.original_lastname1));
     if (change.new_keyname != QLatin1String(" ") && !change.new_keyname.isEmpty()) {
         c.cmdEdit2->show();
         platform::set_left(c.cmdEdit1, 1943);
-        c.cmdEdit2->setText(kEdit + change.new_firstname1 + " " + change.new_lastname1);
+        c.cmdEdit2->setText(
+            platform::typed_caption(kEdit + change.new_firstname1 + " " + change.new_lastname1));
     } else {
         c.cmdEdit2->hide();
         platform::set_left(c.cmdEdit1, 2663);

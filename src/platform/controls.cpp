@@ -265,6 +265,10 @@ W* finish(W* w, const char* name, int left, int top, int width, int height) {
 }
 }  // namespace
 
+QString typed_caption(const QString& typed) {
+    return QString(typed).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QLabel* make_label(QWidget* parent, const char* name, const QString& caption, int left, int top,
                    int width, int height) {
     return finish(new QLabel(caption, parent), name, left, top, width, height);

@@ -80,6 +80,10 @@ protected:
 // Must be called before the buttons' rules are connected.
 void make_option_group(std::initializer_list<OptionButton*> buttons);
 
+// ---- A caption made of what the user typed (a category, a name) shows as typed: each & in it
+// is doubled, so it is a character and not an accelerator.
+QString typed_caption(const QString& typed);
+
 // ---- Labels that size themselves to their caption.
 void set_autosize_caption(QLabel* label, const QString& caption);
 

@@ -89,15 +89,16 @@ void set_up_child_print(const RecordImage& h, const LabelOptions& o, bool select
         while (name.endsWith(QLatin1Char(' '))) name.chop(1);
         const qsizetype blank = name.indexOf(QLatin1Char(' '));
         if (blank >= 0) {
-            c.Label[k]->setText(field);
+            c.Label[k]->setText(platform::typed_caption(field));
             names.first_name[k] = name.left(blank);
             names.last_name[k] = name.mid(blank + 1);
             names.last_name_flag[k] = QStringLiteral("Y");
         } else {
-            c.Label[k]->setText(field + QLatin1Char(' ') + h.lastname1);
+            c.Label[k]->setText(platform::typed_caption(field + QLatin1Char(' ') + h.lastname1));
         }
     }
-    c.Label[7]->setText(QStringLiteral("THE ") + h.lastname1 + QStringLiteral(" CHILDREN"));
+    c.Label[7]->setText(platform::typed_caption(QStringLiteral("THE ") + h.lastname1 +
+                                                QStringLiteral(" CHILDREN")));
     names.parent_type =
         h.firstname2.isEmpty() ? QStringLiteral("PARENT") : QStringLiteral("PARENTS");
 
@@ -114,11 +115,11 @@ void set_up_child_print(const RecordImage& h, const LabelOptions& o, bool select
 
     if (!common::is_blank(h.lastname2)) {
         names.name_hold = QStringLiteral("THE ") + h.lastname1 + QStringLiteral(" FAMILY");
-        c.Label[9]->setText(names.name_hold);
+        c.Label[9]->setText(platform::typed_caption(names.name_hold));
     } else {
         const QString person = h.firstname1 + QLatin1Char(' ') + h.lastname1;
-        c.Label[9]->setText(person + QStringLiteral(" && FAMILY"));
         names.name_hold = person + QStringLiteral(" & FAMILY");
+        c.Label[9]->setText(platform::typed_caption(names.name_hold));
     }
 
     const bool no_parents_row = o.track || o.sheet == Sheet::Invite;

@@ -72,7 +72,7 @@ void frmOVRA::print_check() {
     for (int i = 1; i <= 12; ++i) c.Check[i]->setEnabled(true);
     for (int i = 1; i <= 12; ++i) platform::set_value(c.Check[i], 0);
     for (int i = 1; i <= 12; ++i) {
-        c.Check[i]->setText(form<FrmHeadingCreate>().ui().Text[i]->text());
+        c.Check[i]->setText(platform::typed_caption(form<FrmHeadingCreate>().ui().Text[i]->text()));
         fit_caption(c.Check[i]);
     }
     // A category not in use leaves its box's place empty.

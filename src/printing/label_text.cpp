@@ -24,9 +24,9 @@ QString words(std::initializer_list<QString> parts) {
     return out;
 }
 
+// A label shows "&&" as one "&"; a name's own "&" too.
 QString doubled_ampersands(const QString& line) {
-    QString caption = line;
-    return caption.replace(kAmp, QStringLiteral(" && "));
+    return QString(line).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 bool has_second_person(const RecordImage& h) {
@@ -86,7 +86,7 @@ NameLine compose_name_line(const RecordImage& h, const LabelOptions& o) {
                      words({h.title2, h.firstname2, hyphen ? hyphenated(h) : h.lastname2});
     } else if (!two) {
         n.line = words({h.firstname1, h.lastname1});
-        n.caption = n.line;
+        n.caption = doubled_ampersands(n.line);
         // Only an untitled printout names the family: with TITLE ticked, a person without a
         // title stays as they are.
         if (o.child_print_by_category && o.the_family && !o.title)

@@ -31,7 +31,7 @@ struct LabelOptions {
 struct NameLine {
     QString line;
     int number_in_party = 0;
-    // The children window's Label10 caption: the line with each " & " doubled, so the label
+    // The children window's Label10 caption: the line with each "&" doubled, so the label
     // shows one "&" (and without " & FAMILY").
     QString caption;
 };

@@ -326,7 +326,7 @@ void frmOVRA::new_record_layout() {
     for (int n = 1; n <= 12; ++n) {
         r.Chkcat[n]->setEnabled(true);
         platform::set_value(r.Chkcat[n], 0);
-        r.Chkcat[n]->setText(category_name(n));
+        r.Chkcat[n]->setText(platform::typed_caption(category_name(n)));
     }
     set_up_category_checks();
     r.Opt1a->setChecked(true);

@@ -1,8 +1,12 @@
+#include <QAccessible>
 #include <QAction>
 
 #include "common/settings.h"
+#include "editor/frmAddressRecord.h"
+#include "exchange/frmExport.h"
 #include "fixture.h"
 #include "platform/controls.h"
+#include "printing/frmprint.h"
 #include "shell/FrmHeadingCreate.h"
 #include "shell/frmOVRA.h"
 #include "shell/modCategory_setup.h"
@@ -73,6 +77,36 @@ TEST_F(CategoryEditor, RenamingAndUpperCasingSavesAndRedrawsWithCountsKept) {
               "\"\",0,\"\",0,\"\",0,\"\",0,\"THE SMITHS\",\"\",\"\",0\r\n");
     // The store is read afresh after a save.
     EXPECT_EQ(category_name(5), "NEIGHBOURS");
+}
+
+// A name typed with "&" shows with it on every window's category boxes, as a screen reader
+// reads them (an & taken as an accelerator would be gone, the next letter underlined).
+TEST_F(CategoryEditor, ANameWithAnAmpersandShowsAsTypedOnEveryCategoryBox) {
+    edit([this](auto& c) {
+        type(c.Text[2], "work & fun");
+        click(c.Command1);
+    });
+    EXPECT_EQ(main().Label[2]->text(), "WORK & FUN");
+    const auto shown = [](QAbstractButton* b) {
+        return QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+    };
+    QStringList seen;
+    modals.on("frmprint", [&](platform::Window& w) {
+        seen << shown(static_cast<frmprint&>(w).ui().Check[2]);
+        w.close_box();
+    });
+    click(main().Comprintrec);
+    modals.on("frmAddressRecord", [&](platform::Window& w) {
+        seen << shown(static_cast<frmAddressRecord&>(w).ui().Chkcat[2]);
+        w.close_box();
+    });
+    click(main().comnewrecord);
+    modals.on("frmExport", [&](platform::Window& w) {
+        seen << shown(static_cast<frmExport&>(w).ui().Check[2]);
+        w.close_box();
+    });
+    main().mnuExport->trigger();
+    EXPECT_EQ(seen, QStringList(3, "WORK & FUN"));
 }
 
 TEST_F(CategoryEditor, EmptyingCategoriesInUseIsRefusedAndNothingIsWritten) {
