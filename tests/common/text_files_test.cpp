@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "common/settings.h"
+#include "common/tracking_file.h"
 #include "common/write_line.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -110,6 +111,26 @@ TEST(WriteLine, AFailedWriteLeavesTheOldFile) {
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!failed) GTEST_SKIP() << "running with rights that ignore folder permissions";
     EXPECT_EQ(platform::read_file(path), before);
+}
+
+// A file rewritten whole is a new file renamed over the old one; it must not fall back to the
+// default permissions (a settings file kept private, a report shared with the group).
+TEST(WriteLine, AFileRewrittenWholeKeepsThePermissionsItsUserGaveIt) {
+    QTemporaryDir dir;
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup;
+    const std::pair<QString, std::function<void(const QString&)>> writers[] = {
+        {"storefile.ovr", [](const QString& p) { write_storefile(p, sample()); }},
+        {"printers.ovr", [](const QString& p) { write_printer_table(p, PrinterTable{}); }},
+        {"PARTY.trk", [](const QString& p) {
+             tracking::write_report(p, tracking::TrackingReport{}, tracking::PartyNumber::Bare);
+         }}};
+    for (const auto& [name, write] : writers) {
+        const QString path = dir.filePath(name);
+        write(path);
+        ASSERT_TRUE(QFile::setPermissions(path, mode));
+        write(path);
+        EXPECT_EQ(QFile::permissions(path) & 0x7077, mode) << name.toStdString();
+    }
 }
 
 }  // namespace

@@ -276,6 +276,15 @@ TEST_F(StartUp, ChildrenFlagsHealAtStartSoEveryListAgreesWithTheNames) {
         QStringList{"ZERO, FLO"});
 }
 
+TEST_F(StartUp, TheHealCountsANameInEveryChildBoxTheSixthToo) {
+    auto sixth = household("Sixth", "Sue");
+    sixth.childflag = 0;
+    store_household(sixth);
+    store_children({"SIXTH, SUE", {"", "", "", "", "", "", "ZOE"}});
+    start_program();
+    EXPECT_EQ(household_row("SIXTH, SUE").childflag, 1);
+}
+
 TEST_F(StartUp, DamagedSettingsFileIsReportedOnceKeptAndReadItemByItem) {
     // A count that is not a number, then bytes that were never text in a name.
     const QByteArray damaged = "\"FAMILY\",oops,\"WORK\",0,\"CL\x01\x02UB\",0" +
