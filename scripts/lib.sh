@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev libgl-dev libcups2-dev
     libsqlite3-dev libgtest-dev
     fonts-liberation
+    fonts-wqy-microhei  # Han, kana and Hangul for names, which Liberation lacks
 )
 # Only the tests need these.
 test_packages=(

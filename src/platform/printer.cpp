@@ -67,7 +67,9 @@ PrintFace print_face(const QString& asked) {
 }
 
 QFont print_font(const QString& asked, double size, bool bold, int stretch) {
-    QFont font(print_face(asked).family);
+    // Liberation has no Han, kana or Hangul: one named face fills in for those, ahead of
+    // whatever fontconfig would pick, while text Liberation has keeps its metrics.
+    QFont font(QStringList{print_face(asked).family, QStringLiteral("WenQuanYi Micro Hei")});
     font.setPointSizeF(size > 0 ? size : 1);
     font.setBold(bold);
     font.setStretch(stretch);
