@@ -20,7 +20,9 @@ void fit_caption(QCheckBox* box) {
     const int room = box->width() -
                      box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
                      box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 2;
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(box->text()) > room)
+    // Measured as shown: "&&" shows as one "&".
+    const QString shown = QString(box->text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(shown) > room)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     box->setFont(font);
 }
