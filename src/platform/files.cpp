@@ -127,6 +127,11 @@ void write_file_atomic(const QString& path, const QByteArray& bytes) {
 void replace_file(const QString& source, const QString& destination) {
     if (!file_exists(source)) not_found(source);
     sync_file(source);
+    rename_over(source, destination);
+}
+
+void rename_over(const QString& source, const QString& destination) {
+    if (!file_exists(source)) not_found(source);
     about_to_change(destination);
     // rename() replaces the destination atomically; QFile::rename refuses an existing one.
     if (std::rename(QFile::encodeName(source).constData(),

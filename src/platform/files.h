@@ -16,6 +16,8 @@ void name_as(const QString& old_path, const QString& new_path);
 // Puts a finished file in place of another in one step (the old one, if any, is replaced), so
 // the destination is never missing. The source is flushed to disk first.
 void replace_file(const QString& source, const QString& destination);
+// The same for a source already flushed to disk (sync_file).
+void rename_over(const QString& source, const QString& destination);
 // Flushes a file's bytes to the disk; error 75 when it cannot.
 void sync_file(const QString& path);
 // Makes the names made, renamed or deleted in the folder of path last across a power loss.

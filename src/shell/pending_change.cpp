@@ -81,6 +81,7 @@ std::optional<Record> read_record(const QByteArray& bytes) {
         r.kind = in.read_text();
         r.state = in.read_text();
         const qint64 steps = in.read_integer();
+        // No change has more steps than a backup: a larger count is refused below, unread.
         for (qint64 i = 0; i < steps && i < pending_change::kBackupFiles.size(); ++i) {
             const QString name = in.read_text();
             r.steps.push_back({name, in.read_text()});
@@ -96,7 +97,7 @@ struct Outcome {
 };
 
 // Carries out the steps of a committed change; a rename whose work file is gone was done
-// before.
+// before. Its work files reached the disk before the record was committed.
 Outcome carry_out(const std::vector<Step>& steps) {
     Outcome out;
     bool first_failed = false;
@@ -106,7 +107,7 @@ Outcome carry_out(const std::vector<Step>& steps) {
             if (s.action == kDelete)
                 platform::remove_file(file(s.name));
             else if (platform::file_exists(work_of(s.name)))
-                platform::replace_file(work_of(s.name), file(s.name));
+                platform::rename_over(work_of(s.name), file(s.name));
         });
         if (ok) {
             if (s.action == kRename) out.placed << s.name;
